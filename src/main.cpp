@@ -1,0 +1,44 @@
+#include <clocale>
+
+#include <fox-1.6/fx.h>
+
+#include "link/timer_pool.h"
+#include "shell/main_window.h"
+#include "shell/poll_loop.h"
+#include "shell/startup.h"
+
+// Code of the Cyrillic character set that every font of the program asks for.
+FX::FXuint programFontEncoding = 5;
+
+int main(int argc, char** argv) {
+    resetProgramClock();
+
+    FX::FXApp* application = new FX::FXApp("RerOD", "TALVOR kick-off");
+    application->init(argc, argv);
+    // Numbers are read and printed in the "C" locale whatever the environment says.
+    std::setlocale(LC_NUMERIC, "C");
+
+    // Texts are drawn as UTF-8, so the font asks for no particular encoding;
+    // the program's encoding stays recorded for the windows that show it.
+    FX::FXFont* normalFont = new FX::FXFont(application, "Arial", 10, FX::FXFont::Normal,
+                                            FX::FXFont::Straight, FX::FONTENCODING_DEFAULT);
+    normalFont->create();
+    application->setNormalFont(normalFont);
+
+    mainWindow = new TTalvor(application);
+    application->create();
+
+    if (runStartSteps(serviceStartSteps()) != 0) {
+        delete application;
+        return -1;
+    }
+
+    lastPollTime = programClock();
+    mainWindow->armPollTimeout();
+    mainWindow->armPollChore();
+    const int exitCode = application->run();
+
+    runStopSteps(serviceStopSteps());
+    delete application;
+    return exitCode;
+}

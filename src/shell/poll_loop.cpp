@@ -1,0 +1,22 @@
+#include "shell/poll_loop.h"
+
+#include "link/timer_pool.h"
+
+int32_t lastPollTime = 0;
+
+bool pollIsDue(int32_t now) {
+    const int32_t since =
+        static_cast<int32_t>(static_cast<uint32_t>(now) - static_cast<uint32_t>(lastPollTime));
+    return since > kPollPeriodMs;
+}
+
+void pollServices() {
+    tickTimers();
+    lastPollTime = programClock();
+}
+
+bool pollIfDue() {
+    if (!pollIsDue(programClock())) return false;
+    pollServices();
+    return true;
+}

@@ -1,0 +1,25 @@
+#include "shell/startup.h"
+
+// Services start in this order after the router exists and stop in the
+// shutdown order; each service adds its row where the order puts it.
+const std::vector<SStartStep>& serviceStartSteps() {
+    static const std::vector<SStartStep> steps = {};
+    return steps;
+}
+
+const std::vector<SStopStep>& serviceStopSteps() {
+    static const std::vector<SStopStep> steps = {};
+    return steps;
+}
+
+int runStartSteps(const std::vector<SStartStep>& steps) {
+    for (const SStartStep& step : steps) {
+        const int rc = step.start();
+        if (rc != 0 && step.tested) return -1;
+    }
+    return 0;
+}
+
+void runStopSteps(const std::vector<SStopStep>& steps) {
+    for (const SStopStep& step : steps) step.stop();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+namespace FX {
+class FXWindow;
+}
+
+// The three message boxes every part of the program shows its failures,
+// results and questions with. They go through a presenter so that services
+// built below the window toolkit can show them and tests can answer them.
+class IMessageBoxPresenter {
+public:
+    enum class Kind { Information, Error, Question };
+    virtual ~IMessageBoxPresenter() = default;
+    // Shows a modal box; returns 1 for Yes/OK, 0 for No or Escape.
+    virtual int show(Kind kind, const char* caption, const char* text, FX::FXWindow* owner) = 0;
+};
+
+// Installs a presenter (null restores the FOX presenter). Caller keeps ownership.
+void setMessageBoxPresenter(IMessageBoxPresenter* presenter);
+IMessageBoxPresenter& messageBoxPresenter();
+
+// Information and error boxes return 3, as the OK box of the dialog base does.
+int showInformation(const char* text);
+int showInformationOver(FX::FXWindow* owner, const char* text);
+int showInformationCaptioned(const char* caption, const char* text);
+int showError(const char* text);
+int showErrorCaptioned(const char* caption, const char* text);
+// Yes/No question: 1 for Yes, 0 otherwise. Answers 1 at once, showing
+// nothing, while a command given as MML text or from a script executes.
+int confirm(const char* text, FX::FXWindow* owner = nullptr);
+
+// Set by the MML executor around a command from typed text or a script.
+bool isCommandFromTextInput();
+void setCommandFromTextInput(bool on);
