@@ -1,0 +1,130 @@
+#include <sys/stat.h>
+
+#include <climits>
+#include <cstring>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "peer/temp_dir.h"
+#include "utils/ini_file.h"
+
+namespace {
+
+class IniFile : public ::testing::Test {
+protected:
+    TempDir dir;
+    WorkingDirectory here{dir.path()};
+};
+
+TEST_F(IniFile, MissingFileSectionOrKeyGivesTheDefault) {
+    writeFileBytes(dir.file("OR.ini"), "[Prozor]\r\nSirina=640\r\n");
+    const struct {
+        const char* file;
+        const char* section;
+        const char* key;
+    } cases[] = {{"./nema.ini", "Prozor", "Sirina"},
+                 {"./OR.ini", "Drugi", "Sirina"},
+                 {"./OR.ini", "Prozor", "Visina"},
+                 {"./OR.ini", nullptr, "Sirina"}};
+    for (const auto& c : cases) {
+        KINIFile ini(c.file);
+        EXPECT_EQ(ini.open(), 0);
+        EXPECT_EQ(ini.getInt(c.section, c.key, 77), 77) << c.file << c.key;
+        char buf[16];
+        EXPECT_EQ(ini.getString(c.section, c.key, "dflt", buf, sizeof buf), 4);
+        EXPECT_STREQ(buf, "dflt");
+    }
+    EXPECT_EQ(KINIFile("./OR.ini").getInt("Prozor", "Sirina", 0), 640);
+}
+
+TEST_F(IniFile, ReadsAsWindowsDoes) {
+    writeFileBytes(dir.file("modem.ini"),
+                   "; comment\r\n"
+                   "[Usmeravanja]\r\n"
+                   "  BrojORa =  12  \r\n"
+                   "Ime=Операторское место\r\n"
+                   "Prazno=\r\n"
+                   "Slova=abc\r\n"
+                   "Veliki=99999999999\r\n"
+                   "[Drugo]\n"
+                   "BrojORa=5\n");
+    KINIFile ini(".\\modem.ini");
+    const struct {
+        const char* section;
+        const char* key;
+        int value;
+    } ints[] = {{"Usmeravanja", "BrojORa", 12},
+                {"USMERAVANJA", "brojora", 12},  // names compare without case
+                {"Drugo", "BROJORA", 5},
+                {"Usmeravanja", "Prazno", -3},  // no number: the default
+                {"Usmeravanja", "Slova", -3},
+                {"Usmeravanja", "Veliki", 1215752191}};  // kept to 32 bits
+    for (const auto& c : ints) EXPECT_EQ(ini.getInt(c.section, c.key, -3), c.value) << c.key;
+
+    char buf[64];
+    EXPECT_EQ(ini.getString("usmeravanja", "IME", "", buf, sizeof buf), 18);
+    EXPECT_STREQ(buf, "Операторское место");
+    EXPECT_EQ(ini.getString("Usmeravanja", "Prazno", "x", buf, sizeof buf), 0);  // present, empty
+    EXPECT_STREQ(buf, "");
+}
+
+TEST_F(IniFile, StringsAreCutToTheBuffer) {
+    KINIFile ini("./OR.ini");
+    ASSERT_NE(ini.writeString("Prozor", "Naslov", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"), 0);
+    char buf[20];
+    std::memset(buf, '#', sizeof buf);
+    EXPECT_EQ(ini.getString("Prozor", "Naslov", "", buf, 20), 19);
+    EXPECT_STREQ(buf, "ABCDEFGHIJKLMNOPQRS");
+    EXPECT_EQ(ini.getString("Prozor", "Nema", "0123456789012345678901", buf, 20), 19);
+    EXPECT_STREQ(buf, "0123456789012345678");
+    EXPECT_EQ(ini.getString("Prozor", "Naslov", "", buf, 1), 0);
+    EXPECT_STREQ(buf, "");
+    EXPECT_EQ(ini.getString("Prozor", "Naslov", "", buf, 0), 0);
+    EXPECT_EQ(ini.getString("Prozor", "Naslov", "", nullptr, 20), 0);
+}
+
+TEST_F(IniFile, IntegersWrittenReadBack) {
+    KINIFile ini("./alp.ini");
+    for (int value : {0, 1, 640, -5, -1, INT32_MIN, INT32_MAX}) {
+        ASSERT_NE(ini.writeInt("Panel", "Vrednost", value), 0);
+        EXPECT_EQ(KINIFile("./alp.ini").getInt("Panel", "Vrednost", 3), value);
+    }
+    EXPECT_EQ(readFileBytes(dir.file("alp.ini")), "[Panel]\nVrednost=2147483647\n");
+    ini.writeInt("Panel", "Vrednost", -5);
+    EXPECT_EQ(readFileBytes(dir.file("alp.ini")), "[Panel]\nVrednost=4294967291\n");
+    ini.writeString("Panel", "Vrednost", "-5");  // a negative decimal reads alike
+    EXPECT_EQ(ini.getInt("Panel", "Vrednost", 3), -5);
+}
+
+TEST_F(IniFile, WritesCreateAndReplaceInPlace) {
+    writeFileBytes(dir.file("visual.ini"), "[Prozor]\r\nX=1\r\n\r\n[Boje]\r\nPozadina=7\r\n");
+    KINIFile ini("./visual.ini");
+    ASSERT_NE(ini.writeInt("prozor", "x", 2), 0);          // replaced in place
+    ASSERT_NE(ini.writeString("Prozor", "Y", " 3 "), 0);   // added to its section
+    ASSERT_NE(ini.writeString("Novi", "Kljuc", "da"), 0);  // a new section at the end
+    EXPECT_EQ(readFileBytes(dir.file("visual.ini")),
+              "[Prozor]\nx=2\nY=3\n\n[Boje]\nPozadina=7\n[Novi]\nKljuc=da\n");
+
+    // A file written under a drive path lands in that folder of the working directory.
+    ASSERT_EQ(mkdir(dir.file("C").c_str(), 0777), 0);
+    ASSERT_NE(KINIFile("C:\\watch.ini").writeString("Prozor", "Naziv", "Trunk"), 0);
+    EXPECT_EQ(readFileBytes(dir.file("C/watch.ini")), "[Prozor]\nNaziv=Trunk\n");
+}
+
+TEST_F(IniFile, RefusesWhatCannotBeStored) {
+    KINIFile ini("./OR.ini");
+    ASSERT_NE(ini.writeString("S", "K", "v"), 0);
+    const struct {
+        const char* section;
+        const char* key;
+        const char* text;
+    } cases[] = {{"S", "K", "two\nlines"}, {"S", "K", "cr\r"},  {"S", "", "v"},
+                 {"S", " ", "v"},          {"S", "a=b", "v"},   {"S]", "K", "v"},
+                 {nullptr, "K", "v"},      {"S", nullptr, "v"}, {"S", "K", nullptr}};
+    for (const auto& c : cases) EXPECT_EQ(ini.writeString(c.section, c.key, c.text), 0);
+    EXPECT_EQ(readFileBytes(dir.file("OR.ini")), "[S]\nK=v\n");
+    EXPECT_EQ(KINIFile("./no/such/folder.ini").writeString("S", "K", "v"), 0);
+}
+
+}  // namespace
