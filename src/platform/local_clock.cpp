@@ -34,7 +34,7 @@ bool SystemLocalClock::set(const LocalTime& time) {
     if (seconds == static_cast<time_t>(-1)) return false;
     timespec ts{};
     ts.tv_sec = seconds;
-    ts.tv_nsec = static_cast<long>(time.millisecond % 1000) * 1000000L;
+    ts.tv_nsec = (time.millisecond % 1000) * 1000000;
     // Without the right to set the clock this fails; the caller stays quiet.
     return clock_settime(CLOCK_REALTIME, &ts) == 0;
 }
