@@ -89,11 +89,14 @@ const char* const kLocalRoutineNames[] = {
     "openHelpAlphaIndex",
 };
 
+constexpr int32_t kFirstRowId = 5001;
+constexpr int32_t kLastRowId = 5599;
+
 }  // namespace
 
 const CommandRow* findCommand(int32_t id) {
-    if (id < kFirstCommandId || id > kLastCommandId) return nullptr;
-    return &kCommands[id - kFirstCommandId];
+    if (id < kFirstRowId || id > kLastRowId) return nullptr;
+    return &kCommands[id - kFirstRowId];
 }
 
 bool hasForm(const CommandRow& command) {

@@ -8,9 +8,7 @@
 // journal formatters, MML executors and request packers all read these rows,
 // so each command shape is written once as shared code.
 
-constexpr int32_t kFirstCommandId = 5001;
-constexpr int32_t kLastCommandId = 5599;
-constexpr std::size_t kCommandCount = 599;
+constexpr std::size_t kCommandCount = 599;  // ids 5001..5599
 constexpr std::size_t kFieldCount = 1054;
 constexpr std::size_t kGroupItemCount = 683;
 constexpr std::size_t kCheckCount = 62;
