@@ -2,6 +2,7 @@
 
 #include <fox-1.6/fx.h>
 
+#include "link/text_catalogue.h"
 #include "link/timer_pool.h"
 #include "shell/main_window.h"
 #include "shell/poll_loop.h"
@@ -11,6 +12,8 @@
 FX::FXuint programFontEncoding = 5;
 
 int main(int argc, char** argv) {
+    // Texts are looked up by binary search: order the catalogue before anything else.
+    sortTextCatalogue();
     resetProgramClock();
 
     FX::FXApp* application = new FX::FXApp("RerOD", "TALVOR kick-off");

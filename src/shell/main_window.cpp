@@ -1,12 +1,14 @@
 #include "shell/main_window.h"
 
+#include "link/text_catalogue.h"
 #include "link/timer_pool.h"
 #include "shell/poll_loop.h"
 #include "toolkit/text_codec.h"
 
 TTalvor* mainWindow = nullptr;
 
-FXDEFMAP(TTalvor) TTalvorMap[] = {
+FXDEFMAP(TTalvor)
+TTalvorMap[] = {
     FXMAPFUNC(FX::SEL_TIMEOUT, TTalvor::ID_TIMEOUT_POLL, TTalvor::onTimeoutPoll),
     FXMAPFUNC(FX::SEL_TIMEOUT, TTalvor::ID_TIMEOUT_SPLASH, TTalvor::onTimeoutSplash),
     FXMAPFUNC(FX::SEL_CHORE, TTalvor::ID_CHORE_POLL, TTalvor::onChorePoll),
@@ -15,8 +17,8 @@ FXDEFMAP(TTalvor) TTalvorMap[] = {
 FXIMPLEMENT(TTalvor, FX::FXMainWindow, TTalvorMap, ARRAYNUMBER(TTalvorMap))
 
 TTalvor::TTalvor(FX::FXApp* application)
-    : FX::FXMainWindow(application, toUtf8("Программа операторского компьютера системы KELM"),
-                       nullptr, nullptr, FX::DECOR_ALL, 10, 10, 780, 550, 0, 0, 0, 0) {
+    : FX::FXMainWindow(application, toUtf8(textById(26967)), nullptr, nullptr, FX::DECOR_ALL, 10,
+                       10, 780, 550, 0, 0, 0, 0) {
     initTimers();
 }
 
@@ -32,9 +34,13 @@ void TTalvor::create() {
     show(FX::PLACEMENT_SCREEN);
 }
 
-void TTalvor::poll() { pollServices(); }
+void TTalvor::poll() {
+    pollServices();
+}
 
-void TTalvor::armPollTimeout() { getApp()->addTimeout(this, ID_TIMEOUT_POLL, kPollPeriodMs); }
+void TTalvor::armPollTimeout() {
+    getApp()->addTimeout(this, ID_TIMEOUT_POLL, kPollPeriodMs);
+}
 
 void TTalvor::armPollChore() {
     if (chorePending_) return;
@@ -58,4 +64,6 @@ long TTalvor::onChorePoll(FX::FXObject*, FX::FXSelector, void*) {
     return 1;
 }
 
-long TTalvor::onTimeoutSplash(FX::FXObject*, FX::FXSelector, void*) { return 1; }
+long TTalvor::onTimeoutSplash(FX::FXObject*, FX::FXSelector, void*) {
+    return 1;
+}

@@ -2,14 +2,21 @@
 
 #include <fox-1.6/fx.h>
 
+#include "link/text_catalogue.h"
 #include "toolkit/text_codec.h"
 
 namespace {
 
-// Captions of the three boxes (catalogue texts 25954, 22139 and 21402).
-const char* const kCaptionInformation = "Информация";
-const char* const kCaptionError = "Ошибка";
-const char* const kCaptionQuestion = "Подтверждение";
+// Captions of the three boxes, from the text catalogue.
+const char* captionInformation() {
+    return textById(25954);
+}
+const char* captionError() {
+    return textById(22139);
+}
+const char* captionQuestion() {
+    return textById(21402);
+}
 
 class FoxMessageBoxPresenter : public IMessageBoxPresenter {
 public:
@@ -22,16 +29,22 @@ public:
         // The text is never used as a format: pass it through "%s".
         switch (kind) {
             case Kind::Information:
-                answer = owner ? FX::FXMessageBox::information(owner, FX::MBOX_OK, title.text(), "%s", body.text())
-                               : FX::FXMessageBox::information(app, FX::MBOX_OK, title.text(), "%s", body.text());
+                answer = owner ? FX::FXMessageBox::information(owner, FX::MBOX_OK, title.text(),
+                                                               "%s", body.text())
+                               : FX::FXMessageBox::information(app, FX::MBOX_OK, title.text(), "%s",
+                                                               body.text());
                 return 1;
             case Kind::Error:
-                answer = owner ? FX::FXMessageBox::error(owner, FX::MBOX_OK, title.text(), "%s", body.text())
-                               : FX::FXMessageBox::error(app, FX::MBOX_OK, title.text(), "%s", body.text());
+                answer = owner ? FX::FXMessageBox::error(owner, FX::MBOX_OK, title.text(), "%s",
+                                                         body.text())
+                               : FX::FXMessageBox::error(app, FX::MBOX_OK, title.text(), "%s",
+                                                         body.text());
                 return 1;
             case Kind::Question:
-                answer = owner ? FX::FXMessageBox::question(owner, FX::MBOX_YES_NO, title.text(), "%s", body.text())
-                               : FX::FXMessageBox::question(app, FX::MBOX_YES_NO, title.text(), "%s", body.text());
+                answer = owner ? FX::FXMessageBox::question(owner, FX::MBOX_YES_NO, title.text(),
+                                                            "%s", body.text())
+                               : FX::FXMessageBox::question(app, FX::MBOX_YES_NO, title.text(),
+                                                            "%s", body.text());
                 return answer == FX::MBOX_CLICKED_YES ? 1 : 0;
         }
         return 0;
@@ -44,14 +57,20 @@ bool commandFromTextInput = false;
 
 }  // namespace
 
-void setMessageBoxPresenter(IMessageBoxPresenter* p) { presenter = p ? p : &foxPresenter; }
+void setMessageBoxPresenter(IMessageBoxPresenter* p) {
+    presenter = p ? p : &foxPresenter;
+}
 
-IMessageBoxPresenter& messageBoxPresenter() { return *presenter; }
+IMessageBoxPresenter& messageBoxPresenter() {
+    return *presenter;
+}
 
-int showInformation(const char* text) { return showInformationOver(nullptr, text); }
+int showInformation(const char* text) {
+    return showInformationOver(nullptr, text);
+}
 
 int showInformationOver(FX::FXWindow* owner, const char* text) {
-    presenter->show(IMessageBoxPresenter::Kind::Information, kCaptionInformation, text, owner);
+    presenter->show(IMessageBoxPresenter::Kind::Information, captionInformation(), text, owner);
     return 3;
 }
 
@@ -60,7 +79,9 @@ int showInformationCaptioned(const char* caption, const char* text) {
     return 3;
 }
 
-int showError(const char* text) { return showErrorCaptioned(kCaptionError, text); }
+int showError(const char* text) {
+    return showErrorCaptioned(captionError(), text);
+}
 
 int showErrorCaptioned(const char* caption, const char* text) {
     presenter->show(IMessageBoxPresenter::Kind::Error, caption, text, nullptr);
@@ -69,9 +90,16 @@ int showErrorCaptioned(const char* caption, const char* text) {
 
 int confirm(const char* text, FX::FXWindow* owner) {
     if (isCommandFromTextInput()) return 1;
-    return presenter->show(IMessageBoxPresenter::Kind::Question, kCaptionQuestion, text, owner) == 1 ? 1 : 0;
+    return presenter->show(IMessageBoxPresenter::Kind::Question, captionQuestion(), text, owner) ==
+                   1
+               ? 1
+               : 0;
 }
 
-bool isCommandFromTextInput() { return commandFromTextInput; }
+bool isCommandFromTextInput() {
+    return commandFromTextInput;
+}
 
-void setCommandFromTextInput(bool on) { commandFromTextInput = on; }
+void setCommandFromTextInput(bool on) {
+    commandFromTextInput = on;
+}
