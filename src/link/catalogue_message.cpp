@@ -30,30 +30,30 @@ void copyBounded(char* out, std::size_t size, const char* from, std::size_t leng
 // precision kept (bounded), the length and letter chosen by the argument type
 // so that the value passed always matches what printf reads.
 struct Conversion {
-    char spec[24];
+    char text[24];
 };
 
 Conversion buildConversion(const char* format, int type) {
     Conversion c{};
     std::size_t n = 0;
-    c.spec[n++] = '%';
+    c.text[n++] = '%';
     const char* p = format != nullptr ? format : "";
     if (*p == '%') ++p;
     int flags = 0;
     while (*p != '\0' && std::strchr("-+ #0", *p) != nullptr) {
-        if (flags < 5) c.spec[n++] = *p, ++flags;
+        if (flags < 5) c.text[n++] = *p, ++flags;
         ++p;
     }
     auto number = [&](int maxDigits) {  // width and precision: at most 3 digits
         int digits = 0;
         while (isDigit(*p) || *p == '*') {
-            if (*p != '*' && digits < maxDigits) c.spec[n++] = *p, ++digits;
+            if (*p != '*' && digits < maxDigits) c.text[n++] = *p, ++digits;
             ++p;
         }
     };
     number(3);
     if (*p == '.') {
-        c.spec[n++] = '.';
+        c.text[n++] = '.';
         ++p;
         number(3);
     }
@@ -62,27 +62,27 @@ Conversion buildConversion(const char* format, int type) {
     const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(last)));
     switch (type) {
         case kArgChar:
-            c.spec[n++] = 'c';
+            c.text[n++] = 'c';
             break;
         case kArgShort:
-            c.spec[n++] = 'h';
-            c.spec[n++] = last == 'X' ? 'X' : lower;
+            c.text[n++] = 'h';
+            c.text[n++] = last == 'X' ? 'X' : lower;
             break;
         case kArgInt:
         case kArgLong:  // 32-bit values: no length letter; an unknown letter prints as "d"
-            c.spec[n++] = last == 'X'                                    ? 'X'
+            c.text[n++] = last == 'X'                                    ? 'X'
                           : (lower != 0 && std::strchr("diouxX", lower)) ? lower
                                                                          : 'd';
             break;
         case kArgFloat:
         case kArgDouble:
-            c.spec[n++] = std::strchr("eEfFgG", last) != nullptr ? last : 'f';
+            c.text[n++] = std::strchr("eEfFgG", last) != nullptr ? last : 'f';
             break;
         default:
-            c.spec[n++] = 's';
+            c.text[n++] = 's';
             break;
     }
-    c.spec[n] = '\0';
+    c.text[n] = '\0';
     return c;
 }
 
@@ -98,9 +98,9 @@ public:
         out_[pos_] = '\0';
     }
     template <typename T>
-    void print(const char* spec, T value) {
+    void print(const char* conversion, T value) {
         if (size_ == 0 || pos_ + 1 >= size_) return;
-        const int r = std::snprintf(out_ + pos_, size_ - pos_, spec, value);
+        const int r = std::snprintf(out_ + pos_, size_ - pos_, conversion, value);
         if (r <= 0) {
             out_[pos_] = '\0';
             return;
@@ -212,24 +212,24 @@ void printArgument(Output& out, const char* format, const Slot& slot, const Argu
     switch (slot.type) {
         case kArgChar: {
             const std::int32_t v = area.read<std::int32_t>(slot);
-            if ((v & 0xFF) != 0) out.print(c.spec, static_cast<int>(v));
+            if ((v & 0xFF) != 0) out.print(c.text, static_cast<int>(v));
             return;
         }
         case kArgShort:
-            out.print(c.spec, static_cast<int>(area.read<std::int16_t>(slot)));
+            out.print(c.text, static_cast<int>(area.read<std::int16_t>(slot)));
             return;
         case kArgInt:
         case kArgLong:
-            out.print(c.spec, static_cast<int>(area.read<std::int32_t>(slot)));
+            out.print(c.text, static_cast<int>(area.read<std::int32_t>(slot)));
             return;
         case kArgFloat:
-            out.print(c.spec, static_cast<double>(area.read<float>(slot)));
+            out.print(c.text, static_cast<double>(area.read<float>(slot)));
             return;
         case kArgDouble:
-            out.print(c.spec, area.read<double>(slot));
+            out.print(c.text, area.read<double>(slot));
             return;
         default:
-            out.print(c.spec, area.text(slot));
+            out.print(c.text, area.text(slot));
             return;
     }
 }
