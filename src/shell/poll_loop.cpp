@@ -1,5 +1,6 @@
 #include "shell/poll_loop.h"
 
+#include "link/router.h"
 #include "link/timer_pool.h"
 
 int32_t lastPollTime = 0;
@@ -11,6 +12,7 @@ bool pollIsDue(int32_t now) {
 }
 
 void pollServices() {
+    routerReceiveMessages();
     tickTimers();
     lastPollTime = programClock();
 }

@@ -1,14 +1,23 @@
 #include "shell/startup.h"
 
+#include "link/router.h"
+#include "link/text_lines.h"
+
 // Services start in this order after the router exists and stop in the
 // shutdown order; each service adds its row where the order puts it.
 const std::vector<SStartStep>& serviceStartSteps() {
-    static const std::vector<SStartStep> steps = {};
+    static const std::vector<SStartStep> steps = {
+        {"router", createRouter, false},
+        {"remote menu commands", createORInteractor, true},
+    };
     return steps;
 }
 
 const std::vector<SStopStep>& serviceStopSteps() {
-    static const std::vector<SStopStep> steps = {};
+    static const std::vector<SStopStep> steps = {
+        {"router", destroyRouter},
+        {"remote menu commands", destroyORInteractor},
+    };
     return steps;
 }
 

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+
+#include "link/timer_pool.h"
+
+// Addresses of the parties on the link.
+constexpr uint16_t kExchangeAddress = 16408;
+constexpr uint16_t kFirstWorkstationAddress = 28673;
+constexpr uint16_t kLastWorkstationAddress = 28679;
+constexpr uint16_t kCardAddress = 1;
+
+// Frame on the wire: word length of the rest (payload + 9), byte type, word
+// destination, word source, three reserved bytes, byte code, payload.
+constexpr int kFrameHeaderBytes = 11;
+constexpr int kMaxSentPayload = 269;
+constexpr int kMaxSentFrame = kFrameHeaderBytes + kMaxSentPayload;  // 280
+constexpr int kMaxReceivedFrame = 1000;
+
+struct SBusFrame {
+    uint16_t length = 0;  // payload length + 9
+    uint8_t type = 0;
+    uint16_t destination = 0;
+    uint16_t source = 0;
+    uint8_t reserved[3] = {};
+    uint8_t code = 0;
+    const uint8_t* payload = nullptr;  // points into the buffer parsed
+    int payloadLength = 0;
+};
+
+// Builds a frame into `out` (room for kMaxSentFrame); returns its size, or -1
+// when the payload is longer than 269 bytes.
+int buildBusFrame(uint8_t type, uint16_t destination, uint16_t source, uint8_t code,
+                  const uint8_t* payload, int length, uint8_t* out);
+// Parses `n` received bytes; false when the length field is below 9 or
+// claims more bytes than were received.
+bool parseBusFrame(const uint8_t* bytes, int n, SBusFrame& frame);
+
+enum eRouteKind : uint8_t { rkLokal = 0, rkTcpIp = 1, rkKop = 2 };
+
+struct SRoute {
+    uint16_t address = 0;  // 0: the default route
+    uint8_t kind = rkLokal;
+    uint8_t ip[4] = {};
+};
+
+constexpr int kMaxRoutes = 100;
+
+// This workstation's address, read from "modem.ini" with the routes.
+extern uint16_t ownAddress;
+
+// The one router: the route table from "modem.ini", local delivery on the
+// message bus, frames to the UDP and card transports, relaying of frames for
+// other parties, and the traffic counters shown once a second.
+class TKopCls : public TTimerReceiver {
+public:
+    TKopCls();
+    ~TKopCls() override;
+
+    int sendMessage(uint8_t type, uint16_t destination, uint8_t code, const uint8_t* payload,
+                    uint16_t length);
+    void receiveMessages();
+    void forwardFrame(const SRoute* route, const uint8_t* frame, int frameBytes);
+    void readRoutes();
+    void onTimer(const STimerEvent* event) override;
+
+    uint32_t routeCount = 0;
+    SRoute routes[kMaxRoutes];
+    uint32_t bytesSent = 0;
+    uint32_t bytesReceived = 0;
+    uint32_t droppedFrames = 0;  // malformed or oversize frames taken off the link
+
+    // The route for a frame: the first entry naming the destination, or a
+    // default entry when `sourceKnown` (always for frames this workstation sends).
+    const SRoute* chooseRoute(uint16_t destination, bool sourceKnown) const;
+    bool isKnownSource(uint16_t source) const;
+
+private:
+    void handleReceivedFrame(const uint8_t* bytes, int n);
+};
+
+extern TKopCls* router;
+
+// Start and stop steps: the router is created after the debug streams and
+// deleted at shutdown after the report logs.
+int createRouter();
+void destroyRouter();
+// One poll's receive step (nothing without a router).
+void routerReceiveMessages();

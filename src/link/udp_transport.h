@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+// The LAN transport: one frame per UDP datagram, every workstation on the
+// same port. The ports are settings so that tests can run side by side.
+extern uint16_t udpLocalPort;   // bound by udpOpen, 6666 by default
+extern uint16_t udpRemotePort;  // datagrams are sent to this port, 6666 by default
+
+constexpr int kUdpReceiveBuffer = 100000;
+
+// Opens the socket; 0, or -1 after reporting the failure to the operator.
+int udpOpen();
+void udpClose();
+bool udpIsOpen();
+// The port actually bound (for tests that bind port 0).
+uint16_t udpBoundPort();
+// Sends one datagram to udpRemotePort of the address (network byte order);
+// nothing happens when the socket is not open.
+void udpSend(uint32_t address, const uint8_t* data, int length);
+// Takes one waiting datagram: its byte count, -1 when none is waiting or the
+// socket is closed, -2 when the datagram did not fit in `size` (discarded).
+int udpReceive(uint32_t* sender, uint8_t* buffer, int size);
+// a.b.c.d in network byte order.
+uint32_t ipv4Address(uint8_t a, uint8_t b, uint8_t c, uint8_t d);

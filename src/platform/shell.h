@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Opening documents (help pages, HTML reports) with the desktop's default
+// viewer and printing them. Both are detached and never block.
+class IShell {
+public:
+    virtual ~IShell() = default;
+    // True when the opener was started.
+    virtual bool openDocument(const std::string& path) = 0;
+    virtual bool printDocument(const std::string& path) = 0;
+};
+
+// Starts xdg-open and lp.
+class SystemShell : public IShell {
+public:
+    bool openDocument(const std::string& path) override;
+    bool printDocument(const std::string& path) override;
+};
+
+// Records the requests and answers as told.
+class RecordingShell : public IShell {
+public:
+    bool openDocument(const std::string& path) override {
+        opened.push_back(path);
+        return succeed;
+    }
+    bool printDocument(const std::string& path) override {
+        printed.push_back(path);
+        return succeed;
+    }
+    std::vector<std::string> opened;
+    std::vector<std::string> printed;
+    bool succeed = true;
+};
+
+IShell& shell();
+// Installs a shell; null restores the system shell. Caller keeps ownership.
+void setShell(IShell* s);
+
+}  // namespace platform

@@ -1,0 +1,19 @@
+#pragma once
+
+// A cell of the status bar as the services see it: they set its text and
+// the cell repaints itself. The status bar installs its cells at start-up;
+// until then (and in tests) the pointers may be null or recording cells.
+class IStatusCell {
+public:
+    virtual ~IStatusCell() = default;
+    virtual void setText(const char* text) = 0;
+};
+
+extern IStatusCell* linkTrafficCell;
+extern IStatusCell* okCell;
+extern IStatusCell* a2Cell;
+extern IStatusCell* a1Cell;
+extern IStatusCell* messageCell;
+
+// Sets the text of a cell that may be absent.
+void setStatusCellText(IStatusCell* cell, const char* text);

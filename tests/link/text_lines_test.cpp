@@ -1,0 +1,110 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "link/router.h"
+#include "link/text_lines.h"
+#include "link/udp_transport.h"
+#include "peer/recording_boxes.h"
+#include "peer/recording_receiver.h"
+#include "peer/work_dir.h"
+#include "platform/shell.h"
+
+namespace {
+
+// A router whose route to the exchange is local, so that what is "sent" to
+// 16408 arrives on the bus too, in order with the local deliveries.
+class TextLines : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.write("modem.ini",
+                  "[Usmeravanja]\nBrojUsmeravanja=1\n[Usmeravanja\\Usmerenje1]\n"
+                  "Usmeravanje=Lokal\nDPC=0\n");
+        udpLocalPort = 0;
+        createRouter();
+    }
+    void TearDown() override {
+        destroyRouter();
+        udpLocalPort = 6666;
+    }
+    ScopedWorkDir dir;
+    RecordingReceiver rec{136};
+};
+
+TEST_F(TextLines, FlagsChooseLocalSentOrBothSendFirst) {
+    struct Case {
+        uint8_t flags;
+        std::vector<std::string> expected;  // payloads seen on the bus, in order
+    } cases[] = {
+        {0x01, {"line"}},
+        {0x42, {std::string(1, '\x42') + "line"}},
+        {0x43, {std::string(1, '\x42') + "line", "line"}},
+    };
+    for (const auto& c : cases) {
+        rec.messages.clear();
+        postTextLine(c.flags, "line", 136);
+        std::vector<std::string> seen;
+        for (const auto& m : rec.messages) {
+            EXPECT_EQ(m.key, 16408);
+            EXPECT_EQ(m.code, 255);
+            seen.push_back(m.text());
+        }
+        EXPECT_EQ(seen, c.expected) << int(c.flags);
+    }
+    rec.messages.clear();
+    postCodedTextLine(1, "21119", 136);
+    ASSERT_EQ(rec.messages.size(), 1u);
+    EXPECT_EQ(rec.messages[0].code, 254);
+}
+
+TEST_F(TextLines, LongTextsAreCutAt256OrSplitInto75s) {
+    const std::string text(300, 'a');
+    postTextLine(1, text.c_str(), 136);
+    ASSERT_EQ(rec.messages.size(), 1u);
+    EXPECT_EQ(rec.messages[0].text().size(), 256u);
+    EXPECT_EQ(rec.messages[0].payload.size(), 257u);  // with its NUL
+    rec.messages.clear();
+    postLongText(1, text.c_str(), 136);
+    ASSERT_EQ(rec.messages.size(), 4u);
+    for (const auto& m : rec.messages) EXPECT_EQ(m.text().size(), 75u);
+}
+
+std::vector<uint16_t> commandsRun;
+void recordCommand(uint16_t id) { commandsRun.push_back(id); }
+
+TEST(RemoteCommands, ReachTheMainWindowHandlerShortOnesIgnored) {
+    commandsRun.clear();
+    setMainWindowCommandHandler(recordCommand);
+    createORInteractor();
+    const uint8_t exitCommand[] = {0x97, 0x13};  // 5015
+    dispatchMessage(136, 16408, 253, exitCommand, 2);
+    dispatchMessage(136, 28674, 253, exitCommand, 1);
+    dispatchMessage(136, 16408, 255, exitCommand, 2);
+    destroyORInteractor();
+    dispatchMessage(136, 16408, 253, exitCommand, 2);
+    setMainWindowCommandHandler(nullptr);
+    EXPECT_EQ(commandsRun, std::vector<uint16_t>{5015});
+}
+
+TEST(HelpPages, PathsAndFailure) {
+    platform::RecordingShell shell;
+    platform::setShell(&shell);
+    RecordingBoxes boxes;
+    openHelpPage(0);
+    openHelpPage(70);
+    EXPECT_EQ(shell.opened, (std::vector<std::string>{"help/index.htm", "help/f42.htm"}));
+    EXPECT_TRUE(boxes.boxes.empty());
+    shell.succeed = false;
+    openHelpPage(32);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Инструкция не существует");
+    platform::setShell(nullptr);
+}
+
+TEST(StripTildes, RemovesEveryMark) {
+    EXPECT_STREQ(stripTildes("~С~охрани"), "Сохрани");
+    EXPECT_STREQ(stripTildes(""), "");
+}
+
+}  // namespace
