@@ -42,6 +42,7 @@ int main(int argc, char** argv) {
     const int exitCode = application->run();
 
     runStopSteps(serviceStopSteps());
+    mainWindow->logSwitchOff();
     delete application;
     return exitCode;
 }

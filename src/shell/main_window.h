@@ -2,6 +2,8 @@
 
 #include <fox-1.6/fx.h>
 
+class TOporMsgReceiver;
+
 // The program's one main window. It owns the poll triggers: a 30 ms timeout
 // and an idle chore, each polling when more than 30 ms have passed since the
 // last poll ended.
@@ -22,6 +24,10 @@ public:
     void create() override;
 
     void poll();
+    // Creates the operator-message stream and posts the switch-on lines.
+    void createOperatorMessageWindow();
+    // Posts the switch-off lines, flushes the stream to "sys.log" and deletes it.
+    void logSwitchOff();
     void armPollTimeout();
     void armPollChore();
 
@@ -31,6 +37,8 @@ public:
 
 protected:
     TTalvor() = default;
+
+    TOporMsgReceiver* operatorStream = nullptr;
 
 private:
     bool chorePending_ = false;
