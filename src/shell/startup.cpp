@@ -2,6 +2,7 @@
 
 #include "link/router.h"
 #include "link/text_lines.h"
+#include "mml/command_handlers.h"
 
 // Services start in this order after the router exists and stop in the
 // shutdown order; each service adds its row where the order puts it.
@@ -9,6 +10,7 @@ const std::vector<SStartStep>& serviceStartSteps() {
     static const std::vector<SStartStep> steps = {
         {"router", createRouter, false},
         {"remote menu commands", createORInteractor, true},
+        {"command handlers", registerCommandHandlers, false},
     };
     return steps;
 }
