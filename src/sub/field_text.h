@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstdint>
+
+#include "sub/field_defs.h"
+
+// Text forms of field values, record lines and header lines. A record line
+// holds every field in a column of its display width; columns are joined by
+// the column separator. All numbers are read and written in the "C" form
+// whatever the locale says. Nothing here allocates.
+
+constexpr int kLineWorkSize = 2000;  // record and header lines, and lines read into records
+constexpr int kStringValueLimit = 999;
+constexpr int kEnumWordLimit = 99;
+
+void setColumnSeparator(char separator);
+char getColumnSeparator();
+
+char* skipLeadingBlanks(char* text);
+char* trimRight(char* text);
+char* trimBoth(char* text);
+
+// The text in exactly width characters (cut or padded); the number written.
+// out must hold width + 1 characters.
+int padLeftAligned(char* out, const char* text, int width);
+int padRightAligned(char* out, const char* text, int width);
+int padCentred(char* out, const char* text, int width);
+
+// Readers: set one field in a record image from text. 0 is success; the
+// refusals are the codes of each type.
+int parseByteField(uint8_t* target, const char* text);    // -1 not one integer, -2 above 255
+int parseShortField(uint8_t* target, const char* text);   // 1 refused
+int parseLongField(uint8_t* target, const char* text);    // 1 refused
+int parseDateField(uint8_t* target, const char* text);    // -1 not d.m.y, -2 no such date
+int parseTimeField(uint8_t* target, const char* text);    // -1 not h[:m[:s]], -2 no such time
+int parseFloatField(uint8_t* target, const char* text);   // 1 refused
+int parseDoubleField(uint8_t* target, const char* text);  // 1 refused
+int parseStringField(uint8_t* target, int16_t capacity, const char* text);  // 1 too long
+int parseBitField(uint8_t* target, uint8_t bitNumber, const char* text);    // -1 refused
+// -1 not one word, -2 not a number, -3 no such value, -4 no such name.
+int parseEnumField(uint8_t* target, int16_t size, const char* const* names, int32_t count,
+                   const char* text);
+int parseEnum8Field(uint8_t* target, int16_t size, const char* const* names, int32_t count,
+                    const char* text);
+// The number of an enumeration value ("%i" rules, whole word); 0 or -1.
+int parseIntValue(int32_t* value, const char* word);
+// 0 and the index of the first name equal to the text, -1 when none.
+int findEnumName(int32_t* value, const char* text, const char* const* names, int32_t count);
+
+// Writers: the text form into out, cut to size - 1 characters; the number of
+// characters written, -1 when out is null or size is 0 or less.
+int formatByteField(char* out, int size, uint8_t value);
+int formatShortField(char* out, int size, int16_t value);
+int formatLongField(char* out, int size, int32_t value);
+int formatDateField(char* out, int size, int32_t dayNumber);
+int formatTimeField(char* out, int size, int32_t seconds);
+int formatFloatField(char* out, int size, float value);
+int formatDoubleField(char* out, int size, double value);
+// value holds at most capacity bytes; a missing terminator ends it there.
+int formatStringField(char* out, int size, const uint8_t* value, int16_t capacity);
+int formatBitField(char* out, int size, uint8_t byte, uint8_t bitNumber);
+int formatEnumField(char* out, int size, uint32_t value, const char* const* names, int32_t count);
+int formatEnum8Field(char* out, int size, uint8_t value, const char* const* names, int32_t count);
+
+// Column writers: at position > 0 the separator at position and the padded
+// text after it, else the padded text at the start of the line; the number of
+// characters written. The line holds capacity characters with its terminator;
+// a column that does not fit is cut.
+int appendCentredText(char* line, int capacity, int16_t position, int16_t width, const char* text);
+int appendByteColumn(char* line, int capacity, int16_t position, int16_t width, uint8_t value);
+int appendShortColumn(char* line, int capacity, int16_t position, int16_t width, int16_t value);
+int appendLongColumn(char* line, int capacity, int16_t position, int16_t width, int32_t value);
+int appendDateColumn(char* line, int capacity, int16_t position, int16_t width, int32_t value);
+int appendTimeColumn(char* line, int capacity, int16_t position, int16_t width, int32_t value);
+int appendFloatColumn(char* line, int capacity, int16_t position, int16_t width, float value);
+int appendDoubleColumn(char* line, int capacity, int16_t position, int16_t width, double value);
+int appendStringColumn(char* line, int capacity, int16_t position, int16_t width,
+                       const uint8_t* value, int16_t valueCapacity);
+int appendEnumColumn(char* line, int capacity, int16_t position, int16_t width, uint32_t value,
+                     const char* const* names, int32_t count);
+int appendEnum8Column(char* line, int capacity, int16_t position, int16_t width, uint8_t value,
+                      const char* const* names, int32_t count);
+int appendBitColumn(char* line, int capacity, int16_t position, int16_t width, uint8_t byte,
+                    uint8_t bitNumber);
+
+// The operations of a table on its compiled fields (numbered from 1).
+// Text of one field without column blanks: 8 bad field, -1 no buffer, else 0.
+int fieldTextOf(const SSubField* fields, int16_t count, int16_t field, char* buffer, int size,
+                const void* record);
+// Record and header lines with the given separator: -1 no buffer, else 0.
+int recordTextOf(const SSubField* fields, int16_t count, char* buffer, int size, char separator,
+                 const uint8_t* record);
+int headerTextOf(const SSubField* fields, int16_t count, char* buffer, int size, char separator);
+// One field from text: -1 bad field, -2 no text, -3 type without text form, else the reader's code.
+int fieldFromTextOf(const SSubField* fields, int16_t count, int16_t field, void* record,
+                    const char* text);
+// A line of values split at any of the separators: -1 no line or separators, -2 too few
+// values, -3 a value refused (the fields before it are set), -4 too many values.
+int recordFromTextOf(const SSubField* fields, int16_t count, void* record, const char* line,
+                     const char* separators);
+
+// Ordering of field values and keys in record images.
+int compareFieldValues(const uint8_t* a, const uint8_t* b, const SSubField* field);
+int compareKeys(const uint8_t* a, const uint8_t* b, const SSubField* fields, int16_t keyFieldCount);
+// Sets or clears the bit of target to match the same bit of source.
+void copyBit(uint8_t* target, const uint8_t* source, int bitNumber);

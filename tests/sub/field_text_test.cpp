@@ -1,0 +1,492 @@
+#include <clocale>
+#include <functional>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "sub/field_text.h"
+#include "sub/table_catalogue.h"
+#include "sub/table_dictionary.h"
+#include "sub/trn_tab.h"
+#include "utils/bytes.h"
+
+namespace {
+
+const std::string kUnnamedZero =
+    "(0 ??"
+    "?)";
+
+SSubField compileOne(int16_t type, int16_t size, const char* const* names = nullptr,
+                     int32_t count = 0) {
+    SSubFieldDef def{0, type, size, names, count, "F"};
+    SSubField f;
+    SSubLayout layout;
+    compileFieldDefs(&f, &layout, &def, 1);
+    return f;
+}
+
+const SSubFieldDef& koorxType() {
+    return kTableDefinitions[1].fields[1];
+}
+
+struct ReadCase {
+    int16_t type;
+    int16_t size;
+    const char* text;
+    int code;
+    const char* written;  // the value written back, when read
+};
+
+// Every reader through the field operations, and the text written back.
+TEST(FieldText, ReadAndWriteBack) {
+    const ReadCase cases[] = {
+        {ftByte, 1, "256", -2, nullptr},
+        {ftByte, 1, "-1", 0, "255"},
+        {ftByte, 1, "08", -1, nullptr},
+        {ftByte, 1, "0x10", 0, " 16"},
+        {ftByte, 1, "010", 0, "  8"},
+        {ftByte, 1, " +7 ", 0, "  7"},
+        {ftByte, 1, "12 13", -1, nullptr},
+        {ftByte, 1, "", -1, nullptr},
+        {ftByte, 1, "x", -1, nullptr},
+        {ftByte, 1, "-40000", -2, nullptr},
+        {ftByte, 1, "99999999999999999999", -2, nullptr},
+        {ftShort, 2, "12 13", 1, nullptr},
+        {ftShort, 2, "32767", 0, "32767"},
+        {ftShort, 2, "-32768", 0, "-32768"},
+        {ftShort, 2, "32768", 1, nullptr},
+        {ftShort, 2, "0x1F", 0, "31"},
+        {ftShort, 2, "1.5", 1, nullptr},
+        {ftLong, 4, "-2147483648", 0, "-2147483648"},
+        {ftLong, 4, "2147483648", 1, nullptr},
+        {ftLong, 4, "12 13", 1, nullptr},
+        {ftLong, 4, " 010 ", 0, "8"},
+        {ftDate, 4, "1.2.06", 0, "01.02.06"},
+        {ftDate, 4, "31.02.2006", -2, nullptr},
+        {ftDate, 4, "1.2", -1, nullptr},
+        {ftDate, 4, "1.2.85", 0, "01.02.85"},
+        {ftDate, 4, "1.2.1999", 0, "01.02.99"},
+        {ftDate, 4, "29.2.2000", 0, "29.02.00"},
+        {ftDate, 4, "29.2.2001", -2, nullptr},
+        {ftDate, 4, "32.1.2000", -2, nullptr},
+        {ftDate, 4, "0.1.2000", -2, nullptr},
+        {ftDate, 4, "1.13.2000", -2, nullptr},
+        {ftDate, 4, "31.12.1979", -2, nullptr},
+        {ftDate, 4, "1.2.06 x", -1, nullptr},
+        {ftDate, 4, "123.2.06", -1, nullptr},
+        {ftTime, 4, "7", 0, "07:00:00"},
+        {ftTime, 4, "7:5", 0, "07:05:00"},
+        {ftTime, 4, "1:2:3", 0, "01:02:03"},
+        {ftTime, 4, "10:75", -2, nullptr},
+        {ftTime, 4, "7:5:60", -2, nullptr},
+        {ftTime, 4, "25:00", 0, "25:00:00"},
+        {ftTime, 4, "7:", -1, nullptr},
+        {ftTime, 4, "100", -1, nullptr},
+        {ftTime, 4, "a", -1, nullptr},
+        {ftDouble, 8, "1.5", 0, "1.50"},
+        {ftDouble, 8, " +.5 ", 0, "0.50"},
+        {ftDouble, 8, "1e3", 0, "1000.00"},
+        {ftDouble, 8, "-0.125", 0, "-0.12"},
+        {ftDouble, 8, "inf", 1, nullptr},
+        {ftDouble, 8, "nan", 1, nullptr},
+        {ftDouble, 8, "0x1p3", 1, nullptr},
+        {ftDouble, 8, "1e400", 1, nullptr},
+        {ftDouble, 8, "1,5", 1, nullptr},
+        {ftDouble, 8, ".", 1, nullptr},
+        {ftDouble, 8, "1 2", 1, nullptr},
+        {ftFloat, 4, "2.25", 0, "2.25"},
+        {ftFloat, 4, "1e39", 1, nullptr},
+        {ftFloat, 4, "-inf", 1, nullptr},
+        {ftString, 9, "abcdefgh", 0, "abcdefgh"},
+        {ftString, 9, "  x  ", 0, "x"},
+        {ftString, 9, " ", 0, ""},
+        {ftString, 9, "abcdefghi", 1, ""},
+        {ftString, 9, "Ђорђе", 0, "Ђорђе"},
+        {ftBit, 0, "1", 0, "1"},
+        {ftBit, 0, "2", 0, "1"},
+        {ftBit, 0, "0", 0, "0"},
+        {ftBit, 0, "256", -1, nullptr},
+        {ftBit, 0, "x", -1, nullptr},
+    };
+    for (const ReadCase& c : cases) {
+        const SSubField f = compileOne(c.type, c.size);
+        uint8_t record[16] = {};
+        const int rc = fieldFromTextOf(&f, 1, 1, record, c.text);
+        EXPECT_EQ(rc, c.code) << c.type << " '" << c.text << "'";
+        if (c.written == nullptr) continue;
+        char out[64];
+        EXPECT_EQ(fieldTextOf(&f, 1, 1, out, sizeof out, record), 0);
+        EXPECT_EQ(std::string(out), c.written) << c.type << " '" << c.text << "'";
+    }
+}
+
+TEST(FieldText, StoredValues) {
+    struct Case {
+        int16_t type;
+        const char* text;
+        uint32_t stored;
+    };
+    const Case cases[] = {{ftDate, "1.1.80", 1},
+                          {ftDate, "31.12.80", 366},
+                          {ftDate, "1.1.81", 367},
+                          {ftDate, "1.3.2000", 7366},
+                          {ftTime, "25:00", 90000},
+                          {ftShort, "-2", 0xFFFE},
+                          {ftLong, "0x7fffffff", 0x7FFFFFFF}};
+    for (const Case& c : cases) {
+        const SSubField f = compileOne(c.type, 4);
+        uint8_t record[4] = {};
+        ASSERT_EQ(fieldFromTextOf(&f, 1, 1, record, c.text), 0) << c.text;
+        EXPECT_EQ(ByteReader(record, 4).u32le() & (c.type == ftShort ? 0xFFFF : 0xFFFFFFFF),
+                  c.stored)
+            << c.text;
+    }
+}
+
+TEST(FieldText, BitReaderKeepsOtherBits) {
+    SSubField fields[3];
+    SSubLayout layout;
+    const SSubFieldDef defs[3] = {{0, ftBit, 0, nullptr, 0, "a"},
+                                  {0, ftBit, 0, nullptr, 0, "b"},
+                                  {0, ftBit, 0, nullptr, 0, "c"}};
+    compileFieldDefs(fields, &layout, defs, 3);
+    uint8_t record[1] = {0xF0};
+    EXPECT_EQ(fieldFromTextOf(fields, 3, 3, record, "1"), 0);
+    EXPECT_EQ(record[0], 0xF4);
+    EXPECT_EQ(fieldFromTextOf(fields, 3, 3, record, "0"), 0);
+    EXPECT_EQ(record[0], 0xF0);
+    EXPECT_EQ(fieldFromTextOf(fields, 3, 3, record, "x"), -1);
+    EXPECT_EQ(record[0], 0xF0);
+}
+
+TEST(FieldText, StringThatDoesNotFitEmptiesOnlyTheFirstByte) {
+    const SSubField f = compileOne(ftString, 9);
+    uint8_t record[9];
+    std::memcpy(record, "old\0tail", 9);
+    EXPECT_EQ(fieldFromTextOf(&f, 1, 1, record, "abcdefghi"), 1);
+    EXPECT_EQ(record[0], 0);
+    EXPECT_EQ(std::memcmp(record + 4, "tail", 5), 0);
+    EXPECT_EQ(fieldFromTextOf(&f, 1, 1, record, "ab"), 0);
+    EXPECT_EQ(std::memcmp(record, "ab\0\0tail", 9), 0);  // bytes after the terminator stay
+}
+
+TEST(FieldText, Enumerations) {
+    const SSubFieldDef& def = koorxType();
+    struct Case {
+        int16_t type;
+        const char* text;
+        int code;
+        uint8_t value;
+    };
+    const Case cases[] = {
+        {ftEnum, "ekoor", 0, 1},       {ftEnum, "1", 0, 1},    {ftEnum, "EDUS", 0, 2},
+        {ftEnum, "0x2", 0, 2},         {ftEnum, "0", -3, 0},   {ftEnum, "3", -3, 0},
+        {ftEnum, "eKOOR eDUS", -1, 0}, {ftEnum, "foo", -4, 0}, {ftEnum, "", -1, 0},
+        {ftEnum, " eDUS", -4, 0},      {ftEnum, "1x", -2, 0},  {ftEnum, "99999999999", -3, 0},
+        {ftEnum8, "edus", 0, 2},       {ftEnum8, "0", -3, 0},
+    };
+    for (const Case& c : cases) {
+        const SSubField f = compileOne(c.type, 1, def.enumNames, def.enumCount);
+        uint8_t record[1] = {0};
+        EXPECT_EQ(fieldFromTextOf(&f, 1, 1, record, c.text), c.code) << c.text;
+        EXPECT_EQ(record[0], c.value) << c.text;
+    }
+    std::string longWord(120, 'e');
+    const SSubField f = compileOne(ftEnum, 1, def.enumNames, def.enumCount);
+    uint8_t record[1] = {0};
+    EXPECT_EQ(fieldFromTextOf(&f, 1, 1, record, longWord.c_str()), -1);
+
+    // Values of two and four bytes are little-endian.
+    static const char* const many[] = {"a", "b", "c"};
+    uint8_t wide[4] = {9, 9, 9, 9};
+    EXPECT_EQ(parseEnumField(wide, 4, many, 3, "c"), 0);
+    EXPECT_EQ(ByteReader(wide, 4).u32le(), 2u);
+}
+
+TEST(FieldText, Writers) {
+    const SSubFieldDef& def = koorxType();
+    char out[64];
+    formatEnumField(out, sizeof out, 0, def.enumNames, def.enumCount);
+    EXPECT_EQ(std::string(out), kUnnamedZero);
+    formatEnumField(out, sizeof out, 7, def.enumNames, def.enumCount);
+    EXPECT_EQ(std::string(out),
+              "(7 ??"
+              "?)");
+    formatEnum8Field(out, sizeof out, 1, def.enumNames, def.enumCount);
+    EXPECT_EQ(std::string(out), "eKOOR");
+    EXPECT_EQ(formatTimeField(out, sizeof out, -1), 8);
+    EXPECT_EQ(std::string(out), "-1:59:59");
+    formatDoubleField(out, sizeof out, 12345678.125);
+    EXPECT_EQ(std::string(out), "12345678.12");
+
+    // A writer given no room writes nothing.
+    char guard[4] = {'#', '#', '#', '#'};
+    EXPECT_EQ(formatLongField(guard, 0, 5), -1);
+    EXPECT_EQ(formatStringField(guard, -3, reinterpret_cast<const uint8_t*>("ab"), 3), -1);
+    EXPECT_EQ(guard[0], '#');
+    EXPECT_EQ(formatLongField(guard, 4, -123456), 3);
+    EXPECT_STREQ(guard, "-12");
+}
+
+TEST(FieldText, Columns) {
+    struct Case {
+        std::string expected;
+        std::function<int(char*)> write;
+    };
+    const Case cases[] = {
+        {"-214748364", [](char* l) { return appendLongColumn(l, 100, 0, 10, INT32_MIN); }},
+        {"12345678.1", [](char* l) { return appendDoubleColumn(l, 100, 0, 10, 12345678.125); }},
+        {" 01.02.06 ", [](char* l) { return appendDateColumn(l, 100, 0, 10, 9529); }},
+        {"07:05:00", [](char* l) { return appendTimeColumn(l, 100, 0, 8, 25500); }},
+        {" abc ", [](char* l) { return appendCentredText(l, 100, 0, 5, "abc"); }},
+        {"  7", [](char* l) { return appendByteColumn(l, 100, 0, 3, 7); }},
+        {"   -5", [](char* l) { return appendShortColumn(l, 100, 0, 5, -5); }},
+        {"  1.50", [](char* l) { return appendFloatColumn(l, 100, 0, 6, 1.5f); }},
+        {"ab   ",
+         [](char* l) {
+             return appendStringColumn(l, 100, 0, 5, reinterpret_cast<const uint8_t*>("ab"), 3);
+         }},
+        {"   1", [](char* l) { return appendBitColumn(l, 100, 0, 4, 0x08, 3); }},
+        {"eDUS ",
+         [](char* l) {
+             return appendEnumColumn(l, 100, 0, 5, 2, koorxType().enumNames, koorxType().enumCount);
+         }},
+        {"(0 ",
+         [](char* l) {
+             return appendEnum8Column(l, 100, 0, 3, 0, koorxType().enumNames,
+                                      koorxType().enumCount);
+         }},
+    };
+    for (const Case& c : cases) {
+        char line[100] = "untouched";
+        const int n = c.write(line);
+        EXPECT_EQ(std::string(line), c.expected);
+        EXPECT_EQ(n, static_cast<int>(c.expected.size())) << c.expected;
+    }
+    // A column after the first starts with the separator; a full line cuts it.
+    char line[12] = "abcd";
+    setColumnSeparator(';');
+    EXPECT_EQ(appendByteColumn(line, sizeof line, 4, 4, 12), 5);
+    EXPECT_STREQ(line, "abcd;  12");
+    EXPECT_EQ(appendByteColumn(line, sizeof line, 9, 4, 12), 2);
+    EXPECT_STREQ(line, "abcd;  12; ");
+    setColumnSeparator(',');
+}
+
+TEST(FieldText, Padding) {
+    char out[16];
+    EXPECT_EQ(padCentred(out, "01.02.06", 10), 10);
+    EXPECT_STREQ(out, " 01.02.06 ");
+    EXPECT_EQ(padCentred(out, "abc", 6), 6);
+    EXPECT_STREQ(out, " abc  ");
+    EXPECT_EQ(padCentred(out, "abcdef", 4), 4);
+    EXPECT_STREQ(out, "abcd");
+    EXPECT_EQ(padRightAligned(out, "abcdef", 4), 4);
+    EXPECT_STREQ(out, "abcd");
+    EXPECT_EQ(padLeftAligned(out, "ab", 4), 4);
+    EXPECT_STREQ(out, "ab  ");
+
+    char text[] = " \t x y \r\n";
+    EXPECT_STREQ(trimBoth(text), "x y");
+    char left[] = "  a ";
+    EXPECT_STREQ(skipLeadingBlanks(left), "a ");
+    EXPECT_STREQ(trimRight(left), "  a");
+}
+
+std::vector<uint8_t> rutaRecord() {
+    std::vector<uint8_t> r(19, 0);
+    ByteWriter w(r.data(), r.size());
+    w.u16le(77);
+    w.bytes("Beograd", 8);
+    w.bytes("\0", 1);
+    w.u8(1);  // sigR2D
+    w.u8(2);  // rOdlaz
+    w.u8(1);  // EndToEnd
+    w.u8(1);  // eprDigitalna
+    w.u8(0);  // GrupnePoruke
+    w.u8(3);  // S
+    w.u16le(static_cast<uint16_t>(-5));
+    return r;
+}
+
+TEST(RecordLines, RutaLineHeaderAndRoundTrip) {
+    const auto ruta = createTable(77);
+    char line[kLineWorkSize];
+    EXPECT_EQ(ruta->headerText(line, sizeof line, '|'), 0);
+    EXPECT_STREQ(line,
+                 "Ruta |  Ime   |Signalizacija|   Tip    |EndToEnd|PrirodaRute |GrupnePoruke| S  "
+                 "|OperID");
+    const std::vector<uint8_t> record = rutaRecord();
+    setColumnSeparator('#');
+    EXPECT_EQ(ruta->recordText(line, sizeof line, ',', record.data()), 0);
+    EXPECT_EQ(getColumnSeparator(), '#');  // restored after the call
+    setColumnSeparator(',');
+    const std::string expected =
+        "   77,Beograd ,sigR2D       ,rOdlaz    ,       1,eprDigitalna,           0,   3,    -5";
+    EXPECT_EQ(std::string(line), expected);
+
+    std::vector<uint8_t> back(19, 0);
+    EXPECT_EQ(ruta->recordFromText(back.data(), line, ","), 0);
+    EXPECT_EQ(back, record);
+
+    // Cut to the caller's buffer; no buffer or no room writes nothing.
+    char small[8] = "#######";
+    EXPECT_EQ(ruta->recordText(small, sizeof small, ',', record.data()), 0);
+    EXPECT_STREQ(small, "   77,B");
+    char none[2] = {'#', '#'};
+    EXPECT_EQ(ruta->recordText(none, 0, ',', record.data()), -1);
+    EXPECT_EQ(ruta->headerText(none, -1, ','), -1);
+    EXPECT_EQ(ruta->recordText(nullptr, 10, ',', record.data()), -1);
+    EXPECT_EQ(none[0], '#');
+}
+
+TEST(RecordLines, EnumerationWithEmptyValueZero) {
+    const auto koorx = createTable(1);
+    const uint8_t record[2] = {5, 0};
+    char line[64];
+    koorx->recordText(line, sizeof line, '|', record);
+    EXPECT_EQ(std::string(line), "    5|" + kUnnamedZero + "  ");
+    uint8_t back[2] = {9, 9};
+    EXPECT_EQ(koorx->recordFromText(back, line, "|"), -3);  // value 0 has no name
+    EXPECT_EQ(back[0], 5);                                  // the field before it is set
+}
+
+TEST(RecordLines, BitRun) {
+    const auto days = createTable(189);  // ProgramDana: a byte key and seven bits
+    uint8_t record[2] = {0, 0};
+    EXPECT_EQ(days->recordFromText(record, " 3, 1, 1, 0, 0, 0, 0, 1", ","), 0);
+    EXPECT_EQ(record[0], 3);
+    EXPECT_EQ(record[1], 0x43);
+    char line[80];
+    days->recordText(line, sizeof line, ',', record);
+    EXPECT_STREQ(line, "         3,  1,  1,  0,  0,  0,  0,  1");
+    char header[80];
+    days->headerText(header, sizeof header, ',');
+    EXPECT_STREQ(header, "ProgDanaID,Pon,Uto,Sre,Cet,Pet,Sub,Ned");
+}
+
+TEST(RecordLines, RecordFromTextRefusals) {
+    const auto dusKoor = createTable(39);  // three byte fields
+    struct Case {
+        const char* line;
+        const char* separators;
+        int code;
+    };
+    const std::string overlong = "5,6" + std::string(3000, ' ') + ",1";  // cut at the work area
+    const Case cases[] = {{"5,,7", ",", -2},      {"1,2,3,4", ",", -4},       {"1,x,3", ",", -3},
+                          {"1;2,3", ",;", 0},     {",,1,2,3,,", ",", 0},      {nullptr, ",", -1},
+                          {"1,2,3", nullptr, -1}, {overlong.c_str(), ",", -2}};
+    for (const Case& c : cases) {
+        uint8_t record[3] = {};
+        EXPECT_EQ(dusKoor->recordFromText(record, c.line, c.separators), c.code)
+            << (c.line ? c.line : "<null>");
+    }
+}
+
+TEST(RecordLines, FieldTextAndFieldFromText) {
+    const auto ruta = createTable(77);
+    std::vector<uint8_t> record = rutaRecord();
+    char out[16];
+    struct Case {
+        int16_t field;
+        int size;
+        int code;
+        const char* text;
+    };
+    const Case cases[] = {{0, 16, 8, nullptr}, {10, 16, 8, nullptr}, {2, 16, 0, "Beograd"},
+                          {2, 4, 0, "Beo"},    {3, 16, 0, "sigR2D"}, {9, 16, 0, "-5"},
+                          {2, 0, -1, nullptr}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(ruta->fieldText(c.field, out, c.size, record.data()), c.code) << c.field;
+        if (c.text) {
+            EXPECT_STREQ(out, c.text) << c.field;
+        }
+    }
+    EXPECT_EQ(ruta->fieldText(1, nullptr, 16, record.data()), -1);
+    EXPECT_EQ(ruta->fieldFromText(0, record.data(), "1"), -1);
+    EXPECT_EQ(ruta->fieldFromText(10, record.data(), "1"), -1);
+    EXPECT_EQ(ruta->fieldFromText(1, record.data(), nullptr), -2);
+    EXPECT_EQ(ruta->fieldFromText(4, record.data(), "rDolaz"), 0);
+    EXPECT_EQ(record[12], 1);
+
+    // A string from the exchange without a terminator is read within its field.
+    std::memset(record.data() + 2, 'A', 9);
+    ruta->fieldText(2, out, sizeof out, record.data());
+    EXPECT_STREQ(out, "AAAAAAAAA");
+
+    const SSubField unknown = compileOne(42, 1);
+    uint8_t raw[1] = {0};
+    EXPECT_EQ(fieldFromTextOf(&unknown, 1, 1, raw, "1"), -3);
+}
+
+TEST(Ordering, CompareFieldValues) {
+    struct Case {
+        int16_t type;
+        int16_t size;
+        std::vector<uint8_t> a, b;
+        int sign;
+    };
+    const Case cases[] = {
+        {ftString, 9, {'i', 'm', 'e', 0}, {'I', 'M', 'E', 0}, 0},
+        {ftString, 9, {'a', 'b', 0}, {'a', 'b', 'c', 0}, -1},
+        {ftString, 3, {'a', 'b', 'c', 'x'}, {'a', 'b', 'c', 'y'}, 0},  // within the field
+        {ftString, 2, {0xFF, 0}, {0xDF, 0}, 1},                        // Cyrillic is not folded
+        {ftByte, 1, {200}, {100}, 1},
+        {ftShort, 2, {0xFF, 0xFF}, {1, 0}, -1},
+        {ftLong, 4, {0, 0, 0, 0x80}, {0, 0, 0, 0x7F}, -1},
+        {ftDate, 4, {2, 0, 0, 0}, {2, 0, 0, 0}, 0},
+        {ftEnum, 1, {200}, {3}, 1},
+        {ftEnum, 2, {0xFF, 0xFF}, {1, 0}, -1},
+        {ftEnum, 3, {1, 0, 0}, {2, 0, 0}, 0},
+        {ftDouble, 8, {0, 0, 0, 0, 0, 0, 0xF0, 0x3F}, {0, 0, 0, 0, 0, 0, 0, 0x40}, -1},
+        {42, 1, {1}, {2}, 0},
+    };
+    for (const Case& c : cases) {
+        const SSubField f = compileOne(c.type, c.size);
+        const int r = compareFieldValues(c.a.data(), c.b.data(), &f);
+        EXPECT_EQ((r > 0) - (r < 0), c.sign) << c.type;
+    }
+    SSubField bits[2];
+    SSubLayout layout;
+    const SSubFieldDef defs[2] = {{0, ftBit, 0, nullptr, 0, "a"}, {0, ftBit, 0, nullptr, 0, "b"}};
+    compileFieldDefs(bits, &layout, defs, 2);
+    const uint8_t x[1] = {0x01}, y[1] = {0x02};
+    EXPECT_GT(compareFieldValues(x, y, &bits[0]), 0);
+    EXPECT_LT(compareFieldValues(x, y, &bits[1]), 0);
+}
+
+TEST(Ordering, CompareKeysAndCopyBit) {
+    const auto dtmf = createTable(13);  // three byte keys, then a short
+    const uint8_t a[5] = {1, 2, 3, 9, 9};
+    const uint8_t b[3] = {1, 2, 4};
+    const uint8_t c[3] = {1, 2, 3};
+    EXPECT_LT(compareKeys(a, b, dtmf->fields(), dtmf->keyFieldCount()), 0);
+    EXPECT_EQ(compareKeys(a, c, dtmf->fields(), dtmf->keyFieldCount()), 0);
+    EXPECT_GT(compareKeys(b, a, dtmf->fields(), dtmf->keyFieldCount()), 0);
+
+    uint8_t target = 0xF0;
+    const uint8_t one = 0x04, zero = 0xFB;
+    copyBit(&target, &one, 2);
+    EXPECT_EQ(target, 0xF4);
+    copyBit(&target, &zero, 2);
+    EXPECT_EQ(target, 0xF0);
+}
+
+TEST(FieldText, NumbersIgnoreTheLocale) {
+    const char* saved = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string restore = saved ? saved : "C";
+    if (std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") == nullptr &&
+        std::setlocale(LC_NUMERIC, "ru_RU.CP1251") == nullptr)
+        GTEST_SKIP() << "no Russian locale";
+    char out[16];
+    formatDoubleField(out, sizeof out, 1.5);
+    uint8_t value[8];
+    const int rc = parseDoubleField(value, "2.5");
+    std::setlocale(LC_NUMERIC, restore.c_str());
+    EXPECT_STREQ(out, "1.50");
+    EXPECT_EQ(rc, 0);
+}
+
+}  // namespace
