@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "sub/sub_dates.h"
 #include "utils/bytes.h"
+#include "utils/dates.h"
 
 namespace {
 
@@ -351,12 +351,12 @@ int parseDateField(uint8_t* target, const char* text) {
         year += 2000;
     else if (year < 100)
         year += 1900;
-    const int32_t dayNumber = subdate::dayNumberOf(static_cast<int32_t>(year),
-                                                   static_cast<int>(month), static_cast<int>(day));
+    const int32_t dayNumber = dayNumberOf(static_cast<int32_t>(year), static_cast<uint8_t>(month),
+                                          static_cast<uint8_t>(day));
     if (dayNumber < 1) return -2;
     int32_t y = 0;
-    int m = 0, d = 0;
-    subdate::dateOfDayNumber(dayNumber, &y, &m, &d);
+    uint8_t m = 0, d = 0;
+    dateOfDayNumber(&y, &m, &d, static_cast<uint32_t>(dayNumber));
     if (y != year || m != month || d != day) return -2;
     putLe(target, 4, static_cast<uint32_t>(dayNumber));
     return 0;
@@ -381,8 +381,8 @@ int parseTimeField(uint8_t* target, const char* text) {
     const int32_t value =
         static_cast<int32_t>(part[0] * 3600 + (part[1] & 0xFF) * 60 + (part[2] & 0xFF));
     int32_t h = 0;
-    int m = 0, s = 0;
-    subdate::splitSeconds(value, &h, &m, &s);
+    uint8_t m = 0, s = 0;
+    splitSeconds(&value, &h, &m, &s);
     if (h != part[0] || m != part[1] || s != part[2]) return -2;
     putLe(target, 4, static_cast<uint32_t>(value));
     return 0;
@@ -488,8 +488,8 @@ int formatLongField(char* out, int size, int32_t value) {
 
 int formatDateField(char* out, int size, int32_t dayNumber) {
     int32_t year = 0;
-    int month = 0, day = 0;
-    subdate::dateOfDayNumber(dayNumber, &year, &month, &day);
+    uint8_t month = 0, day = 0;
+    dateOfDayNumber(&year, &month, &day, static_cast<uint32_t>(dayNumber));
     char text[48];
     std::snprintf(text, sizeof text, "%02d.%02d.%02d", day, month, static_cast<int>(year % 100));
     return emit(out, size, text);
@@ -497,8 +497,8 @@ int formatDateField(char* out, int size, int32_t dayNumber) {
 
 int formatTimeField(char* out, int size, int32_t seconds) {
     int32_t hours = 0;
-    int minutes = 0, secs = 0;
-    subdate::splitSeconds(seconds, &hours, &minutes, &secs);
+    uint8_t minutes = 0, secs = 0;
+    splitSeconds(&seconds, &hours, &minutes, &secs);
     char text[48];
     std::snprintf(text, sizeof text, "%02" PRId32 ":%02d:%02d", hours, minutes, secs);
     return emit(out, size, text);

@@ -162,7 +162,9 @@ TEST(TrnTabLocks, EveryKindAgainstEveryHolder) {
 
         uint8_t conflict = 0xEE;
         EXPECT_EQ(k.check(*t, &conflict, c.mask), c.check) << what;
-        if (k.reportsConflicts) EXPECT_EQ(conflict, c.conflict) << what;
+        if (k.reportsConflicts) {
+            EXPECT_EQ(conflict, c.conflict) << what;
+        }
         conflict = 0xEE;
         EXPECT_EQ(k.run(*t, &conflict, c.mask), c.combined) << what;
 
@@ -503,7 +505,9 @@ TEST(TrnTabSearch, Modes) {
         const Bytes key = rec3(1, k.key, 0);
         EXPECT_EQ(t->findRow(k.mask, key.data(), k.mode, &row), k.code) << int(k.key);
         EXPECT_EQ(row, k.row) << int(k.key) << " mode " << int(k.mode);
-        if (k.code == tsOK) EXPECT_EQ(t->currentRow(), k.row);
+        if (k.code == tsOK) {
+            EXPECT_EQ(t->currentRow(), k.row);
+        }
     }
     EXPECT_EQ(t->findKey(rec3(1, 4, 0).data()), 1);
     EXPECT_EQ(t->findKey(rec3(1, 5, 0).data()), -1);
