@@ -2,7 +2,7 @@
 # `make test` builds the sanitized test configuration and runs every test.
 
 PACKAGES := g++ make cmake ninja-build pkg-config libfox-1.6-dev zlib1g-dev \
-            libgtest-dev libgmock-dev xvfb xauth fonts-liberation2 fonts-dejavu-core
+            libgtest-dev libgmock-dev xvfb xauth fonts-liberation2 fonts-dejavu-core locales
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR := Ninja

@@ -1,9 +1,8 @@
-#include <clocale>
-
 #include <fox-1.6/fx.h>
 
 #include "link/text_catalogue.h"
 #include "link/timer_pool.h"
+#include "platform/numeric_locale.h"
 #include "shell/main_window.h"
 #include "shell/poll_loop.h"
 #include "shell/startup.h"
@@ -19,7 +18,7 @@ int main(int argc, char** argv) {
     FX::FXApp* application = new FX::FXApp("RerOD", "TALVOR kick-off");
     application->init(argc, argv);
     // Numbers are read and printed in the "C" locale whatever the environment says.
-    std::setlocale(LC_NUMERIC, "C");
+    platform::useCNumericLocale();
 
     // Texts are drawn as UTF-8, so the font asks for no particular encoding;
     // the program's encoding stays recorded for the windows that show it.

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "peer/russian_locale.h"
+
 #include "sub/field_text.h"
 #include "sub/table_catalogue.h"
 #include "sub/table_dictionary.h"
@@ -475,16 +477,15 @@ TEST(Ordering, CompareKeysAndCopyBit) {
 }
 
 TEST(FieldText, NumbersIgnoreTheLocale) {
-    const char* saved = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string restore = saved ? saved : "C";
-    if (std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") == nullptr &&
-        std::setlocale(LC_NUMERIC, "ru_RU.CP1251") == nullptr)
-        GTEST_SKIP() << "no Russian locale";
     char out[16];
-    formatDoubleField(out, sizeof out, 1.5);
     uint8_t value[8];
-    const int rc = parseDoubleField(value, "2.5");
-    std::setlocale(LC_NUMERIC, restore.c_str());
+    int rc = -1;
+    {
+        ScopedRussianNumericLocale russian;
+        ASSERT_TRUE(russian.ok());
+        formatDoubleField(out, sizeof out, 1.5);
+        rc = parseDoubleField(value, "2.5");
+    }
     EXPECT_STREQ(out, "1.50");
     EXPECT_EQ(rc, 0);
 }
