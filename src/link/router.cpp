@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "link/kop_card.h"
+#include "link/kop_diag.h"
 #include "link/message_bus.h"
 #include "link/udp_transport.h"
 #include "utils/bytes.h"
@@ -49,12 +50,18 @@ bool parseBusFrame(const uint8_t* bytes, int n, SBusFrame& frame) {
 
 TKopCls::TKopCls() {
     readRoutes();
+    if (kopOpen() == 0) loadKopFirmware();
     udpOpen();
+    createKopDiag();
     setTimer(this, kTrafficPeriodMs);
+    bytesSent = 0;
+    bytesReceived = 0;
 }
 
 TKopCls::~TKopCls() {
+    destroyKopDiag();
     udpClose();
+    kopClose();
     killTimers(this);
 }
 
@@ -140,7 +147,8 @@ void TKopCls::handleReceivedFrame(const uint8_t* bytes, int n) {
 void TKopCls::readRoutes() {
     KINIFile ini(".\\modem.ini");
     ini.open();
-    ownAddress = static_cast<uint16_t>(ini.getInt("Usmeravanja", "BrojORa", kFirstWorkstationAddress));
+    ownAddress =
+        static_cast<uint16_t>(ini.getInt("Usmeravanja", "BrojORa", kFirstWorkstationAddress));
     const int declared = ini.getInt("Usmeravanja", "BrojUsmeravanja", 0);
     const int count = declared > kMaxRoutes ? kMaxRoutes : declared;
     routeCount = 0;

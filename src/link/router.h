@@ -62,6 +62,9 @@ public:
     void receiveMessages();
     void forwardFrame(const SRoute* route, const uint8_t* frame, int frameBytes);
     void readRoutes();
+    // Reads "kopcar.prg" of the working directory and loads it into the card;
+    // 0, or -1 after an error box.
+    int loadKopFirmware();
     void onTimer(const STimerEvent* event) override;
 
     uint32_t routeCount = 0;

@@ -1,5 +1,6 @@
 #include "shell/poll_loop.h"
 
+#include "link/kop_card.h"
 #include "link/router.h"
 #include "link/timer_pool.h"
 
@@ -12,6 +13,7 @@ bool pollIsDue(int32_t now) {
 }
 
 void pollServices() {
+    kopPoll();
     routerReceiveMessages();
     tickTimers();
     lastPollTime = programClock();
