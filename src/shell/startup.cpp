@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "link/link_supervision.h"
 #include "link/router.h"
 #include "link/text_lines.h"
 #include "mml/command_handlers.h"
@@ -10,6 +11,7 @@ const std::vector<SStartStep>& serviceStartSteps() {
     static const std::vector<SStartStep> steps = {
         {"router", createRouter, false},
         {"remote menu commands", createORInteractor, true},
+        {"link supervision", startLinkSupervision, true},
         {"command handlers", registerCommandHandlers, false},
     };
     return steps;
@@ -19,6 +21,7 @@ const std::vector<SStopStep>& serviceStopSteps() {
     static const std::vector<SStopStep> steps = {
         {"router", destroyRouter},
         {"remote menu commands", destroyORInteractor},
+        {"link supervision", stopLinkSupervision},
     };
     return steps;
 }
