@@ -48,7 +48,7 @@ bool LinuxKopDevice::control(uint32_t request, const uint8_t* in, int inBytes, u
     if (fd_ < 0 || inBytes < 0 || outBytes < 0) return false;
     std::vector<uint8_t> buffer(static_cast<size_t>(std::max(inBytes, outBytes)) + 1, 0);
     if (inBytes > 0) std::memcpy(buffer.data(), in, static_cast<size_t>(inBytes));
-    if (::ioctl(fd_, static_cast<unsigned long>(request), buffer.data()) < 0) return false;
+    if (::ioctl(fd_, request, buffer.data()) < 0) return false;
     if (outBytes > 0) std::memcpy(out, buffer.data(), static_cast<size_t>(outBytes));
     return true;
 }
