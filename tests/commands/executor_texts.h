@@ -24,3 +24,5 @@ constexpr const char* kPosylkaAis16 = "Посылка AIS(16)";
 constexpr const char* kVvodVZhurnal = "Ввод в журнал";
 constexpr const char* kPodtverzhdenie = "Подтверждение";
 constexpr const char* kUrovenTrevogi = "Уровень сигнала тревоги";
+constexpr const char* kNomerTrevogi = "Номер сигнала тревоги";
+constexpr const char* kSummaPopolneniya = "Сумма пополнения баланса";

@@ -6,6 +6,7 @@
 #include "link/router.h"
 #include "link/text_lines.h"
 #include "link/udp_transport.h"
+#include "peer/loopback_router.h"
 #include "peer/recording_receiver.h"
 #include "peer/stand_in_exchange.h"
 #include "peer/work_dir.h"
@@ -37,34 +38,18 @@ public:
 };
 
 // A router over loopback UDP with the stand-in exchange as every TCP-IP peer.
-class RouterOverUdp : public ::testing::Test {
+class RouterOverUdp : public ::testing::Test, protected LoopbackRouter {
 protected:
-    void SetUp() override {
-        platform::setTickSource(&clock);
-        resetProgramClock();
-        initTimers();
-        dir.write("modem.ini", kGatewayIni);
-        udpLocalPort = 0;
-        udpRemotePort = peer.port();
-        router = new TKopCls();
-        peer.setWorkstationPort(udpBoundPort());
-    }
-    void TearDown() override {
-        destroyRouter();
-        udpLocalPort = udpRemotePort = 6666;
-        platform::setTickSource(nullptr);
-    }
-    platform::TestTickSource clock;
-    ScopedWorkDir dir;
-    StandInExchange peer;
+    void SetUp() override { startRouter(kGatewayIni); }
+    void TearDown() override { stopRouter(); }
 };
 
 TEST_F(RouterOverUdp, TextLineToTheExchangeIsOneExactDatagram) {
     ASSERT_TRUE(udpIsOpen());
     postTextLine(kLineJournal, "AB", 136);
     ASSERT_EQ(peer.pump(), 1);
-    const std::vector<uint8_t> expected = {13, 0,    136, 0x18, 0x40, 0x01, 0x70, 0, 0, 0,
-                                           255, 0x42, 'A', 'B',  0};
+    const std::vector<uint8_t> expected = {13, 0, 136, 0x18, 0x40, 0x01, 0x70, 0,
+                                           0,  0, 255, 0x42, 'A',  'B',  0};
     EXPECT_EQ(peer.received[0].bytes, expected);
 }
 
@@ -96,7 +81,8 @@ TEST_F(RouterOverUdp, MalformedFramesAreDroppedAndCounted) {
     shortLength[0] = 5;
     auto beyondDatagram = makeFrame(136, 28673, 16408, 255, {'x', 0});
     beyondDatagram[0] = 40;
-    std::vector<uint8_t> oversize = makeFrame(136, 28673, 16408, 255, std::vector<uint8_t>(1200, 'a'));
+    std::vector<uint8_t> oversize =
+        makeFrame(136, 28673, 16408, 255, std::vector<uint8_t>(1200, 'a'));
     const std::vector<std::vector<uint8_t>> bad = {shortLength, beyondDatagram, oversize, {0x01}};
     for (const auto& datagram : bad) peer.sendRaw(datagram);
     router->receiveMessages();
@@ -149,7 +135,8 @@ TEST(RouteTable, ModemIniVariants) {
     udpLocalPort = 0;
     const std::string unknownKind = "[Usmeravanja]\nBrojORa=28674\nBrojUsmeravanja=3\n" +
                                     routeSection(1, "Lokal", nullptr, 28674) +
-                                    routeSection(2, "lokal", nullptr, 1) + routeSection(3, "KOP", nullptr, 0);
+                                    routeSection(2, "lokal", nullptr, 1) +
+                                    routeSection(3, "KOP", nullptr, 0);
     const std::string trailing = "[usmeravanja]\nbrojusmeravanja=2\n" +
                                  routeSection(1, "TCP-IP", "10.0.0.257", 5) +
                                  routeSection(2, "TCP-IP", "10.0.0.2x", 6);
