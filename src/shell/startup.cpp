@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "commands/executors/mml_executors.h"
 #include "link/link_supervision.h"
 #include "link/router.h"
 #include "link/text_lines.h"
@@ -12,6 +13,7 @@ const std::vector<SStartStep>& serviceStartSteps() {
         {"router", createRouter, false},
         {"remote menu commands", createORInteractor, true},
         {"link supervision", startLinkSupervision, true},
+        {"command executors", installCommandExecutors, false},
         {"command handlers", registerCommandHandlers, false},
     };
     return steps;

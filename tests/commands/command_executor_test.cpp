@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/command_table.h"
+#include "commands/executor_helpers.h"
 #include "commands/executor_texts.h"
 #include "commands/executors/command_executor.h"
 #include "commands/executors/command_requests.h"
@@ -19,8 +20,6 @@
 #include "utils/bytes.h"
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
 
 // This workstation 28673 reaches the management processor over UDP.
 const char* const kExchangeRouteIni =
@@ -43,23 +42,6 @@ const char* const kNoExchangeRouteIni =
     "[Usmeravanja\\Usmerenje1]\n"
     "Usmeravanje=Lokal\n"
     "DPC=28673\n";
-
-Bytes textBytes(const std::string& s) {
-    Bytes b(s.begin(), s.end());
-    b.push_back(0);
-    return b;
-}
-
-Bytes operator+(Bytes a, const Bytes& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-std::string joined(std::initializer_list<const char*> parts) {
-    std::string s;
-    for (const char* p : parts) s += (s.empty() ? "" : "&") + std::string(p);
-    return s;
-}
 
 uint8_t execute(int id, const std::vector<std::string>& values, char* errorText,
                 uint8_t journal = 0) {

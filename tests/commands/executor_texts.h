@@ -26,3 +26,6 @@ constexpr const char* kPodtverzhdenie = "Подтверждение";
 constexpr const char* kUrovenTrevogi = "Уровень сигнала тревоги";
 constexpr const char* kNomerTrevogi = "Номер сигнала тревоги";
 constexpr const char* kSummaPopolneniya = "Сумма пополнения баланса";
+constexpr const char* kOutOfRangeText = "Параметр '%1' вне диапазона";
+constexpr const char* kMissingAmpersandText = "Недостает знак & в параметре '%1'.";
+constexpr const char* kDoubleAmpersandText = "Двойной знак & в параметре '%1'.";

@@ -1,0 +1,176 @@
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "commands/command_table.h"
+#include "commands/executor_helpers.h"
+#include "commands/executor_texts.h"
+#include "commands/executors/local_routines.h"
+#include "commands/executors/mml_executors.h"
+#include "link/text_lines.h"
+#include "mml/command_handlers.h"
+#include "mml/mml_registry.h"
+#include "peer/loopback_router.h"
+#include "peer/recording_boxes.h"
+#include "peer/recording_receiver.h"
+
+namespace {
+
+const char* const kModemIni =
+    "[Usmeravanja]\n"
+    "BrojORa=28674\n"
+    "BrojUsmeravanja=1\n"
+    "[Usmeravanja\\Usmerenje1]\n"
+    "Usmeravanje=TCP-IP\n"
+    "IPAdresa=127.0.0.1\n"
+    "DPC=0\n";
+
+std::string quoted(const std::string& s) {
+    return "\"" + s + "\"";
+}
+
+// A statement of the command: its quoted title and its values in order,
+// named where a name is given ("name=value"), each value quoted.
+std::string statement(int id, const std::vector<std::string>& values, bool named = false) {
+    const CommandRow& command = *findCommand(id);
+    std::string s = quoted(command.title);
+    const Rows<FieldRow> fields = commandFields(command);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        s += i == 0 ? ":" : ",";
+        if (named) s += quoted(mmlParameterName(fields[i])) + "=";
+        s += quoted(values[i]);
+    }
+    return s + ";";
+}
+
+std::string withArg(const char* text, const std::string& arg) {
+    std::string s = text;
+    const std::size_t at = s.find("%1");
+    if (at != std::string::npos) s.replace(at, 2, arg);
+    return s;
+}
+
+// Typed statements run through the parser, the registry, argument binding
+// and the executors, to the stand-in exchange over a loopback router.
+class TypedCommands : public ::testing::Test, protected LoopbackRouter {
+protected:
+    void SetUp() override {
+        installCommandExecutors();
+        registerCommandHandlers();
+        startRouter(kModemIni);
+    }
+    void TearDown() override {
+        stopRouter();
+        setCommandExecutor(nullptr);
+        setLocalActionRunner(nullptr);
+        setLocalRoutine(LocalRoutine::executeMmlCommand, nullptr);
+    }
+    // The requests that reached the exchange (text lines left out).
+    std::vector<StandInExchange::Frame> requests() {
+        peer.received.clear();
+        peer.pump();
+        std::vector<StandInExchange::Frame> frames;
+        for (const StandInExchange::Frame& f : peer.received)
+            if (f.code != kCodePlainText && f.code != kCodeCodedText) frames.push_back(f);
+        return frames;
+    }
+};
+
+struct SentCase {
+    std::string statement;
+    uint8_t type, code;
+    Bytes body;
+};
+
+TEST_F(TypedCommands, StatementsBecomeExactRequests) {
+    const std::string eos(kGruppaEos);
+    const SentCase cases[] = {
+        {statement(5024, {joined({kNomerProcessora, kKlassSignala}), kPoVremeni, kUrovenSignala,
+                          kKlassOtnSl, "A1&A3"}),
+         170,
+         10,
+         {0x03, 0x00, 0x02, 0x00, 0x02, 0x00, 0x01, 0x00, 0x00, 0x00, 0x05, 0x00}},
+        {statement(5086, {"300"}, true), 139, 241, {0x2C, 0x01}},
+        {statement(5039, {"-2", "A2", joined({kVvodVZhurnal, kPodtverzhdenie})}, true),
+         138,
+         38,
+         {0xFE, 0xFF, 0x02, 0x00, 0x00, 0x00, 0x05, 0x00}},
+        {statement(5576, {"ABCDEFGHIJKLMNOPQRST", "tajna"}), 136, 51,
+         textBytes("ABCDEFGHIJKLMNOPQRST") + textBytes("tajna")},
+        // the parser strips the trailing blank of the choice text
+        {statement(5595, {"grupa", eos, kPravoSchityvaniya}),
+         136,
+         66,
+         {'g', 'r', 'u', 'p', 'a', 0, 0x06, 0x00, 0x00, 0x00, 0x01, 0x00}},
+        {statement(5104, {"7", "AIS16 & LOS", kPosylkaAis16}),
+         138,
+         201,
+         {0x07, 0x11, 0x00, 0x10, 0x00}},
+        {statement(5279, {"12345678", "1.5"}),
+         138,
+         46,
+         {'1', '2', '3', '4', '5', '6', '7', '8', 0, 0, 0, 0, 0, 0, 0, 0xF8, 0x3F}},
+        {statement(5037, {}), 138, 36, {}},
+        // a statement given to "Команда MML" runs as typed
+        {statement(5004, {std::string(findCommand(5086)->title) + ":300;"}),
+         139,
+         241,
+         {0x2C, 0x01}},
+    };
+    for (const SentCase& c : cases) {
+        RecordingReceiver operatorMessages(kTypeOperator);
+        executeMmlCommand(c.statement.c_str());
+        const std::vector<StandInExchange::Frame> frames = requests();
+        ASSERT_EQ(frames.size(), 1u) << c.statement;
+        EXPECT_EQ(frames[0].type, c.type) << c.statement;
+        EXPECT_EQ(frames[0].code, c.code) << c.statement;
+        EXPECT_EQ(frames[0].destination, kExchangeAddress) << c.statement;
+        EXPECT_EQ(frames[0].payload, c.body) << c.statement;
+    }
+}
+
+struct RefusedCase {
+    std::string statement;
+    std::string posted;
+};
+
+TEST_F(TypedCommands, BadValuesPostTheirStatusAndSendNothing) {
+    const std::string options = joined({kNomerProcessora});
+    auto alarms = [&](const char* levels) {
+        return statement(5024, {options, kPoVremeni, kUrovenSignala, kKlassOtnSl, levels});
+    };
+    const RefusedCase cases[] = {
+        {alarms("A5"), withArg(kOutOfRangeText, kUrovni)},
+        {alarms("A1 A2"), withArg(kMissingAmpersandText, kUrovni)},
+        {alarms("A1&&A2"), withArg(kDoubleAmpersandText, kUrovni)},
+        {statement(5086, {"65536"}), withArg(kOutOfRangeText, "RP")},
+        {statement(5039, {"1", "A9", kVvodVZhurnal}), withArg(kOutOfRangeText, kUrovenTrevogi)},
+        {statement(5279, {"1", "inf"}), withArg(kOutOfRangeText, kSummaPopolneniya)},
+        {statement(5001, {"OR Klijent", "3"}), withArg(kOutOfRangeText, kTipOr)},
+    };
+    for (const RefusedCase& c : cases) {
+        RecordingBoxes boxes;
+        RecordingReceiver operatorMessages(kTypeOperator);
+        executeMmlCommand(c.statement.c_str());
+        ASSERT_EQ(operatorMessages.messages.size(), 1u) << c.statement;
+        EXPECT_EQ(operatorMessages.messages[0].text(), c.posted) << c.statement;
+        EXPECT_TRUE(boxes.boxes.empty()) << c.statement;
+        EXPECT_TRUE(requests().empty()) << c.statement;
+    }
+}
+
+TEST_F(TypedCommands, LocalActionsAndEmptySlotsTellTheOperator) {
+    RecordingReceiver operatorMessages(kTypeOperator);
+    executeMmlCommand((quoted(findCommand(5033)->title) + ";").c_str());  // a routine with a form
+    executeMmlCommand((quoted(findCommand(5007)->title) + ";").c_str());  // a local action
+    ASSERT_EQ(operatorMessages.messages.size(), 2u);
+    EXPECT_EQ(operatorMessages.messages[0].text(),
+              unavailableRoutineText(LocalRoutine::showAlpSettings));
+    EXPECT_EQ(operatorMessages.messages[1].text(),
+              unavailableRoutineText(LocalRoutine::openWatchWindow));
+    EXPECT_TRUE(requests().empty());
+}
+
+}  // namespace
