@@ -6,6 +6,7 @@
 
 #include "commands/executor_texts.h"
 #include "commands/executors/value_converters.h"
+#include "peer/russian_locale.h"
 #include "utils/choice_tables.h"
 
 namespace {
@@ -113,12 +114,23 @@ const DoubleCase kDoubleCases[] = {
     {"inf", 4, 0},    {"-infinity", 4, 0}, {"nan", 4, 0},      {"abc", 4, 0},
 };
 
-TEST(ValueConverters, Doubles) {
+void expectDoubleCases() {
     for (const DoubleCase& c : kDoubleCases) {
         double v = 42.0;
         EXPECT_EQ(convertDouble(&v, c.text), c.status) << "[" << c.text << "]";
         EXPECT_EQ(v, c.status == 10 ? c.value : 42.0) << "[" << c.text << "]";
     }
+}
+
+TEST(ValueConverters, Doubles) {
+    expectDoubleCases();
+}
+
+// A decimal comma in the environment changes nothing: "1.5" stays 1.5.
+TEST(ValueConverters, DoublesUnderARussianLocale) {
+    ScopedRussianNumericLocale russian;
+    ASSERT_TRUE(russian.ok());
+    expectDoubleCases();
 }
 
 struct KeywordCase {
