@@ -10,6 +10,7 @@
 #include "commands/executors/local_routines.h"
 #include "commands/executors/mml_executors.h"
 #include "link/text_lines.h"
+#include "link/workstation_config.h"
 #include "mml/command_handlers.h"
 #include "mml/mml_registry.h"
 #include "peer/loopback_router.h"
@@ -65,7 +66,8 @@ protected:
         stopRouter();
         setCommandExecutor(nullptr);
         setLocalActionRunner(nullptr);
-        setLocalRoutine(LocalRoutine::executeMmlCommand, nullptr);
+        for (std::size_t i = 0; i < kLocalRoutineSlotCount; ++i)
+            setLocalRoutine(static_cast<LocalRoutine>(i), nullptr);
     }
     // The requests that reached the exchange (text lines left out).
     std::vector<StandInExchange::Frame> requests() {
@@ -171,6 +173,18 @@ TEST_F(TypedCommands, LocalActionsAndEmptySlotsTellTheOperator) {
     EXPECT_EQ(operatorMessages.messages[1].text(),
               unavailableRoutineText(LocalRoutine::openWatchWindow));
     EXPECT_TRUE(requests().empty());
+}
+
+// The configuration commands reach the workstation configuration: 5001
+// keeps the number, 5003 writes the client routes.
+TEST_F(TypedCommands, ConfigurationCommandsReachTheWorkstationConfiguration) {
+    RecordingBoxes boxes;
+    executeMmlCommand(statement(5001, {kOrKlijent, "3"}).c_str());
+    EXPECT_EQ(workstationNumber, 3);
+    executeMmlCommand(statement(5003, {"127.0.0.2"}).c_str());
+    EXPECT_NE(dir.read("modem.ini").find("127.0.0.2"), std::string::npos);
+    EXPECT_TRUE(requests().empty());
+    workstationNumber = 0;
 }
 
 }  // namespace

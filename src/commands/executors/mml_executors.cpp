@@ -2,6 +2,7 @@
 
 #include "commands/executors/command_executor.h"
 #include "commands/executors/local_routines.h"
+#include "link/workstation_config.h"
 #include "mml/command_handlers.h"
 #include "mml/mml_registry.h"
 
@@ -14,6 +15,17 @@ void runLocalAction(LocalRoutine routine) {
 // The record of "Команда MML" is the statement text and its zero.
 void runTypedStatement(const uint8_t* record) {
     executeMmlCommand(reinterpret_cast<const char*>(record));
+}
+
+// The packed records of the configuration commands, read in place.
+void runConfigureWorkstation(const uint8_t* record) {
+    configureWorkstation(*reinterpret_cast<const SParamsKonfigOR*>(record));
+}
+void runWriteServerRoutes(const uint8_t* record) {
+    writeServerRoutes(*reinterpret_cast<const SParamsKonfigORserver*>(record));
+}
+void runWriteClientRoutes(const uint8_t* record) {
+    writeClientRoutes(*reinterpret_cast<const SParamsKonfigORklijent*>(record));
 }
 
 }  // namespace
@@ -30,5 +42,8 @@ int installCommandExecutors() {
     setCommandExecutor(executeCommandValues);
     setLocalActionRunner(runLocalAction);
     setLocalRoutine(LocalRoutine::executeMmlCommand, runTypedStatement);
+    setLocalRoutine(LocalRoutine::configureWorkstation, runConfigureWorkstation);
+    setLocalRoutine(LocalRoutine::writeServerRoutes, runWriteServerRoutes);
+    setLocalRoutine(LocalRoutine::writeClientRoutes, runWriteClientRoutes);
     return 0;
 }

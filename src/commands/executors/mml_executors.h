@@ -12,6 +12,7 @@ eMmlStatus executeCommandValues(const CommandRow& command, const char* const* va
 
 // Plugs the executors into the MML handlers (binding commands convert and
 // perform through executeWithValues, local-action commands run their routine
-// slots) and fills the routine of "Команда MML" with the typed-statement
-// runner. A start step before the handlers are registered; returns 0.
+// slots), and fills the routine slots of "Команда MML" (the typed-statement
+// runner) and of the three workstation-configuration commands. A start step
+// before the handlers are registered; returns 0.
 int installCommandExecutors();
