@@ -1,5 +1,13 @@
 #include "commands/command_hooks.h"
 
-const char* runCommandCheck(int, const uint8_t*) { return nullptr; }
+#include "commands/checks/command_checks.h"
+#include "commands/command_journal.h"
 
-void runCommandJournal(int, const uint8_t*, uint16_t) {}
+const char* runCommandCheck(int commandId, const uint8_t* record) {
+    const RecordCheck check = findRecordCheck(commandId);
+    return check != nullptr && record != nullptr ? check(record) : nullptr;
+}
+
+void runCommandJournal(int commandId, const uint8_t* record, uint16_t rpNumber) {
+    journalCommand(commandId, record, rpNumber);
+}
