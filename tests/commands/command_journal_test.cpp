@@ -15,6 +15,7 @@
 #include "link/text_catalogue.h"
 #include "link/text_lines.h"
 #include "link/udp_transport.h"
+#include "peer/russian_locale.h"
 #include "peer/stand_in_exchange.h"
 #include "peer/work_dir.h"
 #include "platform/local_clock.h"
@@ -300,6 +301,16 @@ TEST(CommandParameterText, ChoiceFieldsShowTheirEntrysText) {
                 << command.id << " " << field.name << " " << unknown;
         }
     }
+}
+
+// A double keeps its decimal point whatever locale the environment sets.
+TEST(CommandParameterText, DoubleHasSixDecimalsAndAPointUnderARussianLocale) {
+    ScopedRussianNumericLocale russian;
+    ASSERT_TRUE(russian.ok());
+    SParamsOkUnosTipaPoziva record{1, 1, 0.25};
+    const std::string text =
+        commandParameterText(*findCommand(5129), reinterpret_cast<const uint8_t*>(&record));
+    EXPECT_NE(text.find("=0.250000,"), std::string::npos) << text;
 }
 
 }  // namespace
