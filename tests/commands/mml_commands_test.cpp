@@ -69,14 +69,21 @@ protected:
         for (std::size_t i = 0; i < kLocalRoutineSlotCount; ++i)
             setLocalRoutine(static_cast<LocalRoutine>(i), nullptr);
     }
-    // The requests that reached the exchange (text lines left out).
-    std::vector<StandInExchange::Frame> requests() {
+    // Every frame that reached the exchange, in order.
+    std::vector<StandInExchange::Frame> frames() {
         peer.received.clear();
         peer.pump();
-        std::vector<StandInExchange::Frame> frames;
-        for (const StandInExchange::Frame& f : peer.received)
-            if (f.code != kCodePlainText && f.code != kCodeCodedText) frames.push_back(f);
-        return frames;
+        return peer.received;
+    }
+    static bool isTextLine(const StandInExchange::Frame& f) {
+        return f.code == kCodePlainText || f.code == kCodeCodedText;
+    }
+    // The requests that reached the exchange (text lines left out).
+    std::vector<StandInExchange::Frame> requests() {
+        std::vector<StandInExchange::Frame> out;
+        for (const StandInExchange::Frame& f : frames())
+            if (!isTextLine(f)) out.push_back(f);
+        return out;
     }
 };
 
@@ -124,12 +131,19 @@ TEST_F(TypedCommands, StatementsBecomeExactRequests) {
     for (const SentCase& c : cases) {
         RecordingReceiver operatorMessages(kTypeOperator);
         executeMmlCommand(c.statement.c_str());
-        const std::vector<StandInExchange::Frame> frames = requests();
-        ASSERT_EQ(frames.size(), 1u) << c.statement;
-        EXPECT_EQ(frames[0].type, c.type) << c.statement;
-        EXPECT_EQ(frames[0].code, c.code) << c.statement;
-        EXPECT_EQ(frames[0].destination, kExchangeAddress) << c.statement;
-        EXPECT_EQ(frames[0].payload, c.body) << c.statement;
+        const std::vector<StandInExchange::Frame> all = frames();
+        // The command's coded journal line goes out just before its request.
+        ASSERT_GE(all.size(), 2u) << c.statement;
+        const StandInExchange::Frame& journal = all[all.size() - 2];
+        const StandInExchange::Frame& request = all.back();
+        EXPECT_EQ(journal.code, kCodeCodedText) << c.statement;
+        ASSERT_FALSE(journal.payload.empty()) << c.statement;
+        EXPECT_EQ(journal.payload[0], kLineJournal) << c.statement;
+        ASSERT_FALSE(isTextLine(request)) << c.statement;
+        EXPECT_EQ(request.type, c.type) << c.statement;
+        EXPECT_EQ(request.code, c.code) << c.statement;
+        EXPECT_EQ(request.destination, kExchangeAddress) << c.statement;
+        EXPECT_EQ(request.payload, c.body) << c.statement;
     }
 }
 
@@ -167,10 +181,13 @@ TEST_F(TypedCommands, LocalActionsAndEmptySlotsTellTheOperator) {
     RecordingReceiver operatorMessages(kTypeOperator);
     executeMmlCommand((quoted(findCommand(5033)->title) + ";").c_str());  // a routine with a form
     executeMmlCommand((quoted(findCommand(5007)->title) + ";").c_str());  // a local action
-    ASSERT_EQ(operatorMessages.messages.size(), 2u);
-    EXPECT_EQ(operatorMessages.messages[0].text(),
-              unavailableRoutineText(LocalRoutine::showAlpSettings));
+    // 5033 has a form, so it journals its (title-only) line before its routine runs.
+    ASSERT_EQ(operatorMessages.messages.size(), 3u);
+    EXPECT_NE(operatorMessages.messages[0].text().find(findCommand(5033)->title),
+              std::string::npos);
     EXPECT_EQ(operatorMessages.messages[1].text(),
+              unavailableRoutineText(LocalRoutine::showAlpSettings));
+    EXPECT_EQ(operatorMessages.messages[2].text(),
               unavailableRoutineText(LocalRoutine::openWatchWindow));
     EXPECT_TRUE(requests().empty());
 }
