@@ -31,6 +31,8 @@ int main(int argc, char** argv) {
     application->create();
 
     if (runStartSteps(serviceStartSteps()) != 0) {
+        delete mainWindow;
+        delete normalFont;
         delete application;
         return -1;
     }
@@ -42,6 +44,10 @@ int main(int argc, char** argv) {
 
     runStopSteps(serviceStopSteps());
     mainWindow->logSwitchOff();
+    // The application does not own the normal font it was given: free it
+    // after the main window and before the display goes away.
+    delete mainWindow;
+    delete normalFont;
     delete application;
     return exitCode;
 }

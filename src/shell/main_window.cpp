@@ -43,6 +43,7 @@ FXDEFMAP(TTalvor) TTalvorMap[] = {
     FXMAPFUNC(FX::SEL_TIMEOUT, TTalvor::ID_TIMEOUT_POLL, TTalvor::onTimeoutPoll),
     FXMAPFUNC(FX::SEL_TIMEOUT, TTalvor::ID_TIMEOUT_SPLASH, TTalvor::onTimeoutSplash),
     FXMAPFUNC(FX::SEL_CHORE, TTalvor::ID_CHORE_POLL, TTalvor::onChorePoll),
+    FXMAPFUNC(FX::SEL_CLOSE, 0, TTalvor::onClose),
 };
 
 FXIMPLEMENT(TTalvor, FX::FXMainWindow, TTalvorMap, ARRAYNUMBER(TTalvorMap))
@@ -111,6 +112,15 @@ long TTalvor::onTimeoutPoll(FX::FXObject*, FX::FXSelector, void*) {
 long TTalvor::onChorePoll(FX::FXObject*, FX::FXSelector, void*) {
     chorePending_ = false;
     if (pollIsDue(programClock())) poll();
+    return 1;
+}
+
+// The window manager's close box ends the event loop with 0 without asking;
+// the window stays until the application is destroyed, after the shutdown
+// steps have run and the switch-off lines are written.
+long TTalvor::onClose(FX::FXObject*, FX::FXSelector, void*) {
+    getApp()->reg().write();
+    getApp()->stop(0);
     return 1;
 }
 

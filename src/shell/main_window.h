@@ -34,6 +34,7 @@ public:
     long onTimeoutPoll(FX::FXObject*, FX::FXSelector, void*);
     long onChorePoll(FX::FXObject*, FX::FXSelector, void*);
     long onTimeoutSplash(FX::FXObject*, FX::FXSelector, void*);
+    long onClose(FX::FXObject*, FX::FXSelector, void*);
 
 protected:
     TTalvor() = default;

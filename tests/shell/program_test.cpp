@@ -1,0 +1,88 @@
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "peer/work_dir.h"
+
+// Xlib's macros (None, Bool, Status) would clash with the test framework's
+// names, so it comes last.
+#include <X11/Xlib.h>
+
+namespace {
+
+// Finds a top-level window whose name contains `part`.
+Window findWindow(Display* display, const char* part) {
+    Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
+    unsigned count = 0;
+    Window found = 0;
+    if (!XQueryTree(display, root, &root, &parent, &children, &count)) return 0;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        char* name = nullptr;
+        if (XFetchName(display, children[i], &name) && name) {
+            if (std::strstr(name, part)) found = children[i];
+            XFree(name);
+        }
+    }
+    if (children) XFree(children);
+    return found;
+}
+
+// Asks the window to close as a window manager's close box does.
+void sendDeleteWindow(Display* display, Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XFlush(display);
+}
+
+// The program started in a fresh working directory, its main window closed
+// with the window manager's close box: it ends with 0 after its shutdown
+// steps, leaving the switch-on and switch-off lines in "sys.log".
+TEST(Program, ClosingTheMainWindowEndsWithZeroAfterShutdown) {
+    ScopedWorkDir dir;
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        execl(KELM_OR_PATH, KELM_OR_PATH, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    // Waiting for another process to map its window is the one place a test polls.
+    Window window = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!window && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        window = findWindow(display, "KELM");
+    }
+    if (window) sendDeleteWindow(display, window);
+    int status = -1;
+    while (window && waitpid(child, &status, WNOHANG) == 0 &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (waitpid(child, &status, WNOHANG) == 0) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+    }
+    XCloseDisplay(display);
+    ASSERT_NE(window, 0u) << "main window never appeared";
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    const std::string log = dir.read("sys.log");
+    EXPECT_NE(log.find("Операторский компьютер включён (OR): "), std::string::npos);
+    EXPECT_NE(log.find("Выключен OR: "), std::string::npos);
+}
+
+}  // namespace
