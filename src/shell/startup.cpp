@@ -4,12 +4,24 @@
 #include "link/link_supervision.h"
 #include "link/router.h"
 #include "link/text_lines.h"
+#include "menus/printout_map.h"
 #include "mml/command_handlers.h"
 
-// Services start in this order after the router exists and stop in the
-// shutdown order; each service adds its row where the order puts it.
+namespace {
+
+int startPrintoutMap() {
+    fillPrintoutCommandMap();
+    return 0;
+}
+
+}  // namespace
+
+// Run once the windows exist: the fixed tables first, then the services in
+// this order from the router on; they stop in the shutdown order. Each
+// service adds its row where the order puts it.
 const std::vector<SStartStep>& serviceStartSteps() {
     static const std::vector<SStartStep> steps = {
+        {"printout map", startPrintoutMap, false},
         {"router", createRouter, false},
         {"remote menu commands", createORInteractor, true},
         {"link supervision", startLinkSupervision, true},
