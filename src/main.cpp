@@ -6,6 +6,7 @@
 #include "shell/main_window.h"
 #include "shell/poll_loop.h"
 #include "shell/startup.h"
+#include "shell/table_state.h"
 
 // Code of the Cyrillic character set that every font of the program asks for.
 FX::FXuint programFontEncoding = 5;
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     const int exitCode = application->run();
 
     runStopSteps(serviceStopSteps());
+    saveTableState("orstate.dat");
     mainWindow->logSwitchOff();
     // The application does not own the normal font it was given: free it
     // after the main window and before the display goes away.
