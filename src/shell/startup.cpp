@@ -6,6 +6,7 @@
 #include "link/text_lines.h"
 #include "menus/printout_map.h"
 #include "mml/command_handlers.h"
+#include "sub/replication_control.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ const std::vector<SStartStep>& serviceStartSteps() {
         {"router", createRouter, false},
         {"remote menu commands", createORInteractor, true},
         {"link supervision", startLinkSupervision, true},
+        {"table replication", startReplication, false},
         {"command executors", installCommandExecutors, false},
         {"command handlers", registerCommandHandlers, false},
     };
@@ -35,6 +37,7 @@ const std::vector<SStopStep>& serviceStopSteps() {
     static const std::vector<SStopStep> steps = {
         {"router", destroyRouter},
         {"remote menu commands", destroyORInteractor},
+        {"table replication", stopReplication},
         {"link supervision", stopLinkSupervision},
     };
     return steps;

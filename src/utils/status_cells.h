@@ -6,7 +6,12 @@
 class IStatusCell {
 public:
     virtual ~IStatusCell() = default;
+    // Centred text.
     virtual void setText(const char* text) = 0;
+    virtual void setTextLeft(const char* text) { setText(text); }
+    // The cell's base colour, or its colour for a state that needs attention.
+    virtual void showBaseColour() {}
+    virtual void showActiveColour() {}
 };
 
 extern IStatusCell* linkTrafficCell;
