@@ -86,3 +86,23 @@ struct ReplicationFixture : OwnDatabase {
         return std::vector<uint8_t>(all.begin() + long(mark), all.end());
     }
 };
+
+// The program's replication on the global database, started with a
+// recording message cell and stopped again, leaving the tables empty.
+class ProgramReplication {
+public:
+    ProgramReplication() {
+        messageCell = &cell;
+        startReplication();
+    }
+    ~ProgramReplication() {
+        stopReplication();
+        messageCell = nullptr;
+        for (int16_t t = 0; t < kTableNumberLimit; ++t)
+            if (subDatabase.table(t)) subDatabase.resetTable(t);
+    }
+    ProgramReplication(const ProgramReplication&) = delete;
+    ProgramReplication& operator=(const ProgramReplication&) = delete;
+
+    RecordingStatusCell cell;
+};
