@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "link/link_supervision.h"
 #include "link/text_catalogue.h"
 #include "sub/table_groups.h"
 #include "utils/bytes.h"
@@ -21,6 +22,17 @@ constexpr int kTextUpdated = 25787;
 constexpr int kTextNotUpdated = 25788;
 constexpr char kBullet = static_cast<char>(149);
 
+// What the link watchdog switches and restarts.
+class TReplicationLinkControl : public IReplicationControl {
+public:
+    void restartReplication() override { ::restartReplication(); }
+    bool isReplicationOn() override { return ::isReplicationOn() != 0; }
+    void setReplicationOn(bool on) override { ::setReplicationOn(on ? 1 : 0); }
+    void showReplicationStatus() override { ::showReplicationStatus(); }
+};
+
+TReplicationLinkControl linkControl;
+
 void showCell(bool active, const char* text) {
     if (messageCell == nullptr) return;
     if (active)
@@ -37,12 +49,14 @@ int startReplication() {
     syncMessages->active = 1;
     syncTimer = new TSyncTmrReceiver();
     replicationClient = new KReazKlijent(kTableServerAddress);
+    setReplicationControl(&linkControl);
     requestConfiguredTables();
     showCell(true, textById(kTextNotUpdated));
     return startSyncTimer();
 }
 
 void stopReplication() {
+    setReplicationControl(nullptr);
     delete replicationClient;
     replicationClient = nullptr;
     delete syncMessages;

@@ -27,7 +27,8 @@ constexpr uint32_t kSyncTimerMs = 1100;
 
 extern KReazKlijent* replicationClient;
 
-// Start step: receivers, the client for the table server, the configured
+// Start step: receivers, the client for the table server (which the link
+// watchdog then restarts and switches off), the configured
 // tables wanted (not yet asked for: replication starts off), the status
 // "OR не обновлен", the counter timer. Returns the timer's id.
 int startReplication();

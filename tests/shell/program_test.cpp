@@ -83,6 +83,10 @@ TEST(Program, ClosingTheMainWindowEndsWithZeroAfterShutdown) {
     const std::string log = dir.read("sys.log");
     EXPECT_NE(log.find("Операторский компьютер включён (OR): "), std::string::npos);
     EXPECT_NE(log.find("Выключен OR: "), std::string::npos);
+    // The table state is saved at shutdown.
+    const std::string state = dir.read("orstate.dat");
+    ASSERT_GE(state.size(), 7u);
+    EXPECT_EQ(state.substr(state.size() - 7), "// Kraj");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "link/link_supervision.h"
 #include "link/text_catalogue.h"
 #include "platform/tick.h"
 #include "replication_fixtures.h"
@@ -148,6 +149,40 @@ TEST_F(ReplicationControl, RerequestReleasesEachWantedTableThenAsksForGroupZero)
     EXPECT_EQ(server.requests.back().tables(),
               (std::vector<uint16_t>{172, 174, 173, 124, 125, 126, 127, 128}));
     EXPECT_EQ(replicationClient->states[77], rtIdle);
+}
+
+// The first poll restarts replication; 15 s without one switch it off and
+// show it as not updated; the next poll restarts it once more.
+TEST_F(ReplicationControl, TheLinkWatchdogRestartsAndSwitchesOff) {
+    ASSERT_EQ(startLinkSupervision(), 0);
+    linkUp = 0;
+    dispatchMessage(kTypeLinkPoll, kTableServerAddress, kCodeLinkPoll, nullptr, 0);
+    EXPECT_EQ(server.opcodes(), (std::vector<uint8_t>{9, 1, 3}));
+    fromServer(139);
+    server.serve();
+    ASSERT_EQ(isReplicationOn(), 1);
+    const size_t mark = server.requests.size();
+    dispatchMessage(kTypeLinkPoll, kTableServerAddress, kCodeLinkPoll, nullptr, 0);
+    EXPECT_EQ(server.requests.size(), mark);  // no second restart
+    for (int k = 0; k < 14; ++k) {
+        clock.advance(1000);
+        tickTimers();
+    }
+    EXPECT_EQ(isReplicationOn(), 1);
+    clock.advance(1000);
+    tickTimers();
+    EXPECT_EQ(isReplicationOn(), 0);
+    EXPECT_EQ(last(), textById(25788));
+    EXPECT_TRUE(replication->cell.shown.back().active);
+    EXPECT_EQ(replicationClient->states[172], rtRequested);
+    dispatchMessage(kTypeLinkPoll, kTableServerAddress, kCodeLinkPoll, nullptr, 0);
+    std::vector<uint8_t> restart;
+    for (size_t k = mark; k < server.requests.size(); ++k)
+        if (server.requests[k].opcode != 142) restart.push_back(server.requests[k].opcode);
+    EXPECT_EQ(restart, (std::vector<uint8_t>{9, 1, 3}));
+    stopLinkSupervision();
+    stopReplication();
+    EXPECT_EQ(replicationControl().isReplicationOn(), false);  // the stand-in again
 }
 
 TEST_F(ReplicationControl, AStrayTimerIsTraced) {
