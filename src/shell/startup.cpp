@@ -6,6 +6,9 @@
 #include "link/text_lines.h"
 #include "menus/printout_map.h"
 #include "mml/command_handlers.h"
+#include "monitoring/monitoring_routines.h"
+#include "monitoring/stat_files.h"
+#include "monitoring/tt_report.h"
 #include "sub/replication_control.h"
 
 namespace {
@@ -24,10 +27,13 @@ const std::vector<SStartStep>& serviceStartSteps() {
     static const std::vector<SStartStep> steps = {
         {"printout map", startPrintoutMap, false},
         {"router", createRouter, false},
+        {"statistics files", createStatFileReceiver, false},
         {"remote menu commands", createORInteractor, true},
+        {"administration log date", readAdminLogDate, true},
         {"link supervision", startLinkSupervision, true},
         {"table replication", startReplication, false},
         {"command executors", installCommandExecutors, false},
+        {"monitoring routines", installMonitoringRoutines, false},
         {"command handlers", registerCommandHandlers, false},
     };
     return steps;
@@ -38,7 +44,9 @@ const std::vector<SStopStep>& serviceStopSteps() {
         {"router", destroyRouter},
         {"remote menu commands", destroyORInteractor},
         {"table replication", stopReplication},
+        {"administration log", [] { shutdownAdminLog(); }},
         {"link supervision", stopLinkSupervision},
+        {"statistics files", destroyStatFileReceiver},
     };
     return steps;
 }

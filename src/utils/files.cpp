@@ -380,3 +380,55 @@ void TBinFileLineReader::moveToFront(tagBinBlockRec* block) {
     first_->moreRecent = block;
     first_ = block;
 }
+
+TReplacingFile::TReplacingFile(const char* name, int32_t bufferSize) {
+    if (name == nullptr || *name == '\0') return;
+    target_ = platform::localPath(name);
+    temp_ = target_ + ".tmp";
+    file_ = std::fopen(temp_.c_str(), "wb");
+    if (file_ == nullptr) return;
+    if (bufferSize > 0) {
+        buffer_ = static_cast<char*>(std::malloc(static_cast<size_t>(bufferSize)));
+        if (buffer_) std::setvbuf(file_, buffer_, _IOFBF, static_cast<size_t>(bufferSize));
+    }
+}
+
+TReplacingFile::~TReplacingFile() {
+    discard();
+}
+
+bool TReplacingFile::write(const void* data, size_t length) {
+    if (!ok()) return false;
+    if (length > 0 && (data == nullptr || std::fwrite(data, 1, length, file_) != length))
+        ok_ = false;
+    else
+        written_ += static_cast<int64_t>(length);
+    return ok_;
+}
+
+bool TReplacingFile::writeText(const char* text) {
+    return write(text, text ? std::strlen(text) : 0);
+}
+
+int TReplacingFile::commit() {
+    if (file_ == nullptr) return -1;
+    bool good = ok_ && std::fflush(file_) == 0 && std::ferror(file_) == 0;
+    good = std::fclose(file_) == 0 && good;
+    file_ = nullptr;
+    std::free(buffer_);
+    buffer_ = nullptr;
+    if (good && std::rename(temp_.c_str(), target_.c_str()) == 0) return 0;
+    std::remove(temp_.c_str());
+    ok_ = false;
+    return -1;
+}
+
+void TReplacingFile::discard() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+        file_ = nullptr;
+        std::remove(temp_.c_str());
+    }
+    std::free(buffer_);
+    buffer_ = nullptr;
+}

@@ -78,6 +78,40 @@ private:
     int32_t fill_ = 0;
 };
 
+// Writes a file under a temporary name beside it ("<name>.tmp") and puts it
+// in place only when every byte was written and the file closed, so that a
+// failed write leaves the old file (or none) and never a partial one.
+class TReplacingFile {
+public:
+    // bufferSize > 0 gives the stream a buffer of that many bytes.
+    explicit TReplacingFile(const char* name, int32_t bufferSize = 0);
+    // An uncommitted file is discarded.
+    ~TReplacingFile();
+    TReplacingFile(const TReplacingFile&) = delete;
+    TReplacingFile& operator=(const TReplacingFile&) = delete;
+
+    bool isOpen() const { return file_ != nullptr; }
+    // False once anything failed (the file could not be made or a write fell short).
+    bool ok() const { return file_ != nullptr && ok_; }
+    bool write(const void* data, size_t length);
+    bool writeText(const char* text);
+    // Bytes handed to write so far.
+    int64_t written() const { return written_; }
+    // 0 when the file is complete and in place; -1 after any failure, the
+    // temporary file removed and an older file of the name left as it was.
+    int commit();
+    // Drops the temporary file.
+    void discard();
+
+private:
+    std::string target_;
+    std::string temp_;
+    FILE* file_ = nullptr;
+    char* buffer_ = nullptr;
+    int64_t written_ = 0;
+    bool ok_ = true;
+};
+
 // One cached page of a TBinFileLineReader.
 struct tagBinBlockRec {
     int32_t page = -1;                     // page number, -1 while empty

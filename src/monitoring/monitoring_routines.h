@@ -1,0 +1,6 @@
+#pragma once
+
+// Start step: fills the local-routine slots of the file commands of
+// monitoring (tariff export, call-diagnostics reports, deletion of a
+// statistics file, the watch of processor local times); 0.
+int installMonitoringRoutines();

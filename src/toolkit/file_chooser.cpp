@@ -1,0 +1,48 @@
+#include "toolkit/file_chooser.h"
+
+#include <cstring>
+
+#include <fox-1.6/fx.h>
+
+#include "link/text_catalogue.h"
+#include "toolkit/text_codec.h"
+
+namespace {
+
+class FoxFileNameChooser : public IFileNameChooser {
+public:
+    bool choose(const char* patterns, const char* initialName, int patternIndex,
+                std::string& chosen) override {
+        FX::FXApp* app = FX::FXApp::instance();
+        if (app == nullptr) return false;
+        const FX::FXString title = toUtf8(textById(23246));
+        FX::FXFileDialog dialog(app, title);
+        dialog.setPatternList(toUtf8(patterns ? patterns : ""));
+        dialog.setCurrentPattern(patternIndex);
+        dialog.setFilename(toUtf8(initialName ? initialName : ""));
+        if (!dialog.execute(FX::PLACEMENT_OWNER)) return false;
+        // File names are used as the dialog gives them (UTF-8).
+        chosen = dialog.getFilename().text();
+        return true;
+    }
+};
+
+FoxFileNameChooser foxChooser;
+IFileNameChooser* chooser = &foxChooser;
+
+}  // namespace
+
+void setFileNameChooser(IFileNameChooser* c) {
+    chooser = c ? c : &foxChooser;
+}
+
+int chooseFileName(const char* patterns, const char* initialName, int patternIndex, char* out,
+                   int size) {
+    if (out == nullptr || size < 1) return -1;
+    std::string chosen;
+    if (!chooser->choose(patterns, initialName, patternIndex, chosen) || chosen.empty()) return -1;
+    const size_t n = chosen.size() < size_t(size) - 1 ? chosen.size() : size_t(size) - 1;
+    std::memcpy(out, chosen.data(), n);
+    out[n] = '\0';
+    return 0;
+}

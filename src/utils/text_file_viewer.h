@@ -1,0 +1,7 @@
+#pragma once
+
+// Shows a text file to the operator. The viewer window installs itself as
+// the handler; until one is installed the file goes to the desktop's
+// document viewer. Returns 1.
+int openTextFileViewer(const char* name);
+void setTextFileViewerHandler(void (*handler)(const char* name));
