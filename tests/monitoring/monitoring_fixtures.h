@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "link/router.h"
+#include "link/text_lines.h"
+#include "link/timer_pool.h"
+#include "link/udp_transport.h"
+#include "peer/recording_boxes.h"
+#include "peer/recording_receiver.h"
+#include "peer/work_dir.h"
+#include "platform/local_clock.h"
+#include "platform/shell.h"
+#include "platform/speaker.h"
+#include "platform/tick.h"
+
+using Bytes = std::vector<uint8_t>;
+
+// A spec-worded text with "%1", "%2"... replaced by the arguments.
+inline std::string withArgs(const char* text, std::initializer_list<std::string> args) {
+    std::string s = text;
+    for (size_t n = args.size(); n >= 1; --n) {
+        const std::string mark = "%" + std::to_string(n);
+        const std::string& value = *(args.begin() + (n - 1));
+        for (size_t at = s.find(mark); at != std::string::npos;
+             at = s.find(mark, at + value.size()))
+            s.replace(at, mark.size(), value);
+    }
+    return s;
+}
+
+// A fresh working directory with a router whose route to the exchange is
+// local, so that answers to the exchange come back on the bus; records the
+// operator lines, message boxes, tones and documents opened; a test clock.
+class MonitoringWorld {
+public:
+    MonitoringWorld() {
+        platform::setTickSource(&clock);
+        resetProgramClock();
+        initTimers();
+        platform::setSpeaker(&speaker);
+        platform::setShell(&shell);
+        platform::setLocalClock(&localClock);
+        localClock.current.year = 2006;
+        localClock.current.month = 7;
+        localClock.current.day = 14;
+        dir.write("modem.ini",
+                  "[Usmeravanja]\nBrojORa=28673\nBrojUsmeravanja=2\n"
+                  "[Usmeravanja\\Usmerenje1]\nUsmeravanje=Lokal\nDPC=28673\n"
+                  "[Usmeravanja\\Usmerenje2]\nUsmeravanje=Lokal\nDPC=16408\n");
+        udpLocalPort = 0;
+        router = new TKopCls();
+        operatorLines.addCodeFilter(kCodePlainText);
+    }
+    ~MonitoringWorld() {
+        destroyRouter();
+        udpLocalPort = udpRemotePort = 6666;
+        platform::setLocalClock(nullptr);
+        platform::setShell(nullptr);
+        platform::setSpeaker(nullptr);
+        platform::setTickSource(nullptr);
+    }
+    std::vector<std::string> lines() const {
+        std::vector<std::string> out;
+        for (const auto& m : operatorLines.messages) out.push_back(m.text());
+        return out;
+    }
+    // Lets time pass and fires the timers that fall due.
+    void pass(uint32_t ms) {
+        clock.advance(ms);
+        tickTimers();
+    }
+
+    ScopedWorkDir dir;
+    platform::TestTickSource clock;
+    platform::RecordingSpeaker speaker;
+    platform::RecordingShell shell;
+    platform::TestLocalClock localClock;
+    RecordingBoxes boxes;
+    RecordingReceiver operatorLines{kTypeOperator};
+};
