@@ -80,6 +80,9 @@ public:
     std::string formatMinimalLine(const STTRecord& record, bool html) const;
 
     bool running() const { return reader != nullptr; }
+    // Ends a running report without its closing lines (text 23323); a
+    // report file is dropped.
+    void abort();
 
     std::unique_ptr<TBinFileLineReader> reader;
     KOperIzvestaj* window = nullptr;
@@ -107,7 +110,6 @@ private:
     bool passes(const STTRecord& record) const;
     void writeRecordLine(const STTRecord& record);
     void release();
-    void abort();
     int32_t recordTotal_ = 0;  // whole records of "tt.bin" when the report started
     bool writeFailed_ = false;
 };
