@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -313,6 +314,49 @@ TEST_F(Files, ReadersWithoutPages) {
         EXPECT_EQ(reader.getRecord(0), nullptr)
             << c.recordSize << " " << c.perPage << " " << c.pages;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Files, ReplacingFileIsPutInPlaceOnlyWhenComplete) {
+    const struct {
+        const char* name;
+        bool commit;
+        bool failingTemp;  // the temporary file takes no bytes
+        int result;
+        const char* after;
+    } cases[] = {
+        {"committed", true, false, 0, "new"},
+        {"dropped without commit", false, false, 0, "old"},
+        {"a write that fails", true, true, -1, "old"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string name = put("r.txt", "old");
+        std::remove((name + ".tmp").c_str());
+        if (c.failingTemp) {
+            ASSERT_EQ(symlink("/dev/full", (name + ".tmp").c_str()), 0);
+        }
+        {
+            TReplacingFile file(name.c_str(), 64);
+            ASSERT_TRUE(file.isOpen());
+            file.writeText("new");
+            if (!c.failingTemp) {
+                EXPECT_EQ(file.written(), 3);
+            }
+            if (c.commit) {
+                EXPECT_EQ(file.commit(), c.result);
+            }
+        }
+        EXPECT_EQ(readFileBytes(name), c.after);
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(name + ".tmp")));
+    }
+    TReplacingFile nowhere(dir.file("no/such/r.txt").c_str());
+    EXPECT_FALSE(nowhere.isOpen());
+    EXPECT_FALSE(nowhere.write("x", 1));
+    EXPECT_EQ(nowhere.commit(), -1);
 }
 
 }  // namespace

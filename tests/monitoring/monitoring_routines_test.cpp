@@ -1,0 +1,44 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "commands/executors/command_executor.h"
+#include "commands/executors/local_routines.h"
+#include "monitoring/monitoring_fixtures.h"
+#include "monitoring/monitoring_routines.h"
+#include "monitoring/monitoring_texts.h"
+#include "utils/files.h"
+
+namespace {
+
+class MonitoringRoutines : public ::testing::Test, protected MonitoringWorld {
+protected:
+    MonitoringRoutines() { installMonitoringRoutines(); }
+    ~MonitoringRoutines() override {
+        for (LocalRoutine r : kFilled) setLocalRoutine(r, nullptr);
+    }
+    static constexpr LocalRoutine kFilled[] = {
+        LocalRoutine::exportTariffCounters, LocalRoutine::makeTtReport,
+        LocalRoutine::makeMinimalTtReport, LocalRoutine::deleteStatisticsFile,
+        LocalRoutine::watchProcessorLocalTimes};
+};
+
+TEST_F(MonitoringRoutines, SlotsAreFilledAndReachedFromMml) {
+    for (LocalRoutine r : kFilled) EXPECT_NE(localRoutineSlot(r), nullptr) << int(r);
+
+    // 5569 typed as MML: the case's file goes and the operator is told.
+    ASSERT_EQ(makeDirectory("ppn"), 0);
+    dir.write("ppn/stat012.dat", "x");
+    const char* values[] = {"12"};
+    char error[256] = {};
+    EXPECT_EQ(executeWithValues(5569, values, 1, error, 0), kExecDone);
+    EXPECT_EQ(lines(), std::vector<std::string>{withArgs(kText25014, {"12"})});
+
+    // 5042 is accepted and does nothing, not even the "not available" line.
+    operatorLines.messages.clear();
+    runLocalRoutine(LocalRoutine::watchProcessorLocalTimes, nullptr);
+    EXPECT_TRUE(lines().empty());
+}
+
+}  // namespace
