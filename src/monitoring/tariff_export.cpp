@@ -9,8 +9,8 @@
 #include "link/catalogue_message.h"
 #include "link/text_catalogue.h"
 #include "link/text_lines.h"
+#include "sub/replication_control.h"
 #include "sub/table_catalogue.h"
-#include "sub/trn_tab.h"
 #include "toolkit/file_chooser.h"
 #include "toolkit/text_codec.h"
 #include "utils/bytes.h"
@@ -21,7 +21,7 @@
 
 namespace {
 
-TTrnTabBase* (*tableSource)() = nullptr;
+KSub* database = nullptr;
 
 constexpr int kFormatCount = 4;
 const char* const kExtensions[kFormatCount] = {".DAT", ".TXT", ".CSV", ".XML"};
@@ -44,13 +44,6 @@ int32_t leadingNumber(const sTarifniBrojac& row) {
          ++i)
         n = n * 10 + (row.TarifID[i] - '0');
     return n;  // at most 9 digits: within 32 bits
-}
-
-bool readTableRow(TTrnTabBase& table, int32_t row, sTarifniBrojac& out) {
-    uint8_t record[kTariffCounterRecordSize] = {};
-    if (table.recordLength() != kTariffCounterRecordSize || table.readRow(0, row, record) != 0)
-        return false;
-    return decodeTarifniBrojac(record, sizeof record, out);
 }
 
 bool isSubscriberCounter(const sTarifniBrojac& row) {
@@ -89,6 +82,19 @@ std::string datHeader(const SDate& today) {
     return out.substr(0, 149);
 }
 
+bool hasTable() {
+    return tariffCounterDatabase()->table(kTariffCounterTable) != nullptr;
+}
+
+// 0 when the table can be worked with; otherwise an error box naming it, -1.
+int requireConsistentTable(int16_t table) {
+    if (tariffCounterDatabase()->table(table) != nullptr && isTableConsistent(table)) return 0;
+    char text[200];
+    formatMessage(text, sizeof text, 22018, getTablePluralName(table));
+    showError(text);
+    return -1;
+}
+
 int writeFailed() {
     showError(textById(23251));
     return -1;
@@ -100,11 +106,11 @@ int finishFile(TReplacingFile& file) {
 
 // Every row of counter number 0 in key order, as "id<separator>value" lines.
 int writeCounterList(const char* fileName, const char* separator) {
-    TTrnTabBase* table = tariffCounterTable();
-    if (table == nullptr) return -1;
+    if (!hasTable()) return -1;
     TReplacingFile file(fileName);
     if (!file.isOpen()) return -1;
-    for (auto cursor = makeTariffCounterCursor(table); nextTariffCounterRow(cursor);) {
+    for (Sub_IteratorEx_TarifniBrojac cursor(tariffCounterDatabase());
+         nextTariffCounterRow(cursor);) {
         if (cursor.row.BrojacID != 0) continue;
         const std::string line =
             tariffId(cursor.row) + separator + generalText(cursor.row.TarifniBrojac) + kLineEnd;
@@ -138,35 +144,38 @@ void encodeTarifniBrojac(const sTarifniBrojac& row, uint8_t (&record)[kTariffCou
     out.bytes(row.BrTarRazgovora, sizeof row.BrTarRazgovora);
 }
 
-void setTariffCounterTableSource(TTrnTabBase* (*source)()) {
-    tableSource = source;
+void setTariffCounterDatabase(KSub* db) {
+    database = db;
 }
 
-TTrnTabBase* tariffCounterTable() {
-    return tableSource ? tableSource() : nullptr;
+KSub* tariffCounterDatabase() {
+    return database != nullptr ? database : &subDatabase;
 }
 
-Sub_IteratorEx_TarifniBrojac makeTariffCounterCursor(TTrnTabBase* table) {
-    Sub_IteratorEx_TarifniBrojac cursor;
-    cursor.table = table;
-    cursor.count = table ? table->recordCount() : 0;
-    return cursor;
+Sub_IteratorEx_TarifniBrojac::Sub_IteratorEx_TarifniBrojac(KSub* db)
+    : cursor_(kTariffCounterTable, db) {
+    cursor_.record = buffer_;
+}
+
+bool Sub_IteratorEx_TarifniBrojac::next() {
+    if (cursor_.recordLength() != kTariffCounterRecordSize) return false;
+    const int rc = started_ ? cursor_.next() : cursor_.first();
+    started_ = true;
+    return rc == tsOK && decodeTarifniBrojac(buffer_, kTariffCounterRecordSize, row);
 }
 
 bool nextTariffCounterRow(Sub_IteratorEx_TarifniBrojac& cursor) {
-    while (cursor.table != nullptr && cursor.index < cursor.count)
-        if (readTableRow(*cursor.table, cursor.index++, cursor.row)) return true;
-    return false;
+    return cursor.next();
 }
 
 int writeTariffCountersDat(const char* fileName) {
-    TTrnTabBase* table = tariffCounterTable();
-    if (table == nullptr) return -1;
+    if (!hasTable()) return -1;
     // The numbers of the subscriber counters span whole blocks of 100, from
     // the lowest number's block to the highest one's.
     bool any = false, valid = true;
     int32_t lowest = 0, highest = 0;
-    for (auto cursor = makeTariffCounterCursor(table); nextTariffCounterRow(cursor);) {
+    for (Sub_IteratorEx_TarifniBrojac cursor(tariffCounterDatabase());
+         nextTariffCounterRow(cursor);) {
         if (!isSubscriberCounter(cursor.row)) continue;
         const int32_t number = leadingNumber(cursor.row);
         valid = valid && number != 0;
@@ -191,6 +200,9 @@ int writeTariffCountersDat(const char* fileName) {
     getCurrentDate(&today);
     if (!file.writeText((datHeader(today) + kLineEnd).c_str())) return writeFailed();
     sTarifniBrojac key;
+    TTrnRecBase lookup(kTariffCounterTable, tariffCounterDatabase());
+    uint8_t found[kTariffCounterRecordSize + 1] = {};
+    lookup.record = found;
     for (int32_t k = from; k <= to; ++k) {
         std::string text;
         if (k % kBlock == 0) text = std::to_string(k) + kLineEnd;
@@ -200,9 +212,10 @@ int writeTariffCountersDat(const char* fileName) {
         uint8_t keyRecord[kTariffCounterRecordSize] = {};
         encodeTarifniBrojac(key, keyRecord);
         sTarifniBrojac row;
-        const int32_t at = table->findKey(keyRecord);
         const int32_t value =
-            at >= 0 && readTableRow(*table, at, row) ? zoprandixValue(row.TarifniBrojac) : 0;
+            lookup.readKey(keyRecord) == tsOK && decodeTarifniBrojac(found, sizeof keyRecord, row)
+                ? zoprandixValue(row.TarifniBrojac)
+                : 0;
         char cell[24];
         std::snprintf(cell, sizeof cell, "%07d ", value);
         text += cell;
@@ -221,8 +234,7 @@ int writeTariffCountersCsv(const char* fileName) {
 }
 
 int writeTariffCountersXml(const char* fileName) {
-    TTrnTabBase* table = tariffCounterTable();
-    if (table == nullptr) return -1;
+    if (!hasTable()) return -1;
     TReplacingFile file(fileName);
     if (!file.isOpen()) return -1;
     SDate today;
@@ -231,7 +243,8 @@ int writeTariffCountersXml(const char* fileName) {
                              std::to_string(today.day) + "/" + std::to_string(today.month) + "/" +
                              std::to_string(today.year) + "</SavingDate>" + kLineEnd;
     if (!file.writeText(head.c_str())) return writeFailed();
-    for (auto cursor = makeTariffCounterCursor(table); nextTariffCounterRow(cursor);) {
+    for (Sub_IteratorEx_TarifniBrojac cursor(tariffCounterDatabase());
+         nextTariffCounterRow(cursor);) {
         if (cursor.row.BrojacID != 0) continue;
         const std::string rows = std::string("    <TariffCounter>") + kLineEnd +
                                  "        <TarriffID>" + tariffId(cursor.row) +
@@ -253,11 +266,9 @@ std::string defaultTariffExportName(int16_t format) {
 }
 
 int exportTariffCounters(const SParamsEksportTarifnihBrojaca& params) {
-    if (tariffCounterTable() == nullptr) {
-        // The table is not there to be read: refused as an inconsistent table.
+    if (requireConsistentTable(kTariffCounterTable) != 0) {
         char text[200];
         formatMessage(text, sizeof text, 22018, getTablePluralName(kTariffCounterTable));
-        showError(text);
         postTextLine(kLineLocal, text, kTypeOperator);
         return -1;
     }

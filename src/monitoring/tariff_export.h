@@ -5,8 +5,7 @@
 #include <string>
 
 #include "commands/param_records.h"
-
-class TTrnTabBase;
+#include "sub/rec_cursor.h"
 
 // Export of the tariff counters of the replicated table 179 into a file of
 // one of four forms: the block form Zoprandix (".DAT"), plain text (".TXT"),
@@ -25,24 +24,29 @@ struct sTarifniBrojac {
 };
 
 bool decodeTarifniBrojac(const uint8_t* record, size_t length, sTarifniBrojac& out);
-// The record image of a row (key fields and data), for searches and tests.
+// The record image of a row (key fields and data), for key searches.
 void encodeTarifniBrojac(const sTarifniBrojac& row, uint8_t (&record)[kTariffCounterRecordSize]);
 
-// The table object that the export reads. The table database installs the
-// source; without one there is no table and the export refuses.
-void setTariffCounterTableSource(TTrnTabBase* (*source)());
-TTrnTabBase* tariffCounterTable();
+// The database whose table 179 the export reads: the program's one
+// database unless another is installed (null restores it).
+void setTariffCounterDatabase(KSub* database);
+KSub* tariffCounterDatabase();
 
 // Cursor over the rows of table 179 in key order, committed view.
-struct Sub_IteratorEx_TarifniBrojac {
-    TTrnTabBase* table = nullptr;
-    int32_t index = 0;  // row to read next
-    int32_t count = 0;  // rows when the cursor was made
+class Sub_IteratorEx_TarifniBrojac {
+public:
+    explicit Sub_IteratorEx_TarifniBrojac(KSub* database);
+    // Reads the next row that can be read into `row`; false at the end.
+    bool next();
+
     sTarifniBrojac row;
+
+private:
+    TTrnRecBase cursor_;
+    uint8_t buffer_[kTariffCounterRecordSize + 1] = {};
+    bool started_ = false;
 };
 
-Sub_IteratorEx_TarifniBrojac makeTariffCounterCursor(TTrnTabBase* table);
-// Reads the next row that can be read into the cursor's row; false at the end.
 bool nextTariffCounterRow(Sub_IteratorEx_TarifniBrojac& cursor);
 
 // The writers: 0 written, -1 not (an error box for the failures they report

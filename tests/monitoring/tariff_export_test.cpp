@@ -11,7 +11,7 @@
 #include "monitoring/monitoring_fixtures.h"
 #include "monitoring/monitoring_texts.h"
 #include "monitoring/tariff_export.h"
-#include "sub/table_catalogue.h"
+#include "sub/sub_database.h"
 #include "sub/trn_tab.h"
 #include "toolkit/file_chooser.h"
 
@@ -23,8 +23,6 @@ struct Row {
     uint8_t counter;
     double value;
 };
-
-TTrnTabBase* currentTable = nullptr;
 
 class RecordingChooser : public IFileNameChooser {
 public:
@@ -43,11 +41,10 @@ public:
 
 class TariffExport : public ::testing::Test, protected MonitoringWorld {
 protected:
-    TariffExport() : table(createTable(kTariffCounterTable)) {
-        currentTable = table.get();
-        setTariffCounterTableSource([] { return currentTable; });
+    TariffExport() : table(database->table(kTariffCounterTable)) {
+        setTariffCounterDatabase(database.get());
     }
-    ~TariffExport() override { setTariffCounterTableSource(nullptr); }
+    ~TariffExport() override { setTariffCounterDatabase(nullptr); }
     void put(const std::vector<Row>& rows) {
         for (const Row& r : rows) {
             sTarifniBrojac row;
@@ -58,7 +55,8 @@ protected:
             uint8_t record[kTariffCounterRecordSize];
             encodeTarifniBrojac(row, record);
             uint8_t conflict = 0;
-            ASSERT_EQ(table->insert(&conflict, 0, record), 0) << r.id;
+            ASSERT_EQ(database->insertRecord(0, kTariffCounterTable, record, &conflict), tsOK)
+                << r.id;
         }
     }
     std::string file(const char* name) const { return dir.path() + "/" + name; }
@@ -87,7 +85,9 @@ protected:
         for (const char* v : {"06", "07", "14"}) h.replace(h.find("%02d"), 4, v);
         return h + "\r\n";
     }
-    std::unique_ptr<TTrnTabBase> table;
+    KSubNotifier notifier;
+    std::unique_ptr<KSub> database = std::make_unique<KSub>(&notifier);
+    TTrnTabBase* table;
 };
 
 TEST_F(TariffExport, RecordLayoutIsTheTablesOwn) {
@@ -242,10 +242,10 @@ TEST_F(TariffExport, TheCommand) {
     EXPECT_EQ(boxTexts(), std::vector<std::string>{kText23248});
     EXPECT_EQ(lines(), std::vector<std::string>{withArgs(kText23253, {"bad.DAT"})});
 
-    // No table to read.
+    // A database without the table.
     boxes.boxes.clear();
     operatorLines.messages.clear();
-    setTariffCounterTableSource(nullptr);
+    database->tables[kTariffCounterTable].reset();
     EXPECT_EQ(exportTariffCounters(SParamsEksportTarifnihBrojaca{1}), -1);
     const std::string refused = withArgs(kText22018, {"TarifniBrojaci"});
     EXPECT_EQ(boxTexts(), std::vector<std::string>{refused});
