@@ -19,7 +19,7 @@
 
 using Bytes = std::vector<uint8_t>;
 
-// A spec-worded text with "%1", "%2"... replaced by the arguments.
+// A catalogue-worded text with "%1", "%2"... replaced by the arguments.
 inline std::string withArgs(const char* text, std::initializer_list<std::string> args) {
     std::string s = text;
     for (size_t n = args.size(); n >= 1; --n) {
