@@ -1908,26 +1908,36 @@ long TFXTable::onCmdInsertRow(FXObject*, FXSelector, void*) {
 
 long TFXTable::onCmdSelectColumn(FXObject*, FXSelector, void*) {
     setAnchorItem(0, current.col);
+    selectAnchor();
     extendSelection(nrows - 1, current.col, TRUE);
     return 1;
 }
 
 long TFXTable::onCmdSelectRow(FXObject*, FXSelector, void*) {
     setAnchorItem(current.row, 0);
+    selectAnchor();
     extendSelection(current.row, ncols - 1, TRUE);
     return 1;
 }
 
 long TFXTable::onCmdSelectCell(FXObject*, FXSelector, void*) {
     setAnchorItem(current.row, current.col);
+    selectAnchor();
     extendSelection(current.row, current.col, TRUE);
     return 1;
 }
 
 long TFXTable::onCmdSelectAll(FXObject*, FXSelector, void*) {
     setAnchorItem(0, 0);
+    selectAnchor();
     extendSelection(nrows - 1, ncols - 1, TRUE);
     return 1;
+}
+
+// Extending never selects the anchor cell itself (it lies in the old and the
+// new rectangle alike), so the select commands select it first.
+void TFXTable::selectAnchor() {
+    if (insideGrid(anchor.row, anchor.col)) selectItem(anchor.row, anchor.col, TRUE);
 }
 
 long TFXTable::onCmdDeselectAll(FXObject*, FXSelector, void*) {

@@ -416,5 +416,6 @@ private:
     void moveKey(FX::FXuint state, FX::FXint id);
     void moveTo(FX::FXint row, FX::FXint col);
     void followPointer(FX::FXint x, FX::FXint y);
+    void selectAnchor();
     void setFocusOnCurrent(FX::FXbool focus);
 };
