@@ -185,7 +185,7 @@ void TKopCls::onTimer(const STimerEvent*) {
     char text[32];
     std::snprintf(text, sizeof text, "%5d:%5d", static_cast<int>(bytesSent),
                   static_cast<int>(bytesReceived));
-    setStatusCellText(linkTrafficCell, text);
+    setStatusCellTextLeft(linkTrafficCell, text);
     setTimer(this, kTrafficPeriodMs);
     bytesSent = 0;
     bytesReceived = 0;

@@ -1,22 +1,27 @@
 #pragma once
 
+#include <cstdint>
+
 #include <fox-1.6/fx.h>
 
 class TOporMsgReceiver;
 
-// The program's one main window. It owns the poll triggers: a 30 ms timeout
-// and an idle chore, each polling when more than 30 ms have passed since the
-// last poll ended.
+// The program's one main window: menu bar, a dockable toolbar of the most
+// used commands, the status bar and the operator messages. Every operator
+// command from the user interface (menu, toolbar, accelerators, remote
+// requests) arrives here as SEL_COMMAND with the command id and goes through
+// the rights gate. The window owns the fonts other windows borrow, the poll
+// triggers (a 30 ms timeout and an idle chore, each polling when more than
+// 30 ms have passed since the last poll ended) and the shell's own commands.
 class TTalvor : public FX::FXMainWindow {
     FXDECLARE(TTalvor)
 
 public:
-    enum {
-        ID_TIMEOUT_POLL = FX::FXMainWindow::ID_LAST,
-        ID_TIMEOUT_SPLASH,
-        ID_CHORE_POLL,
-        ID_LAST
-    };
+    enum { ID_TIMEOUT_POLL = FX::FXMainWindow::ID_LAST, ID_TIMEOUT_SPLASH, ID_CHORE_POLL, ID_LAST };
+    // Command messages the window takes; the gate runs 5001..5599 of them.
+    static constexpr FX::FXSelector kFirstCommandId = 5000;
+    static constexpr FX::FXSelector kLastCommandId = 5600;
+    static constexpr int kToolbarButtonCount = 15;
 
     explicit TTalvor(FX::FXApp* application);
     ~TTalvor() override;
@@ -31,18 +36,59 @@ public:
     void armPollTimeout();
     void armPollChore();
 
+    // The shell's own commands.
+    void confirmClearOperatorLog();  // 5010
+    void showDisplaySettings();      // 5013
+    void confirmExit();              // 5015
+    void openHelpIndex();            // 5598
+    void openHelpAlphaIndex();       // 5599
+
+    long onCmdCommand(FX::FXObject*, FX::FXSelector, void*);
     long onTimeoutPoll(FX::FXObject*, FX::FXSelector, void*);
-    long onChorePoll(FX::FXObject*, FX::FXSelector, void*);
     long onTimeoutSplash(FX::FXObject*, FX::FXSelector, void*);
+    long onKeyPress(FX::FXObject*, FX::FXSelector, void*);
+    long onKeyRelease(FX::FXObject*, FX::FXSelector, void*);
+    long onChorePoll(FX::FXObject*, FX::FXSelector, void*);
     long onClose(FX::FXObject*, FX::FXSelector, void*);
+
+    TOporMsgReceiver* operatorMessages() const { return operatorStream; }
+    FX::FXMenuBar* menuBar() const { return menuBar_; }
+    FX::FXToolBar* toolBar() const { return toolbar; }
+    FX::FXHorizontalFrame* statusBar() const { return statusFrame; }
+    // Where the operator-message list goes; empty until that list exists.
+    FX::FXComposite* messageListFrame() const { return messageFrame_; }
+
+    // Fonts other windows borrow; they live as long as the window.
+    FX::FXFont* normalFont = nullptr;
+    FX::FXFont* boldFont = nullptr;
+    FX::FXFont* boldItalicFont = nullptr;
+    FX::FXFont* italicFont = nullptr;
+    // 16 x 16 image, also the image of other windows' OK buttons.
+    FX::FXIcon* appIcon = nullptr;
 
 protected:
     TTalvor() = default;
 
+    FX::FXHorizontalFrame* statusFrame = nullptr;
     TOporMsgReceiver* operatorStream = nullptr;
+    FX::FXFontDesc fontDescription{};
+    FX::FXToolBar* toolbar = nullptr;
+    FX::FXIcon* toolbarIcons[kToolbarButtonCount] = {};
 
 private:
+    void buildToolbar();
+    void makeFonts();
+    void installAccelerators();
+
+    FX::FXMenuBar* menuBar_ = nullptr;
+    FX::FXDockSite* toolbarDock_ = nullptr;
+    FX::FXToolBarShell* toolbarShell_ = nullptr;
+    FX::FXToolTip* toolTip_ = nullptr;
+    FX::FXComposite* messageFrame_ = nullptr;
     bool chorePending_ = false;
 };
 
 extern TTalvor* mainWindow;
+// "Courier New" 8 points, fixed pitch: the font of message lists, file
+// viewers and report windows. Made by the main window's constructor.
+extern FX::FXFont* fixedPitchFont;

@@ -9,3 +9,7 @@ IStatusCell* messageCell = nullptr;
 void setStatusCellText(IStatusCell* cell, const char* text) {
     if (cell) cell->setText(text);
 }
+
+void setStatusCellTextLeft(IStatusCell* cell, const char* text) {
+    if (cell) cell->setTextLeft(text);
+}

@@ -1,17 +1,23 @@
 #pragma once
 
 // A cell of the status bar as the services see it: they set its text and
-// the cell repaints itself. The status bar installs its cells at start-up;
-// until then (and in tests) the pointers may be null or recording cells.
+// colours, and the cell repaints itself. The status bar installs its cells
+// at start-up; until then (and in tests) the pointers may be null or
+// recording cells, which need not take the colours.
 class IStatusCell {
 public:
     virtual ~IStatusCell() = default;
     // Centred text.
     virtual void setText(const char* text) = 0;
+    // Left-justified text.
     virtual void setTextLeft(const char* text) { setText(text); }
-    // The cell's base colour, or its colour for a state that needs attention.
+    // The cell's base colour, its idle colour, or its colour for a state that
+    // needs attention.
     virtual void showBaseColour() {}
+    virtual void showIdleColour() {}
     virtual void showActiveColour() {}
+    // Lays the cell out again after a text that may need another size.
+    virtual void refresh() {}
 };
 
 extern IStatusCell* linkTrafficCell;
@@ -20,5 +26,6 @@ extern IStatusCell* a2Cell;
 extern IStatusCell* a1Cell;
 extern IStatusCell* messageCell;
 
-// Sets the text of a cell that may be absent.
+// Set the text of a cell that may be absent.
 void setStatusCellText(IStatusCell* cell, const char* text);
+void setStatusCellTextLeft(IStatusCell* cell, const char* text);

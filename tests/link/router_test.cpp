@@ -33,8 +33,16 @@ const char* const kGatewayIni =
 
 class RecordingCell : public IStatusCell {
 public:
-    void setText(const char* t) override { text = t; }
+    void setText(const char* t) override {
+        text = t;
+        left = false;
+    }
+    void setTextLeft(const char* t) override {
+        text = t;
+        left = true;
+    }
     std::string text;
+    bool left = false;
 };
 
 // A router over loopback UDP with the stand-in exchange as every TCP-IP peer.
@@ -112,6 +120,7 @@ TEST_F(RouterOverUdp, PayloadLimitAndTrafficCell) {
     clock.advance(1000);
     tickTimers();
     EXPECT_EQ(cell.text, "  282:    0");
+    EXPECT_TRUE(cell.left);
     clock.advance(1000);
     tickTimers();
     EXPECT_EQ(cell.text, "    0:    0");

@@ -29,7 +29,11 @@ std::string unavailableRoutineText(LocalRoutine routine) {
             title = command.title;
             break;
         }
-    return std::string("Функция \"") + title + "\" пока недоступна";
+    return unavailableFunctionText(title);
+}
+
+std::string unavailableFunctionText(const char* title) {
+    return std::string("Функция \"") + (title != nullptr ? title : "") + "\" пока недоступна";
 }
 
 void runLocalRoutine(LocalRoutine routine, const uint8_t* record) {

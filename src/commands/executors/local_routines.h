@@ -23,3 +23,5 @@ LocalRoutineFn localRoutineSlot(LocalRoutine routine);
 void runLocalRoutine(LocalRoutine routine, const uint8_t* record);
 // The operator line of an empty slot, for the command with this routine.
 std::string unavailableRoutineText(LocalRoutine routine);
+// The operator line for a function that is not available yet, by its title.
+std::string unavailableFunctionText(const char* title);

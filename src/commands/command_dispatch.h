@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+// The one entry that runs an operator command as from its menu item: the
+// rights gate hands it every command chosen in the user interface or
+// granted by the exchange.
+//
+// The forms that read the parameters of a command are installed later as a
+// dispatcher. Until one is installed, a command without parameters that runs
+// a workstation routine runs its routine slot at once (an empty slot posts
+// that the function is not available yet); every other command posts that
+// its function is not available yet.
+
+// Runs the command; 1 for an id in 5001..5599, 0 with no effect otherwise.
+int dispatchCommand(uint16_t id);
+
+// Runs one command of 5001..5599 whose row exists.
+using CommandDispatcherFn = void (*)(uint16_t id);
+// Installs the dispatcher (null restores the built-in handling).
+void setCommandDispatcher(CommandDispatcherFn dispatcher);
