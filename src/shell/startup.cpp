@@ -6,15 +6,24 @@
 #include "link/text_lines.h"
 #include "menus/printout_map.h"
 #include "mml/command_handlers.h"
+#include "mml/mml_script.h"
+#include "mml/progress_dialog.h"
 #include "monitoring/monitoring_routines.h"
 #include "monitoring/stat_files.h"
 #include "monitoring/tt_report.h"
+#include "shell/main_window.h"
 #include "sub/replication_control.h"
 
 namespace {
 
 int startPrintoutMap() {
     fillPrintoutCommandMap();
+    return 0;
+}
+
+// Progress windows stand over the main window.
+int installProgressWindows() {
+    installProgressDialogs(mainWindow);
     return 0;
 }
 
@@ -35,6 +44,8 @@ const std::vector<SStartStep>& serviceStartSteps() {
         {"command executors", installCommandExecutors, false},
         {"monitoring routines", installMonitoringRoutines, false},
         {"command handlers", registerCommandHandlers, false},
+        {"MML scripts", installMmlScripts, false},
+        {"progress windows", installProgressWindows, false},
     };
     return steps;
 }
@@ -47,6 +58,7 @@ const std::vector<SStopStep>& serviceStopSteps() {
         {"administration log", [] { shutdownAdminLog(); }},
         {"link supervision", stopLinkSupervision},
         {"statistics files", destroyStatFileReceiver},
+        {"MML scripts", removeMmlScripts},
     };
     return steps;
 }
