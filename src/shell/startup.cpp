@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "alarms/no7_monitor.h"
 #include "commands/executors/mml_executors.h"
 #include "link/link_supervision.h"
 #include "link/router.h"
@@ -31,10 +32,13 @@ int installProgressWindows() {
 
 // Run once the windows exist: the fixed tables first, then the services in
 // this order from the router on; they stop in the shutdown order. Each
-// service adds its row where the order puts it.
+// service adds its row where the order puts it. The No.7 monitor receives
+// for the program's whole life: it starts before any frame can arrive and
+// stops last.
 const std::vector<SStartStep>& serviceStartSteps() {
     static const std::vector<SStartStep> steps = {
         {"printout map", startPrintoutMap, false},
+        {"No.7 monitor", createNo7Monitor, false},
         {"router", createRouter, false},
         {"statistics files", createStatFileReceiver, false},
         {"remote menu commands", createORInteractor, true},
@@ -59,6 +63,7 @@ const std::vector<SStopStep>& serviceStopSteps() {
         {"link supervision", stopLinkSupervision},
         {"statistics files", destroyStatFileReceiver},
         {"MML scripts", removeMmlScripts},
+        {"No.7 monitor", destroyNo7Monitor},
     };
     return steps;
 }
