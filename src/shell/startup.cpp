@@ -33,13 +33,13 @@ int installProgressWindows() {
 // Run once the windows exist: the fixed tables first, then the services in
 // this order from the router on; they stop in the shutdown order. Each
 // service adds its row where the order puts it. The No.7 monitor receives
-// for the program's whole life: it starts before any frame can arrive and
-// stops last.
+// for the program's whole life: it starts before the first poll can deliver
+// a frame and stops last.
 const std::vector<SStartStep>& serviceStartSteps() {
     static const std::vector<SStartStep> steps = {
         {"printout map", startPrintoutMap, false},
-        {"No.7 monitor", createNo7Monitor, false},
         {"router", createRouter, false},
+        {"No.7 monitor", createNo7Monitor, false},
         {"statistics files", createStatFileReceiver, false},
         {"remote menu commands", createORInteractor, true},
         {"administration log date", readAdminLogDate, true},
