@@ -105,7 +105,8 @@ void TKopCls::forwardFrame(const SRoute* route, const uint8_t* frame, int frameB
         kopQueueFrame(frame, frameBytes);
 }
 
-void TKopCls::receiveMessages() {
+int TKopCls::receiveMessages() {
+    int taken = 0;
     for (int attempt = 0; attempt < kAttemptsPerPoll; ++attempt) {
         // Each pass has its own buffer: a receiver that opens a modal dialog
         // runs nested polls that must not overwrite the frame it is reading.
@@ -123,8 +124,10 @@ void TKopCls::receiveMessages() {
             }
         }
         if (n < 0) continue;
+        ++taken;
         handleReceivedFrame(buffer, n);
     }
+    return taken;
 }
 
 void TKopCls::handleReceivedFrame(const uint8_t* bytes, int n) {
@@ -201,6 +204,6 @@ void destroyRouter() {
     router = nullptr;
 }
 
-void routerReceiveMessages() {
-    if (router) router->receiveMessages();
+int routerReceiveMessages() {
+    return router ? router->receiveMessages() : 0;
 }

@@ -59,7 +59,8 @@ public:
 
     int sendMessage(uint8_t type, uint16_t destination, uint8_t code, const uint8_t* payload,
                     uint16_t length);
-    void receiveMessages();
+    // Takes and handles waiting frames; returns how many were taken.
+    int receiveMessages();
     void forwardFrame(const SRoute* route, const uint8_t* frame, int frameBytes);
     void readRoutes();
     // Reads "kopcar.prg" of the working directory and loads it into the card;
@@ -89,4 +90,4 @@ extern TKopCls* router;
 int createRouter();
 void destroyRouter();
 // One poll's receive step (nothing without a router).
-void routerReceiveMessages();
+int routerReceiveMessages();

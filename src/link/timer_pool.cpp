@@ -163,12 +163,12 @@ void killTimers(TTimerReceiver* receiver) {
     }
 }
 
-void tickTimers() {
+int tickTimers() {
     ensureInitialised();
     const int32_t now = programClock();
     const int32_t signedElapsed =
         static_cast<int32_t>(static_cast<uint32_t>(now) - static_cast<uint32_t>(timerTickBase));
-    if (signedElapsed < 0) return;
+    if (signedElapsed < 0) return 0;
     timerTickBase = now;
     uint32_t elapsed = static_cast<uint32_t>(signedElapsed);
 
@@ -183,7 +183,7 @@ void tickTimers() {
     }
     if (lastDue == nullptr) {
         if (node) node->delta -= elapsed;
-        return;
+        return 0;
     }
     batch.head = activeTimers;
     lastDue->next = nullptr;
@@ -195,6 +195,7 @@ void tickTimers() {
 
     batch.outer = runningBatches;
     runningBatches = &batch;
+    int fired = 0;
     // Take the head afresh each round: handlers may cancel later timers of
     // this batch, arm new ones or run a nested tick.
     while (batch.head) {
@@ -207,8 +208,10 @@ void tickTimers() {
         TTimerReceiver* receiver = due->receiver;
         pushFree(due);
         receiver->onTimer(&event);
+        ++fired;
     }
     runningBatches = batch.outer;
+    return fired;
 }
 
 int32_t shiftTimerBase(int32_t before, int32_t after) {

@@ -36,8 +36,8 @@ int setTimer(TTimerReceiver* receiver, uint32_t delay, const STimerEvent* event 
 int killTimer(TTimerReceiver* receiver, int id);
 // Cancels every armed timer of the receiver.
 void killTimers(TTimerReceiver* receiver);
-// Fires every timer that is due; called once per poll.
-void tickTimers();
+// Fires every timer that is due; called once per poll. Returns how many fired.
+int tickTimers();
 // Moves the tick base by after - before (time spent setting the system clock
 // does not count towards armed timers); returns after - before.
 int32_t shiftTimerBase(int32_t before, int32_t after);

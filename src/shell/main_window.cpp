@@ -364,9 +364,7 @@ void TTalvor::create() {
     show(FX::PLACEMENT_SCREEN);
 }
 
-void TTalvor::poll() {
-    pollServices();
-}
+bool TTalvor::poll() { return pollServices(); }
 
 void TTalvor::armPollTimeout() {
     getApp()->addTimeout(this, ID_TIMEOUT_POLL, kPollPeriodMs);
@@ -408,14 +406,18 @@ long TTalvor::onCmdCommand(FX::FXObject*, FX::FXSelector sel, void*) {
     return 1;
 }
 
+// The poll handlers report "handled" only when frames arrived: FOX walks the
+// whole widget tree with GUI updates after every handled timeout or chore,
+// which every 30 ms (or at every 100 ms log flush) would keep a processor
+// busy while idle. Windows that a timer changes repaint themselves.
 long TTalvor::onTimeoutPoll(FX::FXObject*, FX::FXSelector, void*) {
-    if (pollIsDue(programClock())) poll();
+    const bool worked = pollIsDue(programClock()) && poll();
     armPollTimeout();
     // The chore is re-armed here, once per period, rather than from itself:
     // FOX runs a chore whenever the loop is idle, and a chore that re-adds
     // itself keeps a processor busy.
     armPollChore();
-    return 1;
+    return worked ? 1 : 0;
 }
 
 long TTalvor::onTimeoutSplash(FX::FXObject*, FX::FXSelector, void*) {
@@ -436,8 +438,7 @@ long TTalvor::onKeyRelease(FX::FXObject* sender, FX::FXSelector sel, void* ptr) 
 
 long TTalvor::onChorePoll(FX::FXObject*, FX::FXSelector, void*) {
     chorePending_ = false;
-    if (pollIsDue(programClock())) poll();
-    return 1;
+    return pollIsDue(programClock()) && poll() ? 1 : 0;
 }
 
 // The window manager's close box ends the event loop with 0 without asking;

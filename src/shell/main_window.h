@@ -28,7 +28,8 @@ public:
 
     void create() override;
 
-    void poll();
+    // One poll; true when it took a frame off the link.
+    bool poll();
     // Creates the operator-message stream and posts the switch-on lines.
     void createOperatorMessageWindow();
     // Posts the switch-off lines, flushes the stream to "sys.log" and deletes it.

@@ -12,11 +12,12 @@ bool pollIsDue(int32_t now) {
     return since > kPollPeriodMs;
 }
 
-void pollServices() {
+bool pollServices() {
     kopPoll();
-    routerReceiveMessages();
+    const int frames = routerReceiveMessages();
     tickTimers();
     lastPollTime = programClock();
+    return frames > 0;
 }
 
 bool pollIfDue() {
