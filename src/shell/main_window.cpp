@@ -16,6 +16,7 @@
 #include "shell/status_bar.h"
 #include "shell/text_streams.h"
 #include "shell/toolbar_images.h"
+#include "toolkit/dialog_box.h"
 #include "toolkit/text_codec.h"
 #include "utils/dates.h"
 #include "utils/ini_file.h"
@@ -247,6 +248,7 @@ TTalvor::TTalvor(FX::FXApp* application)
     installAccelerators();
     setMainWindowCommandHandler(sendCommandToMainWindow);
     fillShellRoutines(true);
+    setMainDialogOwner(this);  // the program's dialogs and message boxes belong to it
 }
 
 void TTalvor::makeFonts() {
@@ -334,6 +336,7 @@ TTalvor::~TTalvor() {
     getApp()->removeTimeout(this, ID_TIMEOUT_SPLASH);
     getApp()->removeChore(this, ID_CHORE_POLL);
     delete operatorStream;
+    if (mainDialogOwner() == this) setMainDialogOwner(nullptr);
     if (mainWindow == this) {
         mainWindow = nullptr;
         setMainWindowCommandHandler(nullptr);

@@ -29,3 +29,13 @@ bool fromUtf8Checked(const FX::FXString& utf8, std::string& cp1251) {
     cp1251 = fromUtf8(utf8);
     return toUtf8(cp1251) == utf8;
 }
+
+FX::FXString toUtf8Literal(const std::string& cp1251) {
+    std::string escaped;
+    escaped.reserve(cp1251.size());
+    for (const char c : cp1251) {
+        escaped += c;
+        if (c == '&') escaped += '&';
+    }
+    return toUtf8(escaped);
+}

@@ -13,3 +13,6 @@ std::string fromUtf8(const FX::FXString& utf8);
 // Converts and reports whether every character has a CP1251 form; a text
 // with a character CP1251 cannot hold is refused (false).
 bool fromUtf8Checked(const FX::FXString& utf8, std::string& cp1251);
+// For a label that must show its text as it stands: "&" would otherwise mark
+// a hot key, so each is doubled.
+FX::FXString toUtf8Literal(const std::string& cp1251);

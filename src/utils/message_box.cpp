@@ -3,7 +3,7 @@
 #include <fox-1.6/fx.h>
 
 #include "link/text_catalogue.h"
-#include "toolkit/text_codec.h"
+#include "toolkit/dialog_box.h"
 
 namespace {
 
@@ -18,34 +18,25 @@ const char* captionQuestion() {
     return textById(21402);
 }
 
+// Shows the boxes as TMsgBox over the given owner, else the main window.
 class FoxMessageBoxPresenter : public IMessageBoxPresenter {
 public:
     int show(Kind kind, const char* caption, const char* text, FX::FXWindow* owner) override {
-        FX::FXApp* app = FX::FXApp::instance();
-        if (app == nullptr) return 0;
-        const FX::FXString title = toUtf8(caption);
-        const FX::FXString body = toUtf8(text);
-        FX::FXuint answer = 0;
-        // The text is never used as a format: pass it through "%s".
+        if (FX::FXApp::instance() == nullptr) return 0;
+        if (owner == nullptr) owner = mainDialogOwner();
+        // The text is never used as a format: it goes through "%s".
         switch (kind) {
             case Kind::Information:
-                answer = owner ? FX::FXMessageBox::information(owner, FX::MBOX_OK, title.text(),
-                                                               "%s", body.text())
-                               : FX::FXMessageBox::information(app, FX::MBOX_OK, title.text(), "%s",
-                                                               body.text());
+                TMsgBox::information(owner, kMsgBoxOk, caption, "%s", text != nullptr ? text : "");
                 return 1;
             case Kind::Error:
-                answer = owner ? FX::FXMessageBox::error(owner, FX::MBOX_OK, title.text(), "%s",
-                                                         body.text())
-                               : FX::FXMessageBox::error(app, FX::MBOX_OK, title.text(), "%s",
-                                                         body.text());
+                TMsgBox::error(owner, kMsgBoxOk, caption, "%s", text != nullptr ? text : "");
                 return 1;
             case Kind::Question:
-                answer = owner ? FX::FXMessageBox::question(owner, FX::MBOX_YES_NO, title.text(),
-                                                            "%s", body.text())
-                               : FX::FXMessageBox::question(app, FX::MBOX_YES_NO, title.text(),
-                                                            "%s", body.text());
-                return answer == FX::MBOX_CLICKED_YES ? 1 : 0;
+                return TMsgBox::question(owner, kMsgBoxYesNo, caption, "%s",
+                                         text != nullptr ? text : "") == kMsgBoxClickedYes
+                           ? 1
+                           : 0;
         }
         return 0;
     }

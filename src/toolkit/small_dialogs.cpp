@@ -1,0 +1,208 @@
+/*
+  Notes:
+  - The option dialog is a plain FXDialogBox; its radio buttons are made
+    exclusive by TRadioExclusion, since FOX 1.6 leaves that to us.
+  - The prompt of askString refuses, on accept, a text with a character that
+    CP1251 cannot hold; it names the prompt's label in the error box.
+  - File names from the file dialog are kept as the file system gives them.
+*/
+#include "toolkit/small_dialogs.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "link/catalogue_message.h"
+#include "link/text_catalogue.h"
+#include "sub/table_catalogue.h"
+#include "sub/table_dictionary.h"
+#include "toolkit/accelerators.h"
+#include "toolkit/dialog_box.h"
+#include "toolkit/dialog_icons.h"
+#include "toolkit/text_codec.h"
+#include "utils/message_box.h"
+
+namespace {
+
+constexpr int kTextAccept = 21401;
+constexpr int kTextCancel = 22019;
+constexpr int kTextBadValue = 25634;
+constexpr int kTextChooseFile = 23246;
+constexpr int kTextTableInconsistent = 22018;
+constexpr std::size_t kInconsistentMessageSize = 150;
+constexpr std::size_t kFileNameSize = 255;
+
+char chosenFileName[kFileNameSize];
+IRecordChooser* recordChooser = nullptr;
+int (*consistencyTest)(int16_t) = nullptr;
+
+// The one-line prompt; accept refuses a text CP1251 cannot hold.
+class TStringPrompt : public FX::FXInputDialog {
+    FXDECLARE(TStringPrompt)
+
+public:
+    TStringPrompt(FX::FXWindow* owner, const char* caption, const char* label)
+        : FX::FXInputDialog(owner, toUtf8(caption), toUtf8(label)), label_(label) {}
+    TStringPrompt(FX::FXApp* app, const char* caption, const char* label)
+        : FX::FXInputDialog(app, toUtf8(caption), toUtf8(label)), label_(label) {}
+
+    long onCmdAccept(FX::FXObject* sender, FX::FXSelector sel, void* ptr) {
+        std::string text;
+        if (fromUtf8Checked(getText(), text))
+            return FX::FXInputDialog::onCmdAccept(sender, sel, ptr);
+        char message[100];
+        formatMessage(message, sizeof message, kTextBadValue, label_.c_str());
+        showError(message);
+        input->setFocus();
+        return 1;
+    }
+
+protected:
+    TStringPrompt() {}
+
+private:
+    std::string label_;
+};
+
+FXDEFMAP(TStringPrompt)
+TStringPromptMap[] = {
+    FXMAPFUNC(FX::SEL_COMMAND, FX::FXDialogBox::ID_ACCEPT, TStringPrompt::onCmdAccept),
+};
+FXIMPLEMENT(TStringPrompt, FX::FXInputDialog, TStringPromptMap, ARRAYNUMBER(TStringPromptMap))
+
+}  // namespace
+
+int chooseOption(const char* title, int count, const uint16_t* textIds, int preselected) {
+    using namespace FX;
+    FXApp* app = FXApp::instance();
+    if (app == nullptr) return -1;
+    if (textIds == nullptr || count < 0) count = 0;
+    FXWindow* owner = mainDialogOwner();
+    const FXString caption = toUtf8(title);
+    const FXuint decor = DECOR_TITLE | DECOR_BORDER;
+    FXDialogBox* dialog = owner != nullptr
+                              ? new FXDialogBox(owner, caption, decor, 0, 0, 0, 0, 10, 10, 10, 10)
+                              : new FXDialogBox(app, caption, decor, 0, 0, 0, 0, 10, 10, 10, 10);
+    TRadioExclusion radios;
+    auto* content = new FXVerticalFrame(dialog, LAYOUT_FILL_X | LAYOUT_FILL_Y);
+    auto* box = new FXGroupBox(content, toUtf8Literal(title != nullptr ? title : ""),
+                               GROUPBOX_TITLE_LEFT | FRAME_GROOVE | LAYOUT_FILL_X);
+    std::vector<FXRadioButton*> buttons;
+    for (int i = 0; i < count; ++i) {
+        auto* button = new FXRadioButton(box, toUtf8(convertTildeAccel(textById(textIds[i]))),
+                                         &radios, TRadioExclusion::ID_RADIO);
+        button->setCheck(i == preselected);
+        buttons.push_back(button);
+    }
+    auto* row = new FXHorizontalFrame(content, LAYOUT_FILL_X | PACK_UNIFORM_WIDTH);
+    new FXButton(row, toUtf8(convertTildeAccel(textById(kTextCancel))), cancelIcon(), dialog,
+                 FXDialogBox::ID_CANCEL, BUTTON_DEFAULT | FRAME_RAISED | FRAME_THICK | LAYOUT_LEFT);
+    new FXButton(row, toUtf8(convertTildeAccel(textById(kTextAccept))), acceptIcon(), dialog,
+                 FXDialogBox::ID_ACCEPT,
+                 BUTTON_INITIAL | BUTTON_DEFAULT | FRAME_RAISED | FRAME_THICK | LAYOUT_RIGHT);
+    int result = -1;
+    if (dialog->execute(PLACEMENT_CURSOR) != 0) {
+        result = count;
+        for (int i = 0; i < count; ++i) {
+            if (buttons[static_cast<std::size_t>(i)]->getCheck()) {
+                result = i;
+                break;
+            }
+        }
+    }
+    delete dialog;
+    return result;
+}
+
+int askString(const char* caption, const char* label, char* buffer, std::size_t size) {
+    FX::FXApp* app = FX::FXApp::instance();
+    if (buffer != nullptr && size > 0) buffer[0] = '\0';
+    if (app == nullptr) return -1;
+    FX::FXWindow* owner = mainDialogOwner();
+    TStringPrompt* prompt = owner != nullptr ? new TStringPrompt(owner, caption, label)
+                                             : new TStringPrompt(app, caption, label);
+    int result = -1;
+    if (prompt->execute(FX::PLACEMENT_CURSOR) != 0) {
+        result = 0;
+        const std::string text = fromUtf8(prompt->getText());
+        if (buffer != nullptr && size > 0) {
+            const std::size_t keep = std::min(text.size(), size - 1);
+            std::memcpy(buffer, text.data() + (text.size() - keep), keep);
+            buffer[keep] = '\0';
+        }
+    }
+    delete prompt;
+    return result;
+}
+
+const char* chooseFileNameStatic(const char* patterns) {
+    FX::FXApp* app = FX::FXApp::instance();
+    if (app == nullptr) return nullptr;
+    FX::FXWindow* owner = mainDialogOwner();
+    const FX::FXString title = toUtf8(textById(kTextChooseFile));
+    FX::FXFileDialog* dialog = owner != nullptr
+                                   ? new FX::FXFileDialog(owner, title, 0, 0, 0, 500, 300)
+                                   : new FX::FXFileDialog(app, title, 0, 0, 0, 500, 300);
+    dialog->setSelectMode(FX::SELECTFILE_ANY);
+    dialog->setPatternList(toUtf8(patterns != nullptr ? patterns : ""));
+    dialog->setCurrentPattern(0);
+    const char* result = nullptr;
+    if (dialog->execute(FX::PLACEMENT_CURSOR) != 0) {
+        const FX::FXString name = dialog->getFilename();
+        if (!name.empty()) {
+            const std::size_t n =
+                std::min(static_cast<std::size_t>(name.length()), kFileNameSize - 1);
+            std::memcpy(chosenFileName, name.text(), n);
+            chosenFileName[n] = '\0';
+            result = chosenFileName;
+        }
+    }
+    delete dialog;
+    return result;
+}
+
+void setRecordChooser(IRecordChooser* chooser) {
+    recordChooser = chooser;
+}
+
+std::size_t tableRecordLength(int32_t table) {
+    if (table < 0 || table > kLastTableNumber) return 0;
+    int32_t capacity = 0;
+    int16_t fieldCount = 0;
+    const SSubFieldDef* dictionary = nullptr;
+    if (getTableDefinition(static_cast<int16_t>(table), &capacity, &fieldCount, &dictionary) != 0)
+        return 0;
+    if (dictionary == nullptr || fieldCount <= 0) return 0;
+    std::vector<SSubField> fields(static_cast<std::size_t>(fieldCount));
+    SSubLayout layout{};
+    if (compileFieldDefs(fields.data(), &layout, dictionary, fieldCount) != 0) return 0;
+    return static_cast<std::size_t>(layout.keyLength + layout.dataLength);
+}
+
+int pickTableRecord(const char* title, int32_t table, uint8_t* record, std::size_t size,
+                    const RecordFilter& filter) {
+    if (table < 0 || table > kLastTableNumber || !isValidTableNumber(static_cast<int16_t>(table)))
+        return kPickBadTable;
+    if (recordChooser == nullptr) return kPickNoDialog;
+    std::vector<uint8_t> chosen;
+    const int rc = recordChooser->choose(title, static_cast<int16_t>(table), filter, chosen);
+    if (rc != 0) return rc;
+    const std::size_t length = tableRecordLength(table);
+    if (length == 0 || chosen.size() != length || record == nullptr || size < length)
+        return kPickNoRecord;
+    std::memcpy(record, chosen.data(), length);
+    return 0;
+}
+
+void setTableConsistencyTest(int (*isConsistent)(int16_t table)) {
+    consistencyTest = isConsistent;
+}
+
+int requireConsistentTable(int16_t table) {
+    if (consistencyTest == nullptr || consistencyTest(table) != 0) return 0;
+    const char* name = getTablePluralName(table);
+    char message[kInconsistentMessageSize];
+    formatMessage(message, sizeof message, kTextTableInconsistent, name != nullptr ? name : "");
+    showError(message);
+    return -1;
+}
