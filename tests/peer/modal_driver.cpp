@@ -41,12 +41,15 @@ long ModalDriver::onStep(FX::FXObject*, FX::FXSelector, void*) {
         return 1;
     }
     if (steps_.empty()) {
+        // Only the dialog the last step worked on: a later dialog is another driver's.
+        if (modal != lastModal_) return 1;
         ADD_FAILURE() << "a modal dialog is still open after the last step";
         modal->handle(this, FXSEL(FX::SEL_COMMAND, FX::FXDialogBox::ID_CANCEL), nullptr);
         return 1;
     }
     Step step = std::move(steps_.front());
     steps_.pop_front();
+    lastModal_ = modal;
     arm();  // first: the step may open a nested modal loop that later steps drive
     step(modal);
     return 1;

@@ -10,8 +10,8 @@
 // Drives the modal dialogs a test opens: each step runs from a FOX timeout
 // inside the innermost modal loop, given its modal window, one step per
 // timeout. A step that finds no modal window waits for the next timeout; a
-// modal window still open when the steps have run out is a failure and is
-// cancelled, so a test never hangs. Arm it before the call that opens a dialog.
+// dialog that the last step worked on and that is still open afterwards is a
+// failure and is cancelled, so a test never hangs. Arm it before the call that opens a dialog.
 class ModalDriver : public FX::FXObject {
     FXDECLARE(ModalDriver)
 
@@ -30,6 +30,7 @@ public:
 private:
     void arm();
     std::deque<Step> steps_;
+    FX::FXWindow* lastModal_ = nullptr;
 };
 
 // Sends a key press and its release, as typing it would, to a window.
@@ -49,3 +50,11 @@ T* findChild(FX::FXWindow* root, const char* utf8Text = "") {
 // Every child of class T, depth first.
 void collectChildren(FX::FXWindow* root, const FX::FXMetaClass* type,
                      std::vector<FX::FXWindow*>& out);
+template <class T>
+std::vector<T*> childrenOf(FX::FXWindow* root) {
+    std::vector<FX::FXWindow*> all;
+    collectChildren(root, &T::metaClass, all);
+    std::vector<T*> typed;
+    for (FX::FXWindow* w : all) typed.push_back(static_cast<T*>(w));
+    return typed;
+}

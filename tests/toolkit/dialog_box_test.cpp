@@ -18,14 +18,6 @@
 
 namespace {
 
-std::vector<FX::FXButton*> buttonsOf(FX::FXWindow* box) {
-    std::vector<FX::FXWindow*> all;
-    collectChildren(box, &FX::FXButton::metaClass, all);
-    std::vector<FX::FXButton*> buttons;
-    for (FX::FXWindow* w : all) buttons.push_back(static_cast<FX::FXButton*>(w));
-    return buttons;
-}
-
 // What the operator does in an open box.
 enum class Act { Click0, Click1, Click2, Escape, Enter };
 
@@ -34,7 +26,7 @@ void act(FX::FXWindow* box, Act a) {
         case Act::Click0:
         case Act::Click1:
         case Act::Click2: {
-            const auto buttons = buttonsOf(box);
+            const auto buttons = childrenOf<FX::FXButton>(box);
             const std::size_t i =
                 static_cast<std::size_t>(a) - static_cast<std::size_t>(Act::Click0);
             ASSERT_LT(i, buttons.size());
@@ -102,7 +94,7 @@ TEST(MsgBox, ButtonSets) {
     };
     for (const auto& c : cases) {
         TMsgBox box(&app, "caption", "text", nullptr, c.set);
-        const auto buttons = buttonsOf(&box);
+        const auto buttons = childrenOf<FX::FXButton>(&box);
         ASSERT_EQ(buttons.size(), c.labels.size()) << (c.set >> 28);
         for (std::size_t i = 0; i < buttons.size(); ++i) {
             FX::FXButton* b = buttons[i];
