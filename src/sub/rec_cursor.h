@@ -29,7 +29,6 @@ public:
     int32_t row = 0;
     uint8_t* record = nullptr;  // key followed by data, recordLength() bytes
 
-protected:
     int16_t table() const { return table_; }
 
 private:

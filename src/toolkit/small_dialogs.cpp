@@ -5,6 +5,8 @@
   - The prompt of askString refuses, on accept, a text with a character that
     CP1251 cannot hold; it names the prompt's label in the error box.
   - File names from the file dialog are kept as the file system gives them.
+  - Record choices copy at most the table's record length, and only into a
+    buffer that holds it.
 */
 #include "toolkit/small_dialogs.h"
 
@@ -14,11 +16,15 @@
 
 #include "link/catalogue_message.h"
 #include "link/text_catalogue.h"
+#include "sub/rec_cursor.h"
+#include "sub/replication_control.h"
+#include "sub/sub_database.h"
 #include "sub/table_catalogue.h"
 #include "sub/table_dictionary.h"
 #include "toolkit/accelerators.h"
 #include "toolkit/dialog_box.h"
 #include "toolkit/dialog_icons.h"
+#include "toolkit/file_chooser.h"
 #include "toolkit/text_codec.h"
 #include "utils/message_box.h"
 
@@ -27,7 +33,6 @@ namespace {
 constexpr int kTextAccept = 21401;
 constexpr int kTextCancel = 22019;
 constexpr int kTextBadValue = 25634;
-constexpr int kTextChooseFile = 23246;
 constexpr int kTextTableInconsistent = 22018;
 constexpr std::size_t kInconsistentMessageSize = 150;
 constexpr std::size_t kFileNameSize = 255;
@@ -136,53 +141,29 @@ int askString(const char* caption, const char* label, char* buffer, std::size_t 
 }
 
 const char* chooseFileNameStatic(const char* patterns) {
-    FX::FXApp* app = FX::FXApp::instance();
-    if (app == nullptr) return nullptr;
-    FX::FXWindow* owner = mainDialogOwner();
-    const FX::FXString title = toUtf8(textById(kTextChooseFile));
-    FX::FXFileDialog* dialog = owner != nullptr
-                                   ? new FX::FXFileDialog(owner, title, 0, 0, 0, 500, 300)
-                                   : new FX::FXFileDialog(app, title, 0, 0, 0, 500, 300);
-    dialog->setSelectMode(FX::SELECTFILE_ANY);
-    dialog->setPatternList(toUtf8(patterns != nullptr ? patterns : ""));
-    dialog->setCurrentPattern(0);
-    const char* result = nullptr;
-    if (dialog->execute(FX::PLACEMENT_CURSOR) != 0) {
-        const FX::FXString name = dialog->getFilename();
-        if (!name.empty()) {
-            const std::size_t n =
-                std::min(static_cast<std::size_t>(name.length()), kFileNameSize - 1);
-            std::memcpy(chosenFileName, name.text(), n);
-            chosenFileName[n] = '\0';
-            result = chosenFileName;
-        }
-    }
-    delete dialog;
-    return result;
+    return chooseFileName(patterns, "", 0, chosenFileName, static_cast<int>(kFileNameSize)) == 0
+               ? chosenFileName
+               : nullptr;
 }
 
 void setRecordChooser(IRecordChooser* chooser) {
     recordChooser = chooser;
 }
 
+// The database's table of a number; null outside 0..204 and for numbers without one.
+TTrnTabBase* databaseTable(int32_t table) {
+    if (table < 0 || table > kLastTableNumber) return nullptr;
+    return subDatabase.table(table);
+}
+
 std::size_t tableRecordLength(int32_t table) {
-    if (table < 0 || table > kLastTableNumber) return 0;
-    int32_t capacity = 0;
-    int16_t fieldCount = 0;
-    const SSubFieldDef* dictionary = nullptr;
-    if (getTableDefinition(static_cast<int16_t>(table), &capacity, &fieldCount, &dictionary) != 0)
-        return 0;
-    if (dictionary == nullptr || fieldCount <= 0) return 0;
-    std::vector<SSubField> fields(static_cast<std::size_t>(fieldCount));
-    SSubLayout layout{};
-    if (compileFieldDefs(fields.data(), &layout, dictionary, fieldCount) != 0) return 0;
-    return static_cast<std::size_t>(layout.keyLength + layout.dataLength);
+    const TTrnTabBase* tab = databaseTable(table);
+    return tab != nullptr ? static_cast<std::size_t>(tab->recordLength()) : 0;
 }
 
 int pickTableRecord(const char* title, int32_t table, uint8_t* record, std::size_t size,
                     const RecordFilter& filter) {
-    if (table < 0 || table > kLastTableNumber || !isValidTableNumber(static_cast<int16_t>(table)))
-        return kPickBadTable;
+    if (databaseTable(table) == nullptr) return kPickBadTable;
     if (recordChooser == nullptr) return kPickNoDialog;
     std::vector<uint8_t> chosen;
     const int rc = recordChooser->choose(title, static_cast<int16_t>(table), filter, chosen);
@@ -194,12 +175,22 @@ int pickTableRecord(const char* title, int32_t table, uint8_t* record, std::size
     return 0;
 }
 
+int pickRecordIntoCursor(const char* title, TTrnRecBase& cursor, const RecordFilter& filter) {
+    const int rc = pickTableRecord(title, cursor.table(), cursor.record,
+                                   static_cast<std::size_t>(cursor.recordLength()), filter);
+    if (rc != 0) return rc;
+    const std::vector<uint8_t> key(cursor.record, cursor.record + cursor.keyLength());
+    return cursor.readKey(key.data()) == tsOK ? 0 : kPickNoRecord;
+}
+
 void setTableConsistencyTest(int (*isConsistent)(int16_t table)) {
     consistencyTest = isConsistent;
 }
 
 int requireConsistentTable(int16_t table) {
-    if (consistencyTest == nullptr || consistencyTest(table) != 0) return 0;
+    const int consistent =
+        consistencyTest != nullptr ? consistencyTest(table) : isTableConsistent(table);
+    if (consistent != 0) return 0;
     const char* name = getTablePluralName(table);
     char message[kInconsistentMessageSize];
     formatMessage(message, sizeof message, kTextTableInconsistent, name != nullptr ? name : "");

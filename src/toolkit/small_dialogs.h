@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+class TTrnRecBase;
+
 // Small modal helpers shared by many windows, each run over the main window.
 // Texts are CP1251.
 
@@ -19,11 +21,10 @@ int chooseOption(const char* title, int count, const uint16_t* textIds, int pres
 // CP1251 cannot hold is refused and the prompt stays open.
 int askString(const char* caption, const char* label, char* buffer, std::size_t size);
 
-// The file dialog (catalogue text 23246 as its title), accepting a file whether it exists
-// or not, with the pattern list (patterns separated by line breaks) and its
-// first pattern current. The chosen name as given by the file system, in one
-// buffer shared by all calls (at most 254 characters), or null when the
-// dialog was cancelled or the name is empty; null leaves the buffer as it was.
+// chooseFileName with an empty initial name and the first pattern current:
+// the chosen name as given by the file system, in one buffer shared by all
+// calls (at most 254 characters), or null when the dialog was cancelled or
+// the name is empty; null leaves the buffer as it was.
 const char* chooseFileNameStatic(const char* patterns);
 
 // Decides which records of a table the record chooser offers.
@@ -49,16 +50,20 @@ void setRecordChooser(IRecordChooser* chooser);
 
 // The operator chooses a record of the table; 0 and the record (the table's
 // key and data lengths together) copied into record, whose size must hold it.
-// kPickBadTable for a number outside 0..204 or without a table, before
-// anything is shown; kPickNoRecord when the chooser gave no record of the
-// table's length or the buffer cannot hold it.
+// kPickBadTable for a number outside 0..204 or one the database has no table
+// for, before anything is shown; kPickNoRecord when the chooser gave no
+// record of the table's length or the buffer cannot hold it.
 int pickTableRecord(const char* title, int32_t table, uint8_t* record, std::size_t size,
                     const RecordFilter& filter);
+// As pickTableRecord for the cursor's table, into the cursor's record; the
+// cursor is then read again by the chosen key, and a failed read gives
+// kPickNoRecord.
+int pickRecordIntoCursor(const char* title, TTrnRecBase& cursor, const RecordFilter& filter);
 // Bytes of a record of the table (key and data); 0 for a number without a table.
 std::size_t tableRecordLength(int32_t table);
 
-// Replication control answers whether a table is consistent.
-// Without one every table counts as consistent.
+// Replaces replication control's answer whether a table is consistent (null
+// restores it); for tests.
 void setTableConsistencyTest(int (*isConsistent)(int16_t table));
 // 0 when the table is consistent; else the error box of catalogue text 22018
 // with the table's plural name, and -1.

@@ -11,7 +11,9 @@
 // inside the innermost modal loop, given its modal window, one step per
 // timeout. A step that finds no modal window waits for the next timeout; a
 // dialog that the last step worked on and that is still open afterwards is a
-// failure and is cancelled, so a test never hangs. Arm it before the call that opens a dialog.
+// failure and is cancelled, so a test never hangs. Arm it before the call that
+// opens a dialog, and end it before the next call: a later dialog may reuse
+// the address of the last.
 class ModalDriver : public FX::FXObject {
     FXDECLARE(ModalDriver)
 

@@ -11,6 +11,8 @@
 #include "peer/modal_driver.h"
 #include "peer/recording_boxes.h"
 #include "peer/test_app.h"
+#include "sub/rec_cursor.h"
+#include "sub/sub_database.h"
 #include "sub/table_catalogue.h"
 #include "toolkit/small_dialogs.h"
 #include "toolkit/text_codec.h"
@@ -112,23 +114,25 @@ TEST(ChooseFileNameStatic, ChosenNameOrNull) {
     testApp();
     std::string title;
     FX::FXString patterns;
-    ModalDriver driver;
-    driver.then([&](FX::FXWindow* modal) {
-        auto* dialog = static_cast<FX::FXFileDialog*>(modal);
-        title = fromUtf8(dialog->getTitle());
-        patterns = dialog->getPatternList();
-        EXPECT_EQ(dialog->getCurrentPattern(), 0);
-        EXPECT_EQ(dialog->getSelectMode(), static_cast<FX::FXuint>(FX::SELECTFILE_ANY));
-        dialog->setFilename("/tmp/chosen.txt");
-        sendCommand(modal, FX::FXDialogBox::ID_ACCEPT);
-    });
-    driver.start();
-    const char* name = chooseFileNameStatic("Текст (*.txt)\nВсе (*)");
-    ASSERT_NE(name, nullptr);
-    EXPECT_STREQ(name, "/tmp/chosen.txt");
-    EXPECT_EQ(title, textById(23246));
-    EXPECT_EQ(patterns, toUtf8("Текст (*.txt)\nВсе (*)"));
-
+    const char* name = nullptr;
+    {  // one driver per dialog: both dialogs may share an address
+        ModalDriver driver;
+        driver.then([&](FX::FXWindow* modal) {
+            auto* dialog = static_cast<FX::FXFileDialog*>(modal);
+            title = fromUtf8(dialog->getTitle());
+            patterns = dialog->getPatternList();
+            EXPECT_EQ(dialog->getCurrentPattern(), 0);
+            EXPECT_EQ(dialog->getSelectMode(), static_cast<FX::FXuint>(FX::SELECTFILE_ANY));
+            dialog->setFilename("/tmp/chosen.txt");
+            sendCommand(modal, FX::FXDialogBox::ID_ACCEPT);
+        });
+        driver.start();
+        name = chooseFileNameStatic("Текст (*.txt)\nВсе (*)");
+        ASSERT_NE(name, nullptr);
+        EXPECT_STREQ(name, "/tmp/chosen.txt");
+        EXPECT_EQ(title, textById(23246));
+        EXPECT_EQ(patterns, toUtf8("Текст (*.txt)\nВсе (*)"));
+    }
     ModalDriver canceller;
     canceller.then([](FX::FXWindow* modal) { sendCommand(modal, FX::FXDialogBox::ID_CANCEL); });
     canceller.start();
@@ -197,6 +201,37 @@ TEST(PickTableRecord, ResultCodes) {
         for (std::size_t i = rc == 0 ? length : 0; i < buffer.size(); ++i)
             ASSERT_EQ(buffer[i], 0xEE) << c.name << " " << i;  // nothing else written
     }
+}
+
+// The cursor takes the chosen record and is read again by its key; a key the
+// table does not hold gives kPickNoRecord.
+TEST(PickRecordIntoCursor, ReadsTheChosenRecordAgain) {
+    const int16_t table = 1;
+    TUniRec cursor(table);
+    const std::size_t length = static_cast<std::size_t>(cursor.recordLength());
+    ASSERT_GT(length, 0u);
+    std::vector<uint8_t> stored(length, 0);
+    stored[0] = 5;
+    stored[length - 1] = 0x42;
+    uint8_t conflict = 0;
+    ASSERT_EQ(subDatabase.insertRecord(0, table, stored.data(), &conflict), tsOK);
+
+    const struct {
+        const char* name;
+        uint8_t key;
+        int expected;
+    } cases[] = {{"held", 5, 0}, {"not held", 6, kPickNoRecord}};
+    for (const auto& c : cases) {
+        FakeChooser chooser;
+        chooser.record.assign(length, 0);
+        chooser.record[0] = c.key;  // the data of the choice is whatever the table holds
+        setRecordChooser(&chooser);
+        EXPECT_EQ(pickRecordIntoCursor("title", cursor, nullptr), c.expected) << c.name;
+        setRecordChooser(nullptr);
+        if (c.expected == 0)
+            EXPECT_TRUE(std::equal(stored.begin(), stored.end(), cursor.record)) << c.name;
+    }
+    EXPECT_EQ(subDatabase.deleteRecord(0, table, stored.data(), &conflict), tsOK);
 }
 
 int onlyTable77Inconsistent(int16_t table) {
