@@ -5,6 +5,8 @@
 #include "link/link_supervision.h"
 #include "link/router.h"
 #include "link/text_lines.h"
+#include "menus/command_tree.h"
+#include "menus/operator_groups.h"
 #include "menus/printout_map.h"
 #include "mml/command_handlers.h"
 #include "mml/mml_script.h"
@@ -19,6 +21,11 @@ namespace {
 
 int startPrintoutMap() {
     fillPrintoutCommandMap();
+    return 0;
+}
+
+int startCommandTree() {
+    buildCommandTree();
     return 0;
 }
 
@@ -38,6 +45,7 @@ int installProgressWindows() {
 const std::vector<SStartStep>& serviceStartSteps() {
     static const std::vector<SStartStep> steps = {
         {"printout map", startPrintoutMap, false},
+        {"command tree", startCommandTree, false},
         {"router", createRouter, false},
         {"No.7 monitor", createNo7Monitor, false},
         {"statistics files", createStatFileReceiver, false},
@@ -47,6 +55,7 @@ const std::vector<SStartStep>& serviceStartSteps() {
         {"table replication", startReplication, false},
         {"command executors", installCommandExecutors, false},
         {"monitoring routines", installMonitoringRoutines, false},
+        {"operator groups", installOperatorGroupsRoutine, false},
         {"command handlers", registerCommandHandlers, false},
         {"MML scripts", installMmlScripts, false},
         {"progress windows", installProgressWindows, false},

@@ -22,17 +22,7 @@
 namespace {
 
 // This workstation 28673 reaches the management processor over UDP.
-const char* const kExchangeRouteIni =
-    "[Usmeravanja]\n"
-    "BrojORa=28673\n"
-    "BrojUsmeravanja=2\n"
-    "[Usmeravanja\\Usmerenje1]\n"
-    "Usmeravanje=Lokal\n"
-    "DPC=28673\n"
-    "[Usmeravanja\\Usmerenje2]\n"
-    "Usmeravanje=TCP-IP\n"
-    "IPAdresa=127.0.0.1\n"
-    "DPC=16408\n";
+const char* const kExchangeRouteIni = kLoopbackExchangeRoutes;
 
 // A route table without the management processor.
 const char* const kNoExchangeRouteIni =

@@ -126,9 +126,10 @@ TEST_F(PrintoutMap, FillingAgainRestoresEveryEntry) {
 
 TEST(PrintoutMapStartUp, FilledByTheFirstStartStepBeforeTheRouter) {
     const std::vector<SStartStep>& steps = serviceStartSteps();
-    ASSERT_GE(steps.size(), 2u);
+    ASSERT_GE(steps.size(), 3u);
     EXPECT_STREQ(steps[0].name, "printout map");
-    EXPECT_STREQ(steps[1].name, "router");
+    EXPECT_STREQ(steps[1].name, "command tree");
+    EXPECT_STREQ(steps[2].name, "router");
     for (int32_t& entry : printoutCommandMap) entry = 0;
     EXPECT_EQ(steps[0].start(), 0);
     EXPECT_EQ(getPrintoutCommand(21296), -1);

@@ -7,6 +7,20 @@
 #include "peer/work_dir.h"
 #include "platform/tick.h"
 
+// Routes of workstation 28673 that reach the management processor 16408
+// over UDP at the loopback address.
+inline const char* const kLoopbackExchangeRoutes =
+    "[Usmeravanja]\n"
+    "BrojORa=28673\n"
+    "BrojUsmeravanja=2\n"
+    "[Usmeravanja\\Usmerenje1]\n"
+    "Usmeravanje=Lokal\n"
+    "DPC=28673\n"
+    "[Usmeravanja\\Usmerenje2]\n"
+    "Usmeravanje=TCP-IP\n"
+    "IPAdresa=127.0.0.1\n"
+    "DPC=16408\n";
+
 // The one router over loopback UDP, its routes read from a "modem.ini" in a
 // fresh working directory, with the stand-in exchange as every TCP-IP peer
 // and a test clock as the program clock.
