@@ -1,5 +1,7 @@
 #include "shell/startup.h"
 
+#include "alarms/alarm_panel.h"
+#include "alarms/alarm_routines.h"
 #include "alarms/no7_monitor.h"
 #include "commands/executors/mml_executors.h"
 #include "link/link_supervision.h"
@@ -53,9 +55,11 @@ const std::vector<SStartStep>& serviceStartSteps() {
         {"administration log date", readAdminLogDate, true},
         {"link supervision", startLinkSupervision, true},
         {"table replication", startReplication, false},
+        {"alarm panel", startAlarmPanel, false},
         {"command executors", installCommandExecutors, false},
         {"monitoring routines", installMonitoringRoutines, false},
         {"operator groups", installOperatorGroupsRoutine, false},
+        {"alarm routines", installAlarmRoutines, false},
         {"command handlers", registerCommandHandlers, false},
         {"MML scripts", installMmlScripts, false},
         {"progress windows", installProgressWindows, false},
@@ -65,6 +69,7 @@ const std::vector<SStartStep>& serviceStartSteps() {
 
 const std::vector<SStopStep>& serviceStopSteps() {
     static const std::vector<SStopStep> steps = {
+        {"alarm panel", [] { stopAlarmPanel(); }},
         {"router", destroyRouter},
         {"remote menu commands", destroyORInteractor},
         {"table replication", stopReplication},
