@@ -73,6 +73,12 @@ const STextParam kParams40[] = {{1, "%s"}, {2, "%s"}, {3, "%s"}, {4, "%s"},
                                 {5, "%s"}, {6, "%s"}, {7, "%s"}, {0, nullptr}};
 const STextParam kParams41[] = {{1, "%02d"}, {2, "%02d"}, {3, "%02d"}, {4, "%z"},
                                 {5, "%s"},   {6, "%d"},   {0, nullptr}};
+// Signalling supervision: the event line with its nested event text, the
+// supervised point, and event texts whose value is itself a text.
+const STextParam kParamsSupervisionEvent[] = {
+    {1, "%3d"}, {2, "%5d"}, {3, "%5d"}, {4, "%z"}, {0, nullptr}};
+const STextParam kParamsSupervisedPoint[] = {{1, "%ld"}, {2, "%u"}, {0, nullptr}};
+const STextParam kParamsNestedText[] = {{1, "%z"}, {0, nullptr}};
 // Record lines of the call-diagnostics report.
 const STextParam kParamsTtLine[] = {
     {1, "%7s"},  {2, "%22s"}, {3, "%11s"}, {4, "%8s"},  {5, "%8s"},  {6, "%8s"},
@@ -2985,7 +2991,7 @@ STextEntry textCatalogue[] = {
     {22181, "Перечень пунктов соединения для контроля: %1 %2 %3 %4 %5 %6", kParams3, 0},
     {22182, "Перечень пунктов соединения для контроля: %1 %2 %3 %4 %5 %6", kParams3, 0},
     {22183, "Всего установленных контролей на RP %1: %2", kParams2, 0},
-    {22184, "Пункт соединения %1, установлено с терминала %2", kParams2, 0},
+    {22184, "Пункт соединения %1, установлено с терминала %2", kParamsSupervisedPoint, 0},
     {22185, "Контроль состояния присоединения: %1 %2 %3 %4 %5 %6", kParams3, 0},
     {22186, "Контроль состояния присоединения: %1 %2 %3 %4 %5 %6", kParams3, 0},
     {22187, "Контроль состояния присоединения: %1 %2 %3 %4 %5 %6", kParams3, 0},
@@ -6127,7 +6133,7 @@ STextEntry textCatalogue[] = {
     {26156, "Конец наборa | ", nullptr, 0},
     {26157, "Запрос теста линии | ", nullptr, 0},
     {26158, "Oтказ oт теста линии | ", nullptr, 0},
-    {26159, "Результат теста линии | %1", kParams4, 0},
+    {26159, "Результат теста линии | %1", kParamsNestedText, 0},
     {26160, "Aвтоматическая блокировка | ", nullptr, 0},
     {26161, "Линейная блокировка | ", nullptr, 0},
     {26162, "Линейная деблокировкa | ", nullptr, 0},
@@ -6157,7 +6163,7 @@ STextEntry textCatalogue[] = {
     {26187, "Oсвобождениe конференц-блокa-подтверждение | ", nullptr, 0},
     {26188, "Переполнен буфер контроля | ", nullptr, 0},
     {26189, "Oсвобожден буфер контроля | ", nullptr, 0},
-    {26190, " Время: %3 | PT: %2   | RP: %1,  %4", kParams12, 0},
+    {26190, " Время: %3 | PT: %2   | RP: %1,  %4", kParamsSupervisionEvent, 0},
     {26191, "Позиционирование на линию", nullptr, 0},
     {26192, "~Л~иния :", nullptr, 0},
     {26193, "Поиск текстa", nullptr, 0},
@@ -6338,7 +6344,7 @@ STextEntry textCatalogue[] = {
     {26518, "Носитель: %1;", kParams4, 0},
     {26644, "Проключена связь | ", nullptr, 0},
     {26645, "Разрушена связь | ", nullptr, 0},
-    {26646, "Отправлен тон | %1", kParams4, 0},
+    {26646, "Отправлен тон | %1", kParamsNestedText, 0},
     {26647, "RP %1: Контроль пункта соединения %2 уже установлен", kParams2, 0},
     {26648, "RP %1: Недостаточный буфер для контроля пункта соединения %2", kParams2, 0},
     {26758, "Дата: %1.%2.%3", kParams8, 0},

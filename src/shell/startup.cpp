@@ -3,6 +3,7 @@
 #include "alarms/alarm_panel.h"
 #include "alarms/alarm_routines.h"
 #include "alarms/no7_monitor.h"
+#include "alarms/signalling_supervision.h"
 #include "commands/executors/mml_executors.h"
 #include "link/link_supervision.h"
 #include "link/router.h"
@@ -53,6 +54,7 @@ const std::vector<SStartStep>& serviceStartSteps() {
         {"statistics files", createStatFileReceiver, false},
         {"remote menu commands", createORInteractor, true},
         {"administration log date", readAdminLogDate, true},
+        {"signalling supervision", createSignallingSupervision, true},
         {"link supervision", startLinkSupervision, true},
         {"table replication", startReplication, false},
         {"alarm panel", startAlarmPanel, false},
@@ -74,6 +76,7 @@ const std::vector<SStopStep>& serviceStopSteps() {
         {"remote menu commands", destroyORInteractor},
         {"table replication", stopReplication},
         {"administration log", [] { shutdownAdminLog(); }},
+        {"signalling supervision", destroySignallingSupervision},
         {"link supervision", stopLinkSupervision},
         {"statistics files", destroyStatFileReceiver},
         {"MML scripts", removeMmlScripts},
