@@ -2,6 +2,7 @@
 
 #include "alarms/alarm_panel.h"
 #include "alarms/alarm_routines.h"
+#include "alarms/line_test_display.h"
 #include "alarms/no7_monitor.h"
 #include "alarms/signalling_supervision.h"
 #include "commands/executors/mml_executors.h"
@@ -57,6 +58,7 @@ const std::vector<SStartStep>& serviceStartSteps() {
         {"signalling supervision", createSignallingSupervision, true},
         {"link supervision", startLinkSupervision, true},
         {"table replication", startReplication, false},
+        {"line tests", createLineTestReceiver, true},
         {"alarm panel", startAlarmPanel, false},
         {"command executors", installCommandExecutors, false},
         {"monitoring routines", installMonitoringRoutines, false},
