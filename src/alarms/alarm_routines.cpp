@@ -1,6 +1,7 @@
 #include "alarms/alarm_routines.h"
 
 #include "alarms/alarm_panel.h"
+#include "alarms/kop_statistics.h"
 #include "commands/executors/local_routines.h"
 #include "commands/param_records.h"
 
@@ -22,6 +23,9 @@ void runTestAlpIndicators(const uint8_t*) {
 void runTestAlp(const uint8_t*) {
     testAlp();
 }
+void runOpenKopStatisticsWindow(const uint8_t* record) {
+    openKopStatisticsWindow(*reinterpret_cast<const SParamsStatistikaKOPa*>(record));
+}
 
 }  // namespace
 
@@ -31,5 +35,6 @@ int installAlarmRoutines() {
     setLocalRoutine(LocalRoutine::testAlpConnection, runTestAlpConnection);
     setLocalRoutine(LocalRoutine::testAlpIndicators, runTestAlpIndicators);
     setLocalRoutine(LocalRoutine::testAlp, runTestAlp);
+    setLocalRoutine(LocalRoutine::openKopStatisticsWindow, runOpenKopStatisticsWindow);
     return 0;
 }

@@ -91,6 +91,8 @@ const STextParam kParamsLineMsRemark[] = {{1, "%.1f"}, {2, "%s"}, {0, nullptr}};
 const STextParam kParamsLineCount[] = {{1, "%d"}, {0, nullptr}};
 const STextParam kParamsLineTwoCounts[] = {{1, "%d"}, {2, "%d"}, {0, nullptr}};
 const STextParam kParamsLineLoopClosure[] = {{1, "%ld"}, {2, "%.2f"}, {3, "%s"}, {0, nullptr}};
+// Card link statistics: the counter lines' value, rate and average columns.
+const STextParam kParamsKopCounter[] = {{1, "%10u"}, {2, "%8u"}, {3, "%8u"}, {0, nullptr}};
 // Record lines of the call-diagnostics report.
 const STextParam kParamsTtLine[] = {
     {1, "%7s"},  {2, "%22s"}, {3, "%11s"}, {4, "%8s"},  {5, "%8s"},  {6, "%8s"},
@@ -1931,12 +1933,12 @@ STextEntry textCatalogue[] = {
     {21075, "                      |  всего  |в предыд.|   в    ", nullptr, 0},
     {21076, "                      |          |секунде |среднем", nullptr, 0},
     {21077, "----------------------|----------|--------|--------", nullptr, 0},
-    {21078, "Передано сообщ. о заполн.|%1|%2|%3", kParams8, 0},
-    {21079, "     Передано сообщений|%1|%2|%3", kParams8, 0},
-    {21080, "      Передано октетов|%1|%2|%3", kParams8, 0},
-    {21081, "Принято сообщ. о заполн.|%1|%2|%3", kParams8, 0},
-    {21082, "      Принято сообщений|%1|%2|%3", kParams8, 0},
-    {21083, "       Принято октетов|%1|%2|%3", kParams8, 0},
+    {21078, "Передано сообщ. о заполн.|%1|%2|%3", kParamsKopCounter, 0},
+    {21079, "     Передано сообщений|%1|%2|%3", kParamsKopCounter, 0},
+    {21080, "      Передано октетов|%1|%2|%3", kParamsKopCounter, 0},
+    {21081, "Принято сообщ. о заполн.|%1|%2|%3", kParamsKopCounter, 0},
+    {21082, "      Принято сообщений|%1|%2|%3", kParamsKopCounter, 0},
+    {21083, "       Принято октетов|%1|%2|%3", kParamsKopCounter, 0},
     {21084, "    Неисправных сообщений: %1", kParams4, 0},
     {21085, "     Отвергнутых сообщений: %1", kParams4, 0},
     {21086, "           Ошибок CRC: %1", kParams4, 0},

@@ -11,6 +11,7 @@
 
 #include "alarms/alarm_panel.h"
 #include "alarms/alarm_routines.h"
+#include "alarms/alarm_test_support.h"
 #include "alarms/panel_texts.h"
 #include "commands/command_table.h"
 #include "commands/executors/command_executor.h"
@@ -31,18 +32,6 @@ using Bytes = std::vector<std::uint8_t>;
 std::string alpIni(int present, const char* version, const char* port, int speed) {
     return "[Alp]\nPrisutnost=" + std::to_string(present) + "\nVerzija=" + version +
            "\nPort=" + port + "\nBrzina=" + std::to_string(speed) + "\n";
-}
-
-// A catalogue-worded text with "%1", "%2"... replaced by the arguments.
-std::string withArgs(const char* text, std::initializer_list<std::string> args) {
-    std::string s = text;
-    int n = 0;
-    for (const std::string& value : args) {
-        const std::string mark = "%" + std::to_string(++n);
-        const std::size_t at = s.find(mark);
-        if (at != std::string::npos) s.replace(at, mark.size(), value);
-    }
-    return s;
 }
 
 struct SettingsInFile {

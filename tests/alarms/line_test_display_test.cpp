@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "alarms/line_test_display.h"
+#include "alarms/alarm_test_support.h"
 #include "alarms/panel_texts.h"
 #include "link/text_lines.h"
 #include "peer/recording_receiver.h"
@@ -14,17 +15,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 using Lines = std::vector<std::string>;
-
-std::string withArgs(const char* text, std::initializer_list<std::string> args) {
-    std::string s = text;
-    int n = 0;
-    for (const std::string& value : args) {
-        const std::string mark = "%" + std::to_string(++n);
-        const std::size_t at = s.find(mark);
-        if (at != std::string::npos) s.replace(at, mark.size(), value);
-    }
-    return s;
-}
 
 // The 30-byte pattern of a good communication test: 30, 29, ..., 1.
 Bytes goodPattern() {

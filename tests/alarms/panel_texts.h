@@ -54,14 +54,19 @@ constexpr const char* kText22656 = "Ua-b     %1 %2 %3 %4 %5";
 constexpr const char* kText22657 = "Ua-m     %1 %2 %3 %4 %5";
 constexpr const char* kText22658 = "Ub-m     %1 %2 %3 %4 %5";
 constexpr const char* kText22659 = "Данные измерения AБ напряжения неисправны";
-constexpr const char* kText22660 = "Не выполнены условия измерения AБ напряжения - изменяемое напряжение на линии";
+constexpr const char* kText22660 =
+    "Не выполнены условия измерения AБ напряжения - изменяемое напряжение на линии";
 constexpr const char* kText22661 = "Полученные результаты выходят за рамки измерения AБ напряжения";
 constexpr const char* kText22662 = "Данные измерения напряжения А-земля неисправны";
-constexpr const char* kText22663 = "Не выполнены условия измерения напряжения A-земля - изменяемое напряжение на линии";
-constexpr const char* kText22664 = "Полученные результаты выходят за рамки измерения напряжения A-земля";
+constexpr const char* kText22663 =
+    "Не выполнены условия измерения напряжения A-земля - изменяемое напряжение на линии";
+constexpr const char* kText22664 =
+    "Полученные результаты выходят за рамки измерения напряжения A-земля";
 constexpr const char* kText22665 = "Данные измерения напряжения Б-земля неисправны";
-constexpr const char* kText22666 = "Не выполнены условия измерения напряжения Б-земля - изменяемое напряжение на линии";
-constexpr const char* kText22667 = "Полученные результаты выходят за рамки измерения напряжения Б-земля";
+constexpr const char* kText22666 =
+    "Не выполнены условия измерения напряжения Б-земля - изменяемое напряжение на линии";
+constexpr const char* kText22667 =
+    "Полученные результаты выходят за рамки измерения напряжения Б-земля";
 constexpr const char* kText22668 = "Ошибка в измерении сопротивления изоляции";
 constexpr const char* kText22669 = "Значение менее 25Kк";
 constexpr const char* kText22670 = "Riz = %1 Kк  %2";
@@ -73,13 +78,17 @@ constexpr const char* kText22675 = "Ra/gnd > 20 Mк  %1";
 constexpr const char* kText22676 = "Rb/gnd > 20 Mк  %1";
 constexpr const char* kText22677 = "Значение менее 25Kк";
 constexpr const char* kText22678 = "Ошибка в измерении фазового угла";
-constexpr const char* kText22679 = "Фазовый угол вне диапазона, вероятная причина: oтсоединен TA, провод оборван";
+constexpr const char* kText22679 =
+    "Фазовый угол вне диапазона, вероятная причина: oтсоединен TA, провод оборван";
 constexpr const char* kText22680 = "Линия исправна";
-constexpr const char* kText22681 = "Фазовый угол вне диапазона, вероятная причина: короткое замыкание линии";
+constexpr const char* kText22681 =
+    "Фазовый угол вне диапазона, вероятная причина: короткое замыкание линии";
 constexpr const char* kText22682 = "Fi = %1  %2";
 constexpr const char* kText22683 = "Ошибка в измерении емкости";
-constexpr const char* kText22684 = "C = %1 nF - Измерение емкости вне диапазона, вероятная причина: обрыв провода";
-constexpr const char* kText22685 = "Измерение емкости вне диапазона, вероятная причина: провод замкнуть накоротко";
+constexpr const char* kText22684 =
+    "C = %1 nF - Измерение емкости вне диапазона, вероятная причина: обрыв провода";
+constexpr const char* kText22685 =
+    "Измерение емкости вне диапазона, вероятная причина: провод замкнуть накоротко";
 constexpr const char* kText22686 = "C = %1 nF";
 constexpr const char* kText22688 = "Ошибка в измерении сопротивления петли";
 constexpr const char* kText22689 = "Значение больше 1800к";
@@ -121,8 +130,10 @@ constexpr const char* kText22731 = "Неисправен Z-интерфейс (�
 constexpr const char* kText22732 = "Неисправен HS: ток свыше 14мA";
 constexpr const char* kText22733 = "ТОК МЕНЬШЕ 3мA";
 constexpr const char* kText22734 = "ТОК СВЫШЕ 10мA";
-constexpr const char* kText22735 = "HS за Z прилагодно коло прикључне тачке %1 активиран при струји од %2mА. %3";
-constexpr const char* kText22736 = "Успешная проверка приема цифр (отправлено %1 цифр, получено %2).";
+constexpr const char* kText22735 =
+    "HS за Z прилагодно коло прикључне тачке %1 активиран при струји од %2mА. %3";
+constexpr const char* kText22736 =
+    "Успешная проверка приема цифр (отправлено %1 цифр, получено %2).";
 constexpr const char* kText22737 = "Неуспешная проверка приема цифр.";
 constexpr const char* kText22738 = "    Oжидаемые цифры : %1";
 constexpr const char* kText22739 = "    Полученные цифры : %1";
@@ -135,8 +146,10 @@ constexpr const char* kText22747 = "Напряжение: %1В  %2";
 constexpr const char* kText22748 = "Uzin       %1   %2    %3   %4";
 constexpr const char* kText22749 = "Uzin     %1 %2 %3 %4 %5";
 constexpr const char* kText22751 = "Данные измерения напряжения на ZIN - неисправны";
-constexpr const char* kText22752 = "Не выполнены условия измерения напряжения на ZIN - переменное напряжение на ZIN";
-constexpr const char* kText22753 = "Полученные результаты вне диапазона измерения напряжения на ZIN";
+constexpr const char* kText22752 =
+    "Не выполнены условия измерения напряжения на ZIN - переменное напряжение на ZIN";
+constexpr const char* kText22753 =
+    "Полученные результаты вне диапазона измерения напряжения на ZIN";
 constexpr const char* kText25654 = "Успешный тест коммуникаций";
 constexpr const char* kText25655 = "Ошибка в коммуникации";
 constexpr const char* kText25656 = "ILC плата восставновлена";
@@ -184,7 +197,8 @@ constexpr const char* kText26175 = "DTMF %1 oсвобожден | ";
 constexpr const char* kText26176 = "V23 запрос | ";
 constexpr const char* kText26177 = "V23 %1 получен | ";
 constexpr const char* kText26178 = "V23 %1 oсвобожден | ";
-constexpr const char* kText26179 = "Попытка занятия передатчика V.23 оказалась неуспешной - нет свободных | ";
+constexpr const char* kText26179 =
+    "Попытка занятия передатчика V.23 оказалась неуспешной - нет свободных | ";
 constexpr const char* kText26180 = "Успешно передано сообщение PBP по  %1. передатчику V.23 | ";
 constexpr const char* kText26181 = "Неуспешно передано сообщение PBP по  %1. передатчику V.23 | ";
 constexpr const char* kText26183 = "Запрос конференц-блока | ";

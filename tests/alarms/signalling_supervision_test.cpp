@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "alarms/alarm_test_support.h"
 #include "alarms/panel_texts.h"
 #include "alarms/signalling_supervision.h"
 #include "link/text_lines.h"
@@ -17,23 +18,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 constexpr std::uint16_t kRp = 16392;
 constexpr std::uint8_t kTypeSupervisionLines = 139;
-
-std::string withArgs(const char* text, std::initializer_list<std::string> args) {
-    std::string s = text;
-    int n = 0;
-    for (const std::string& value : args) {
-        const std::string mark = "%" + std::to_string(++n);
-        for (std::size_t at = s.find(mark); at != std::string::npos;
-             at = s.find(mark, at + value.size()))
-            s.replace(at, mark.size(), value);
-    }
-    return s;
-}
-
-std::string padded(std::int64_t v, int width) {
-    std::string s = std::to_string(v);
-    return std::string(s.size() < std::size_t(width) ? width - s.size() : 0, ' ') + s;
-}
 
 // The supervision line of an event as the operator reads it.
 std::string eventLine(std::uint16_t rp, std::int32_t point, std::int32_t elapsed,
