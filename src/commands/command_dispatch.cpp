@@ -7,13 +7,25 @@
 namespace {
 
 CommandDispatcherFn installedDispatcher = nullptr;
+ReportStreamHandlerFn reportStreamHandler = nullptr;
+
+void postUnavailable(const CommandRow& command) {
+    postTextLine(kLineLocal, unavailableFunctionText(command.title).c_str(), kTypeOperator);
+}
 
 void runWithoutForms(const CommandRow& command) {
-    if (command.action == CommandAction::LocalAction) {
-        runLocalRoutine(command.routine, nullptr);
-        return;
+    switch (command.action) {
+        case CommandAction::LocalAction:
+            runLocalRoutine(command.routine, nullptr);
+            return;
+        case CommandAction::ReportStream:
+            runReportStreamCommand(command);
+            return;
+        case CommandAction::Request:
+        case CommandAction::LocalRoutine:
+            break;
     }
-    postTextLine(kLineLocal, unavailableFunctionText(command.title).c_str(), kTypeOperator);
+    postUnavailable(command);
 }
 
 }  // namespace
@@ -30,4 +42,17 @@ int dispatchCommand(uint16_t id) {
 
 void setCommandDispatcher(CommandDispatcherFn dispatcher) {
     installedDispatcher = dispatcher;
+}
+
+void setReportStreamHandler(ReportStreamHandlerFn handler) {
+    reportStreamHandler = handler;
+}
+
+void runReportStreamCommand(const CommandRow& command) {
+    const ReportStreamRow* stream = findReportStream(command.id);
+    if (reportStreamHandler == nullptr || stream == nullptr) {
+        postUnavailable(command);
+        return;
+    }
+    reportStreamHandler(*stream, command.reportOp);
 }

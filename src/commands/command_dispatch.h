@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "commands/command_table.h"
+
 // The one entry that runs an operator command as from its menu item: the
 // rights gate hands it every command chosen in the user interface or
 // granted by the exchange.
@@ -19,3 +21,11 @@ int dispatchCommand(uint16_t id);
 using CommandDispatcherFn = void (*)(uint16_t id);
 // Installs the dispatcher (null restores the built-in handling).
 void setCommandDispatcher(CommandDispatcherFn dispatcher);
+
+// Views, watches or deletes the log of a report stream: installed by the
+// report logs for the life of their streams (null removes it).
+using ReportStreamHandlerFn = void (*)(const ReportStreamRow& stream, ReportOp op);
+void setReportStreamHandler(ReportStreamHandlerFn handler);
+// Runs a report-stream command through the handler; without one, or for a
+// command of no stream, posts that its function is not available yet.
+void runReportStreamCommand(const CommandRow& command);

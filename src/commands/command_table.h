@@ -190,6 +190,8 @@ struct ReportStreamRow {
     const char* logFile;
     uint16_t view, monitor, deleteLog;  // its three command ids
     const char* name;
+    uint16_t helpPage;   // help page of its windows
+    const char* header;  // layout string of its windows' columns
 };
 
 extern const CommandRow kCommands[kCommandCount];  // kCommands[i].id == 5001 + i

@@ -12,6 +12,7 @@
 #include "menus/menu_bar.h"
 #include "platform/shell.h"
 #include "shell/command_gate.h"
+#include "shell/message_windows.h"
 #include "shell/poll_loop.h"
 #include "shell/status_bar.h"
 #include "shell/text_streams.h"
@@ -40,6 +41,8 @@ FX::FXFont* fixedPitchFont = nullptr;
 namespace {
 
 constexpr int kSwitchLineBytes = 81;
+constexpr int32_t kMessageListWidth = 800;
+const char kMessageListTitle[] = "Glavni prozor za oporuke";
 constexpr int kHelpPathBytes = 100;
 const char kOrIniName[] = "./OR.ini";
 
@@ -242,8 +245,8 @@ TTalvor::TTalvor(FX::FXApp* application)
     makeFonts();
     initTimers();
     statusInfo = new TStatusInfo(statusFrame);
-    messageFrame_ = new FX::FXVerticalFrame(
-        this, FX::LAYOUT_FILL_X | FX::LAYOUT_FILL_Y | FX::FRAME_SUNKEN, 0, 0, 0, 0, 0, 0, 0, 0);
+    messageFrame_ = new FX::FXVerticalFrame(this, FX::LAYOUT_FILL_X | FX::LAYOUT_FILL_Y, 0, 0, 0, 0,
+                                            0, 0, 0, 0, 0, 0);
     createOperatorMessageWindow();
     installAccelerators();
     setMainWindowCommandHandler(sendCommandToMainWindow);
@@ -320,7 +323,11 @@ void TTalvor::installAccelerators() {
 
 void TTalvor::createOperatorMessageWindow() {
     operatorStream = new TOporMsgReceiver(kTypeOperator, 10000, "sys.log", 100);
-    postFramedLine(formatWithNow(25629));
+    // The switch-on line heads the list's one column.
+    const std::string switchOn = formatWithNow(25629);
+    new TTxtMsgWindow(operatorStream, messageFrame_, kMessageListTitle, switchOn.c_str(),
+                      kMessageListWidth, true, true, &mainMessageList);
+    postFramedLine(switchOn);
 }
 
 void TTalvor::logSwitchOff() {
@@ -335,6 +342,8 @@ TTalvor::~TTalvor() {
     getApp()->removeTimeout(this, ID_TIMEOUT_POLL);
     getApp()->removeTimeout(this, ID_TIMEOUT_SPLASH);
     getApp()->removeChore(this, ID_CHORE_POLL);
+    // The list's grid lies in the window's frames: it goes before them.
+    delete mainMessageList;
     delete operatorStream;
     if (mainDialogOwner() == this) setMainDialogOwner(nullptr);
     if (mainWindow == this) {
@@ -367,7 +376,9 @@ void TTalvor::create() {
     show(FX::PLACEMENT_SCREEN);
 }
 
-bool TTalvor::poll() { return pollServices(); }
+bool TTalvor::poll() {
+    return pollServices();
+}
 
 void TTalvor::armPollTimeout() {
     getApp()->addTimeout(this, ID_TIMEOUT_POLL, kPollPeriodMs);

@@ -5,6 +5,7 @@
 #include <fox-1.6/fx.h>
 
 class TOporMsgReceiver;
+class TTxtMsgWindow;
 
 // The program's one main window: menu bar, a dockable toolbar of the most
 // used commands, the status bar and the operator messages. Every operator
@@ -30,7 +31,8 @@ public:
 
     // One poll; true when it took a frame off the link.
     bool poll();
-    // Creates the operator-message stream and posts the switch-on lines.
+    // Creates the operator-message stream and its list, which loads
+    // "sys.log", and posts the switch-on lines.
     void createOperatorMessageWindow();
     // Posts the switch-off lines, flushes the stream to "sys.log" and deletes it.
     void logSwitchOff();
@@ -56,8 +58,10 @@ public:
     FX::FXMenuBar* menuBar() const { return menuBar_; }
     FX::FXToolBar* toolBar() const { return toolbar; }
     FX::FXHorizontalFrame* statusBar() const { return statusFrame; }
-    // Where the operator-message list goes; empty until that list exists.
+    // The frame the operator-message list fills, and the list itself (null
+    // once it is destroyed).
     FX::FXComposite* messageListFrame() const { return messageFrame_; }
+    TTxtMsgWindow* messageList() const { return mainMessageList; }
 
     // Fonts other windows borrow; they live as long as the window.
     FX::FXFont* normalFont = nullptr;
@@ -72,6 +76,7 @@ protected:
 
     FX::FXHorizontalFrame* statusFrame = nullptr;
     TOporMsgReceiver* operatorStream = nullptr;
+    TTxtMsgWindow* mainMessageList = nullptr;
     FX::FXFontDesc fontDescription{};
     FX::FXToolBar* toolbar = nullptr;
     FX::FXIcon* toolbarIcons[kToolbarButtonCount] = {};

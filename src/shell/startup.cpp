@@ -18,7 +18,9 @@
 #include "monitoring/monitoring_routines.h"
 #include "monitoring/stat_files.h"
 #include "monitoring/tt_report.h"
+#include "shell/debug_streams.h"
 #include "shell/main_window.h"
+#include "shell/report_logs.h"
 #include "sub/replication_control.h"
 
 namespace {
@@ -50,14 +52,17 @@ const std::vector<SStartStep>& serviceStartSteps() {
     static const std::vector<SStartStep> steps = {
         {"printout map", startPrintoutMap, false},
         {"command tree", startCommandTree, false},
+        {"debug streams", createDebugReceivers, true},
         {"router", createRouter, false},
         {"No.7 monitor", createNo7Monitor, false},
         {"statistics files", createStatFileReceiver, false},
+        {"report logs", createReportLogs, true},
         {"remote menu commands", createORInteractor, true},
         {"administration log date", readAdminLogDate, true},
         {"signalling supervision", createSignallingSupervision, true},
         {"link supervision", startLinkSupervision, true},
         {"table replication", startReplication, false},
+        {"disk watcher", startDiskWatcher, true},
         {"line tests", createLineTestReceiver, true},
         {"alarm panel", startAlarmPanel, false},
         {"command executors", installCommandExecutors, false},
@@ -74,12 +79,15 @@ const std::vector<SStartStep>& serviceStartSteps() {
 const std::vector<SStopStep>& serviceStopSteps() {
     static const std::vector<SStopStep> steps = {
         {"alarm panel", [] { stopAlarmPanel(); }},
+        {"report logs", closeReportLogs},
         {"router", destroyRouter},
         {"remote menu commands", destroyORInteractor},
         {"table replication", stopReplication},
+        {"debug streams", deleteDebugReceivers},
         {"administration log", [] { shutdownAdminLog(); }},
         {"signalling supervision", destroySignallingSupervision},
         {"link supervision", stopLinkSupervision},
+        {"disk watcher", stopDiskWatcher},
         {"statistics files", destroyStatFileReceiver},
         {"MML scripts", removeMmlScripts},
         {"No.7 monitor", destroyNo7Monitor},

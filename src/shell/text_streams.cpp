@@ -21,14 +21,13 @@ std::vector<TTxtMsgReceiver*>& streams() {
 constexpr int kMaxLogLine = 1023;
 constexpr int kMaxFormatted = 1001;
 
-// The payload's text: up to its NUL, or up to its length when it has none.
-std::string payloadText(const uint8_t* payload, int length) {
+}  // namespace
+
+std::string messagePayloadText(const uint8_t* payload, int length) {
     if (payload == nullptr || length <= 0) return std::string();
     const char* p = reinterpret_cast<const char*>(payload);
     return std::string(p, strnlen(p, static_cast<size_t>(length)));
 }
-
-}  // namespace
 
 TTxtMsgBuffer::TTxtMsgBuffer(int16_t capacity)
     : capacity_(capacity > 0 ? capacity : 1), ring_(static_cast<size_t>(capacity_)) {}
@@ -56,7 +55,9 @@ const char* TTxtMsgBuffer::textAt(int index) const {
     return ring_[static_cast<size_t>(slotOf(index))].text.c_str();
 }
 
-int TTxtMsgBuffer::firstUnwrittenIndex() const { return unwritten_ > 0 ? count_ - unwritten_ : -1; }
+int TTxtMsgBuffer::firstUnwrittenIndex() const {
+    return unwritten_ > 0 ? count_ - unwritten_ : -1;
+}
 
 const char* TTxtMsgBuffer::firstUnwritten() const {
     const int index = firstUnwrittenIndex();
@@ -118,7 +119,7 @@ void TTxtMsgReceiver::appendLine(const std::string& text) {
 }
 
 void TTxtMsgReceiver::onMessage(uint8_t, uint16_t, uint8_t, const uint8_t* payload, int length) {
-    appendLine(payloadText(payload, length));
+    appendLine(messagePayloadText(payload, length));
 }
 
 void TTxtMsgReceiver::onTimer(const STimerEvent*) {
@@ -127,7 +128,9 @@ void TTxtMsgReceiver::onTimer(const STimerEvent*) {
     if (dirty_) notifyViewers(vnPeriodEnded);
 }
 
-void TTxtMsgReceiver::clear() { clearAndDeleteLog(); }
+void TTxtMsgReceiver::clear() {
+    clearAndDeleteLog();
+}
 
 int TTxtMsgReceiver::flush() {
     if (timerId_ >= 0) killTimer(this, timerId_);
@@ -170,7 +173,9 @@ int TTxtMsgReceiver::copyLog(const char* target) {
     return copyFile(logName_.c_str(), target);
 }
 
-void TTxtMsgReceiver::addViewer(ITxtMsgViewer* viewer) { viewers_.insert(viewers_.begin(), viewer); }
+void TTxtMsgReceiver::addViewer(ITxtMsgViewer* viewer) {
+    viewers_.insert(viewers_.begin(), viewer);
+}
 
 bool TTxtMsgReceiver::removeViewer(ITxtMsgViewer* viewer) {
     auto it = std::find(viewers_.begin(), viewers_.end(), viewer);
@@ -197,7 +202,7 @@ TOporMsgReceiver::TOporMsgReceiver(uint8_t type, int16_t maxLines, const char* l
 
 void TOporMsgReceiver::onMessage(uint8_t type, uint16_t, uint8_t code, const uint8_t* payload,
                                  int length) {
-    const std::string text = payloadText(payload, length);
+    const std::string text = messagePayloadText(payload, length);
     if (code == 255) {
         if (offerMessageToScripts) offerMessageToScripts(type, text.c_str(), length);
         appendLine(text);
@@ -213,7 +218,9 @@ void TOporMsgReceiver::onMessage(uint8_t type, uint16_t, uint8_t code, const uin
     appendLine(formatted);
 }
 
-const std::vector<TTxtMsgReceiver*>& messageReceiverList() { return streams(); }
+const std::vector<TTxtMsgReceiver*>& messageReceiverList() {
+    return streams();
+}
 
 void clearAllMessageStreams() {
     const std::vector<TTxtMsgReceiver*> list = streams();

@@ -109,6 +109,10 @@ public:
                    int length) override;
 };
 
+// The text a message payload carries: up to its NUL, or up to its length
+// when it has none.
+std::string messagePayloadText(const uint8_t* payload, int length);
+
 // Every live stream, the most recently created first.
 const std::vector<TTxtMsgReceiver*>& messageReceiverList();
 void clearAllMessageStreams();

@@ -1,3 +1,4 @@
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -45,6 +46,31 @@ TEST(CommandDispatch, BuiltInHandlingAndInstalledDispatcher) {
     }
     setCommandDispatcher(nullptr);
     EXPECT_EQ(dispatched, (std::vector<uint16_t>{5001, 5162, 5599}));
+    EXPECT_EQ(lines.messages.size(), 2u);
+}
+
+std::vector<std::pair<uint8_t, ReportOp>> reportRuns;
+void recordReport(const ReportStreamRow& stream, ReportOp op) {
+    reportRuns.push_back({stream.messageType, op});
+}
+
+// The commands of a report stream go to the report-stream handler with their
+// stream and operation; without a handler they are not available yet.
+TEST(CommandDispatch, ReportStreamCommands) {
+    RecordingReceiver lines(kTypeOperator);
+    EXPECT_EQ(dispatchCommand(5029), 1);
+    ASSERT_EQ(lines.messages.size(), 1u);
+    EXPECT_EQ(lines.messages[0].text(), unavailableFunctionText(findCommand(5029)->title));
+
+    setReportStreamHandler(recordReport);
+    for (uint16_t id : {5029, 5128, 5257, 5555}) EXPECT_EQ(dispatchCommand(id), 1) << id;
+    runReportStreamCommand(*findCommand(5001));  // no stream: not available
+    setReportStreamHandler(nullptr);
+    const std::vector<std::pair<uint8_t, ReportOp>> expected = {{170, ReportOp::View},
+                                                                {205, ReportOp::DeleteLog},
+                                                                {216, ReportOp::Monitor},
+                                                                {142, ReportOp::DeleteLog}};
+    EXPECT_EQ(reportRuns, expected);
     EXPECT_EQ(lines.messages.size(), 2u);
 }
 
