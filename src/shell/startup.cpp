@@ -16,6 +16,7 @@
 #include "monitoring/tt_report.h"
 #include "shell/main_window.h"
 #include "sub/replication_control.h"
+#include "toolkit/record_windows.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ const std::vector<SStartStep>& serviceStartSteps() {
         {"command handlers", registerCommandHandlers, false},
         {"MML scripts", installMmlScripts, false},
         {"progress windows", installProgressWindows, false},
+        {"record windows", installRecordWindows, false},
     };
     return steps;
 }
