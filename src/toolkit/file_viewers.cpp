@@ -296,7 +296,7 @@ long TTxtFileLineDial::onCmdGotoLine(FXObject*, FXSelector, void*) {
     std::string answer = std::to_string(gotoLine_);
     if (!askText(this, kTextGotoLine, kTextLineLabel, answer)) return 1;
     gotoLine_ = static_cast<int32_t>(std::strtol(answer.c_str(), nullptr, 10));
-    const FXint lastRow = text_->countRows(0, text_->getLength()) - 1;
+    const FXint lastRow = text_->countRows(0, text_->getLength());
     text_->setCursorRow(std::clamp<FXint>(gotoLine_, 0, std::max<FXint>(lastRow, 0)), FALSE);
     text_->makePositionVisible(text_->getCursorPos());
     showPosition();

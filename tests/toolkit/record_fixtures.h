@@ -65,7 +65,7 @@ protected:
     }
     // Runs the toolkit's pending chores (windows that remove themselves).
     static void runChores() {
-        for (int i = 0; i < 20; ++i) testApp().runOneEvent(false);
+        for (int i = 0; i < 200; ++i) testApp().runOneEvent(false);
     }
 
     platform::TestTickSource clock;
