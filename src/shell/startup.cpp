@@ -22,6 +22,7 @@
 #include "shell/main_window.h"
 #include "shell/report_logs.h"
 #include "sub/replication_control.h"
+#include "toolkit/record_windows.h"
 
 namespace {
 
@@ -72,6 +73,7 @@ const std::vector<SStartStep>& serviceStartSteps() {
         {"command handlers", registerCommandHandlers, false},
         {"MML scripts", installMmlScripts, false},
         {"progress windows", installProgressWindows, false},
+        {"record windows", installRecordWindows, false},
     };
     return steps;
 }

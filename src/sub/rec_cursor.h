@@ -30,6 +30,7 @@ public:
     uint8_t* record = nullptr;  // key followed by data, recordLength() bytes
 
     int16_t table() const { return table_; }
+    KSub* database() const { return database_; }
 
 private:
     // The table's row visible to the cursor's transaction, read into the

@@ -8,6 +8,8 @@
 */
 #include "toolkit/tabela.h"
 
+#include "shell/main_window.h"
+#include "sub/rec_cursor.h"
 #include "toolkit/fx_table_texts.h"
 #include "toolkit/text_codec.h"
 #include "utils/message_box.h"
@@ -150,19 +152,44 @@ int TTabela::getRowCount() const {
     return table != nullptr ? table->getNumRows() - 2 : -1;
 }
 
+int TTabela::rowChange(int rows) {
+    // Never take the title row: at least one widget row stays.
+    rows = std::max(rows, -1);
+    const int d = rows - getRowCount();
+    if (d < 0) table->removeRows(1, -d, FALSE);
+    return d;
+}
+
 int TTabela::setRowCount(int rows) {
     if (table == nullptr) return -1;
     const int old = getRowCount();
-    // Never take the title row: at least one widget row stays.
-    rows = std::max(rows, -1);
-    const int d = rows - old;
-    if (d == 0) return 0;
-    if (d < 0) {
-        table->removeRows(1, -d, FALSE);
-        return 2;
-    }
+    const int d = rowChange(rows);
+    if (d <= 0) return d == 0 ? 0 : 2;
     table->insertRows(old, d, FALSE);
     table->createItems(old, old + d, 0, table->getNumCols(), TFXTableItem::LEFT, nullptr);
+    return 1;
+}
+
+int TTabela::setRecordRowCount(int rows, int keyFields, const TTrnRecBase* cursor) {
+    if (table == nullptr) return -1;
+    const int old = getRowCount();
+    if (cursor == nullptr && std::max(rows, -1) > old) return -1;
+    const int d = rowChange(rows);
+    if (d <= 0) return d == 0 ? 0 : 2;
+    table->insertRows(old, d, FALSE);
+    for (int col = 0; col < table->getNumCols(); ++col) {
+        const auto field = static_cast<int16_t>(col + 1);
+        const bool indexed = cursor->database()->isIndexedField(cursor->table(), field) != 0;
+        const bool key = col < keyFields;
+        FXFont* font = nullptr;
+        if (mainWindow != nullptr) {
+            if (key)
+                font = indexed ? mainWindow->boldItalicFont : mainWindow->boldFont;
+            else if (indexed)
+                font = mainWindow->italicFont;
+        }
+        table->createItems(old, old + d, col, col + 1, TFXTableItem::RIGHT, font);
+    }
     return 1;
 }
 

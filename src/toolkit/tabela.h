@@ -9,6 +9,7 @@
 #include <vector>
 
 class TTabela;
+class TTrnRecBase;
 
 // Most columns a layout string gives, and the longest title kept.
 constexpr int kTabelaMaxColumns = 128;
@@ -67,6 +68,11 @@ public:
     // Makes the widget hold rows + 2 rows: 0 unchanged, 1 grown, 2 shrunk,
     // -1 before the layout.
     int setRowCount(int rows);
+    // setRowCount for a view of table records: growing needs the cursor (-1
+    // without it) and gives the new cells of column i a font by field i + 1:
+    // bold italic for an indexed key field, italic for another indexed
+    // field, bold for a key field, the grid's own for the rest.
+    int setRecordRowCount(int rows, int keyFields, const TTrnRecBase* cursor);
     void clearRows();
     void scrollToBottom();
     void repaint();
@@ -88,6 +94,8 @@ public:
 protected:
     TTabela() = default;
     void createTable(FX::FXComposite* parent, const char* layout, FX::FXint visibleRows);
+    // Rows the grid must gain (> 0), lose (< 0) or neither, and the removal.
+    int rowChange(int rows);
 
     int32_t columnWidths[kTabelaMaxColumns] = {};  // remembered widths in characters
     OrTable* table = nullptr;

@@ -8,14 +8,17 @@ void (*viewerHandler)(const char*) = nullptr;
 }
 
 int openTextFileViewer(const char* name) {
-    if (name == nullptr) return 1;
     if (viewerHandler)
         viewerHandler(name);
-    else
+    else if (name != nullptr)
         platform::shell().openDocument(platform::localPath(name));
     return 1;
 }
 
 void setTextFileViewerHandler(void (*handler)(const char* name)) {
     viewerHandler = handler;
+}
+
+void openEmptyTextFileViewer() {
+    openTextFileViewer(nullptr);
 }
