@@ -5,6 +5,9 @@
 #include "monitoring/stat_files.h"
 #include "monitoring/tariff_export.h"
 #include "monitoring/tt_report.h"
+#include "monitoring/watch_dialogs.h"
+#include "monitoring/watch_windows.h"
+#include "shell/text_streams.h"
 
 namespace {
 
@@ -24,6 +27,12 @@ void runDeleteStatisticsFile(const uint8_t* record) {
 void runWatchProcessorLocalTimes(const uint8_t*) {
     watchProcessorLocalTimes();
 }
+void runOpenWatchWindow(const uint8_t*) {
+    openWatchWindow();
+}
+void runListWatchableCommands(const uint8_t*) {
+    listWatchableCommands();
+}
 
 }  // namespace
 
@@ -33,5 +42,8 @@ int installMonitoringRoutines() {
     setLocalRoutine(LocalRoutine::makeMinimalTtReport, runMakeMinimalTtReport);
     setLocalRoutine(LocalRoutine::deleteStatisticsFile, runDeleteStatisticsFile);
     setLocalRoutine(LocalRoutine::watchProcessorLocalTimes, runWatchProcessorLocalTimes);
+    setLocalRoutine(LocalRoutine::openWatchWindow, runOpenWatchWindow);
+    setLocalRoutine(LocalRoutine::listWatchableCommands, runListWatchableCommands);
+    offerPrintoutToWatchWindows = offerPrintoutToWatchWindowsOf;
     return 0;
 }
