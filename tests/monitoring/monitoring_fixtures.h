@@ -20,6 +20,7 @@
 #include "platform/speaker.h"
 #include "platform/tick.h"
 #include "shell/operator_reports.h"
+#include "toolkit/file_chooser.h"
 
 using Bytes = std::vector<uint8_t>;
 
@@ -106,4 +107,20 @@ public:
     std::vector<std::string> lines;
     bool giveWindow = true;
     bool stillOpen = true;
+};
+
+// Answers the file dialog as told and records what it was asked.
+class RecordingChooser : public IFileNameChooser {
+public:
+    RecordingChooser() { setFileNameChooser(this); }
+    ~RecordingChooser() override { setFileNameChooser(nullptr); }
+    bool choose(const char* patterns, const char* initialName, int patternIndex,
+                std::string& chosen) override {
+        asked.push_back({patterns, initialName, std::to_string(patternIndex)});
+        chosen = answer;
+        return !cancel;
+    }
+    std::vector<std::vector<std::string>> asked;
+    std::string answer;
+    bool cancel = false;
 };

@@ -156,8 +156,12 @@ TEST_F(WatchWindows, RowStatementsAreRefusedOrRunOnce) {
         EXPECT_EQ(window->parseRowCommand(c.statement.c_str(), &row, status, error), c.result)
             << c.statement;
         EXPECT_EQ(loadsOf(153), c.runs) << c.statement;
-        if (c.result == wrFirstRunFailed) EXPECT_EQ(status, msTooManyParameters);
-        if (c.result == wrOk) EXPECT_EQ(row.commandId, 5064);
+        if (c.result == wrFirstRunFailed) {
+            EXPECT_EQ(status, msTooManyParameters);
+        }
+        if (c.result == wrOk) {
+            EXPECT_EQ(row.commandId, 5064);
+        }
     }
 }
 
@@ -439,7 +443,9 @@ TEST_F(WatchWindows, FileNamesAndPeriodsAsTyped) {
     for (const Period& p : periods) {
         int32_t ms = 0;
         EXPECT_EQ(parseWatchPeriod(p.text, ms), p.result) << p.text;
-        if (p.result == 0) EXPECT_EQ(ms, p.ms) << p.text;
+        if (p.result == 0) {
+            EXPECT_EQ(ms, p.ms) << p.text;
+        }
     }
 }
 
