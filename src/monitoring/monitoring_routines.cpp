@@ -2,9 +2,15 @@
 
 #include "commands/executors/local_routines.h"
 #include "commands/param_records.h"
+#include "monitoring/program_upload.h"
 #include "monitoring/stat_files.h"
+#include "monitoring/subscriber_blocking.h"
 #include "monitoring/tariff_export.h"
 #include "monitoring/tt_report.h"
+#include "monitoring/tt_transfer.h"
+#include "monitoring/watch_dialogs.h"
+#include "monitoring/watch_windows.h"
+#include "shell/text_streams.h"
 
 namespace {
 
@@ -24,6 +30,30 @@ void runDeleteStatisticsFile(const uint8_t* record) {
 void runWatchProcessorLocalTimes(const uint8_t*) {
     watchProcessorLocalTimes();
 }
+void runStartTtTransfer(const uint8_t* record) {
+    startTtTransferCommand(*reinterpret_cast<const SParamsOperZadavanjePrenTT*>(record));
+}
+void runStopTtTransfer(const uint8_t*) {
+    stopTtTransferCommand();
+}
+void runShowTtTransferStatus(const uint8_t*) {
+    showTtTransferStatus();
+}
+void runBlockSubscribersFromFile(const uint8_t* record) {
+    blockSubscribersFromFile(*reinterpret_cast<const SParamsBlokPoPtpFajl*>(record));
+}
+void runUnblockSubscribersFromFile(const uint8_t* record) {
+    unblockSubscribersFromFile(*reinterpret_cast<const SParamsDeblokPoPtpFajl*>(record));
+}
+void runReplaceProcessorProgram(const uint8_t* record) {
+    replaceProcessorProgram(*reinterpret_cast<const SParamsOkZamenaRPPrograma*>(record));
+}
+void runOpenWatchWindow(const uint8_t*) {
+    openWatchWindow();
+}
+void runListWatchableCommands(const uint8_t*) {
+    listWatchableCommands();
+}
 
 }  // namespace
 
@@ -33,5 +63,14 @@ int installMonitoringRoutines() {
     setLocalRoutine(LocalRoutine::makeMinimalTtReport, runMakeMinimalTtReport);
     setLocalRoutine(LocalRoutine::deleteStatisticsFile, runDeleteStatisticsFile);
     setLocalRoutine(LocalRoutine::watchProcessorLocalTimes, runWatchProcessorLocalTimes);
+    setLocalRoutine(LocalRoutine::openWatchWindow, runOpenWatchWindow);
+    setLocalRoutine(LocalRoutine::listWatchableCommands, runListWatchableCommands);
+    offerPrintoutToWatchWindows = offerPrintoutToWatchWindowsOf;
+    setLocalRoutine(LocalRoutine::startTtTransferCommand, runStartTtTransfer);
+    setLocalRoutine(LocalRoutine::stopTtTransferCommand, runStopTtTransfer);
+    setLocalRoutine(LocalRoutine::showTtTransferStatus, runShowTtTransferStatus);
+    setLocalRoutine(LocalRoutine::blockSubscribersFromFile, runBlockSubscribersFromFile);
+    setLocalRoutine(LocalRoutine::unblockSubscribersFromFile, runUnblockSubscribersFromFile);
+    setLocalRoutine(LocalRoutine::replaceProcessorProgram, runReplaceProcessorProgram);
     return 0;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "link/router.h"
 #include "link/text_lines.h"
@@ -16,6 +19,8 @@
 #include "platform/shell.h"
 #include "platform/speaker.h"
 #include "platform/tick.h"
+#include "shell/operator_reports.h"
+#include "toolkit/file_chooser.h"
 
 using Bytes = std::vector<uint8_t>;
 
@@ -81,4 +86,41 @@ public:
     platform::TestLocalClock localClock;
     RecordingBoxes boxes;
     RecordingReceiver operatorLines{kTypeOperator};
+};
+
+// Report windows that record their lines; `open` decides isOpen.
+class RecordingReports : public IOperatorReports {
+public:
+    RecordingReports() { setOperatorReports(this); }
+    ~RecordingReports() override { setOperatorReports(nullptr); }
+    SIzvestaj open(uint16_t source, uint16_t number, int32_t value, int32_t titleId,
+                   int32_t headerId) override {
+        opened.push_back({value, titleId, headerId});
+        return SIzvestaj{source, 1, giveWindow ? reinterpret_cast<KOperIzvestaj*>(this) : nullptr};
+    }
+    bool isOpen(const SIzvestaj&) override { return stillOpen; }
+    void appendLine(const SIzvestaj&, uint8_t code, const char* text, int length) override {
+        EXPECT_EQ(length, int(std::strlen(text)) + 1);
+        lines.push_back((code == kCodeCodedText ? "254:" : "255:") + std::string(text));
+    }
+    std::vector<std::vector<int32_t>> opened;
+    std::vector<std::string> lines;
+    bool giveWindow = true;
+    bool stillOpen = true;
+};
+
+// Answers the file dialog as told and records what it was asked.
+class RecordingChooser : public IFileNameChooser {
+public:
+    RecordingChooser() { setFileNameChooser(this); }
+    ~RecordingChooser() override { setFileNameChooser(nullptr); }
+    bool choose(const char* patterns, const char* initialName, int patternIndex,
+                std::string& chosen) override {
+        asked.push_back({patterns, initialName, std::to_string(patternIndex)});
+        chosen = answer;
+        return !cancel;
+    }
+    std::vector<std::vector<std::string>> asked;
+    std::string answer;
+    bool cancel = false;
 };

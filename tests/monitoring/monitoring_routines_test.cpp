@@ -8,6 +8,7 @@
 #include "monitoring/monitoring_fixtures.h"
 #include "monitoring/monitoring_routines.h"
 #include "monitoring/monitoring_texts.h"
+#include "shell/text_streams.h"
 #include "utils/files.h"
 
 namespace {
@@ -17,11 +18,16 @@ protected:
     MonitoringRoutines() { installMonitoringRoutines(); }
     ~MonitoringRoutines() override {
         for (LocalRoutine r : kFilled) setLocalRoutine(r, nullptr);
+        offerPrintoutToWatchWindows = nullptr;
     }
     static constexpr LocalRoutine kFilled[] = {
-        LocalRoutine::exportTariffCounters, LocalRoutine::makeTtReport,
-        LocalRoutine::makeMinimalTtReport, LocalRoutine::deleteStatisticsFile,
-        LocalRoutine::watchProcessorLocalTimes};
+        LocalRoutine::exportTariffCounters,     LocalRoutine::makeTtReport,
+        LocalRoutine::makeMinimalTtReport,      LocalRoutine::deleteStatisticsFile,
+        LocalRoutine::watchProcessorLocalTimes, LocalRoutine::openWatchWindow,
+        LocalRoutine::listWatchableCommands,    LocalRoutine::startTtTransferCommand,
+        LocalRoutine::stopTtTransferCommand,    LocalRoutine::showTtTransferStatus,
+        LocalRoutine::blockSubscribersFromFile, LocalRoutine::unblockSubscribersFromFile,
+        LocalRoutine::replaceProcessorProgram};
 };
 
 TEST_F(MonitoringRoutines, SlotsAreFilledAndReachedFromMml) {
@@ -34,6 +40,14 @@ TEST_F(MonitoringRoutines, SlotsAreFilledAndReachedFromMml) {
     char error[256] = {};
     EXPECT_EQ(executeWithValues(5569, values, 1, error, 0), kExecDone);
     EXPECT_EQ(lines(), std::vector<std::string>{withArgs(kText25014, {"12"})});
+
+    // 5274 and 5169 reach their actions with their records.
+    operatorLines.messages.clear();
+    EXPECT_EQ(executeWithValues(5274, nullptr, 0, error, 0), kExecDone);
+    const char* noFile[] = {"", "Нет"};
+    EXPECT_EQ(executeWithValues(5169, noFile, 2, error, 0), kExecDone);
+    EXPECT_EQ(lines(), (std::vector<std::string>{kText23287, kText22099}));
+    EXPECT_NE(offerPrintoutToWatchWindows, nullptr);
 
     // 5042 is accepted and does nothing, not even the "not available" line.
     operatorLines.messages.clear();

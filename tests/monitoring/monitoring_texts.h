@@ -46,3 +46,86 @@ constexpr const char* kText23249 = "Недействительный диапа�
 constexpr const char* kText23250 = "PC  СЧЕТЧИКИ ДАТА: %02d %02d %02d END 000 000 000 000 0000";
 constexpr const char* kText23252 = "Успело је снимање тарифних бројача у датотеку '%1'.";
 constexpr const char* kText23253 = "Није успело снимање тарифних бројача у датотеку '%1'.";
+constexpr const char* kText21034 = "Окно наблюдения %1";
+constexpr const char* kText21035 = "Уже открыто максимальное количество (%1) окон наблюдения.";
+constexpr const char* kText21036 = "Не хватает пространства для создания нового окна.";
+constexpr const char* kText21018 = "Синтаксическая ошибка в команде MML";
+constexpr const char* kText21043 = "Период: %1с";
+constexpr const char* kText21046 = "Удалить наблюдение?";
+constexpr const char* kText21047 = "Команда не предусмотрена для наблюдения.";
+constexpr const char* kText21048 = "Заданная команда не существует.";
+constexpr const char* kText21052 = "Достигнуто максимальное количество строк (%1).";
+constexpr const char* kText21053 = "Неспешный ввод данного в файл %1!";
+constexpr const char* kText21054 = "Не существует файл '%1'";
+constexpr const char* kText21055 = "Количество строк (%1) превышает допустимый уровень (%2)";
+constexpr const char* kText21056 = "Нерегулярное значение относительно 'BrojRedova' в файле %1!";
+constexpr const char* kText21059 =
+    "Ввод данного наблюдения отменяется. Период выполнения должен превышать нуль.";
+constexpr const char* kText21060 = "Ввод команды отменяется. Ошибка при первом выполнении.";
+constexpr const char* kText21061 = "ОШИБКА %1: %2";
+constexpr const char* kText21064 =
+    "Файл '%1' уже существует. Сохранить новый файл и стереть существующий?";
+constexpr const char* kText21065 = "Запись отменяется. Перечень наблюдения - пустой.";
+constexpr const char* kText21066 = "Успешный ввод параметров из файла '%1'.";
+constexpr const char* kText21067 = "Успешное сохранение параметров в файл '%1'.";
+constexpr const char* kText21068 = "Введите команду";
+constexpr const char* kText21069 = "Введите период";
+constexpr const char* kText21070 = "Неправильно введен период";
+constexpr const char* kText23255 = "Передача диагностики начинается";
+constexpr const char* kText23256 =
+    "Передача TT производится. Передано: %1 %2 за: %3 сек. до окончания осталось: %4 сек.";
+constexpr const char* kText23257 =
+    "Передача диагностики окончена. Количество переданных записей: %1 за %2 сек.";
+constexpr const char* kText23258 = "Передача диагностики уже производится ";
+constexpr const char* kText23268 = "Число начала передачи неправильно задано. Meсяц имеет 30 дней.";
+constexpr const char* kText23269 =
+    "Дата начала передачи неправильно задана. Значения, относящиеся к числу могут быть: 1 дo 31.";
+constexpr const char* kText23270 =
+    "Дата начала передачи неправильно задана. Значения, относящиеся к месяцу могут быть: 1 дo 12.";
+constexpr const char* kText23271 =
+    "Дата начала передачи неправильно задана. Значения, относящиеся к году могут быть: oт 1900 дo "
+    "2100.";
+constexpr const char* kText23272 = "Дата конца передачи неправильно задана. Meсяц имеет 30 дней.";
+constexpr const char* kText23273 =
+    "Дата конца передачи неправильно задана. Значения, относящиеся к числу могут быть: 1 дo 31.";
+constexpr const char* kText23274 =
+    "Дата конца передачи неправильно задана. Значения, относящиеся к месяцу могут быть: 1 дo 12.";
+constexpr const char* kText23275 =
+    "Дата конца передачи неправильно задана. Значения, относящиеся к году могут быть: oт 1900 дo "
+    "2100.";
+constexpr const char* kText23276 = "Дата передачи неправильно задана. Год не является високосным.";
+constexpr const char* kText23277 =
+    "Дата передачи неправильно задана. Февраль имеет 28 или 29 дней.";
+constexpr const char* kText23278 = "Заданное число начала передачи больше числа конца передачи.";
+constexpr const char* kText23280 = "Получена неожидаемая запись %1 диагностики";
+constexpr const char* kText23281 = "Ошибка в приеме файла диагностики вызова";
+constexpr const char* kText23282 = "Неуспешное стирание существующего файла '%1'";
+constexpr const char* kText23283 = "Неуспешное формирование буфера";
+constexpr const char* kText23284 =
+    "Закончена передача ТТ записей из файла номер %1 (переданных записей: %2).";
+constexpr const char* kText23285 =
+    "Передача диагностики вызовов прекращена. Число введенных записей: %1 (%3 %2).";
+constexpr const char* kText23287 = "Запуск передачи диагностики вызовов не произведен";
+constexpr const char* kText23289 = "Передача диагностики вызовов в данный момент не производится";
+constexpr const char* kText23290 = "Настоящее состояние передачи диагностики вызовов составляет:";
+constexpr const char* kText22068 = "Ошибка при блокировке абонентa: %1 ";
+constexpr const char* kText22083 = "Ошибка при снятии блокировки абонентa номер: %1";
+constexpr const char* kText22097 = "Правильнo указаны абоненты для блокировки согласно файлу %1";
+constexpr const char* kText22098 = "Закончена посылка запроса блокировки согласно файлу";
+constexpr const char* kText22099 = "Нe задано имя файла";
+constexpr const char* kText22100 = "Блокировка абонентa: %1";
+constexpr const char* kText22102 =
+    "Правильнo указаны абоненты для снятия блокировки согласно файлу %1";
+constexpr const char* kText22103 = "Закончена посылка запроса снятия блокировки согласно файлу";
+constexpr const char* kText22104 = "Снятие блокировки абонентa: %1";
+constexpr const char* kText21639 =
+    "Подождите, чтобы согласовать таблицу программ, потом повторите команду";
+constexpr const char* kText21640 = "Несуществующий номер программы";
+constexpr const char* kText21643 = "Активирована замена программы";
+constexpr const char* kText21644 = "Замена программы успешно выполнена";
+constexpr const char* kText21645 = "Замена программы уже выполняется, подождите";
+constexpr const char* kText21646 = "Неуспешное открытие файла с программой";
+constexpr const char* kText21647 = "Oтказан ввод программы на CP";
+constexpr const char* kText21648 = "Неуспешная замена программы - истек контроль времени";
+constexpr const char* kText21649 = "Неуспешная замена программы - плохой ceksum";
+constexpr const char* kText21042 = "Команда: %1";

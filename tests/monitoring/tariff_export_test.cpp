@@ -24,21 +24,6 @@ struct Row {
     double value;
 };
 
-class RecordingChooser : public IFileNameChooser {
-public:
-    RecordingChooser() { setFileNameChooser(this); }
-    ~RecordingChooser() override { setFileNameChooser(nullptr); }
-    bool choose(const char* patterns, const char* initialName, int patternIndex,
-                std::string& chosen) override {
-        asked.push_back({patterns, initialName, std::to_string(patternIndex)});
-        chosen = answer;
-        return !cancel;
-    }
-    std::vector<std::vector<std::string>> asked;
-    std::string answer;
-    bool cancel = false;
-};
-
 class TariffExport : public ::testing::Test, protected MonitoringWorld {
 protected:
     TariffExport() : table(database->table(kTariffCounterTable)) {

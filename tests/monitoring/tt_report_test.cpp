@@ -83,27 +83,6 @@ SParamsMinOperIzvestajTT minimalParams(const Form& f) {
     return p;
 }
 
-// Report windows that record their lines; `open` decides isOpen.
-class RecordingReports : public IOperatorReports {
-public:
-    RecordingReports() { setOperatorReports(this); }
-    ~RecordingReports() override { setOperatorReports(nullptr); }
-    SIzvestaj open(uint16_t source, uint16_t number, int32_t value, int32_t titleId,
-                   int32_t headerId) override {
-        opened.push_back({value, titleId, headerId});
-        return SIzvestaj{source, 1, giveWindow ? reinterpret_cast<KOperIzvestaj*>(this) : nullptr};
-    }
-    bool isOpen(const SIzvestaj&) override { return stillOpen; }
-    void appendLine(const SIzvestaj&, uint8_t code, const char* text, int length) override {
-        EXPECT_EQ(length, int(std::strlen(text)) + 1);
-        lines.push_back((code == kCodeCodedText ? "254:" : "255:") + std::string(text));
-    }
-    std::vector<std::vector<int32_t>> opened;
-    std::vector<std::string> lines;
-    bool giveWindow = true;
-    bool stillOpen = true;
-};
-
 // A clock that moves on by `step` ms at every reading: slices end after a few records.
 class SteppingTicks : public platform::ITickSource {
 public:
