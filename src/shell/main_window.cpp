@@ -11,6 +11,7 @@
 #include "link/timer_pool.h"
 #include "menus/menu_bar.h"
 #include "platform/shell.h"
+#include "shell/about_window.h"
 #include "shell/command_gate.h"
 #include "shell/poll_loop.h"
 #include "shell/status_bar.h"
@@ -41,6 +42,7 @@ namespace {
 
 constexpr int kSwitchLineBytes = 81;
 constexpr int kHelpPathBytes = 100;
+constexpr FX::FXuint kSplashDelayMs = 10;
 const char kOrIniName[] = "./OR.ini";
 
 // Text `id` formatted with the current local date and time.
@@ -104,6 +106,7 @@ struct ShellRoutine {
 const ShellRoutine kShellRoutines[] = {
     {LocalRoutine::confirmClearOperatorLog, &TTalvor::confirmClearOperatorLog},
     {LocalRoutine::showDisplaySettings, &TTalvor::showDisplaySettings},
+    {LocalRoutine::showAboutWindow, &TTalvor::showAboutWindow},
     {LocalRoutine::confirmExit, &TTalvor::confirmExit},
     {LocalRoutine::openHelpIndex, &TTalvor::openHelpIndex},
     {LocalRoutine::openHelpAlphaIndex, &TTalvor::openHelpAlphaIndex},
@@ -116,7 +119,7 @@ void runShellRoutine(const uint8_t*) {
 
 const LocalRoutineFn kShellRoutineFns[] = {runShellRoutine<0>, runShellRoutine<1>,
                                            runShellRoutine<2>, runShellRoutine<3>,
-                                           runShellRoutine<4>};
+                                           runShellRoutine<4>, runShellRoutine<5>};
 static_assert(ARRAYNUMBER(kShellRoutineFns) == ARRAYNUMBER(kShellRoutines),
               "one slot function per shell routine");
 
@@ -367,7 +370,9 @@ void TTalvor::create() {
     show(FX::PLACEMENT_SCREEN);
 }
 
-bool TTalvor::poll() { return pollServices(); }
+bool TTalvor::poll() {
+    return pollServices();
+}
 
 void TTalvor::armPollTimeout() {
     getApp()->addTimeout(this, ID_TIMEOUT_POLL, kPollPeriodMs);
@@ -387,6 +392,10 @@ void TTalvor::confirmClearOperatorLog() {
 void TTalvor::showDisplaySettings() {
     TDisplaySettingsDialog dialog(this, toolbar, statusFrame);
     dialog.execute(FX::PLACEMENT_CURSOR);
+}
+
+void TTalvor::showAboutWindow() {
+    runAboutWindow(this);
 }
 
 void TTalvor::confirmExit() {
@@ -423,7 +432,14 @@ long TTalvor::onTimeoutPoll(FX::FXObject*, FX::FXSelector, void*) {
     return worked ? 1 : 0;
 }
 
+void TTalvor::armSplashTimeout() {
+    getApp()->addTimeout(this, ID_TIMEOUT_SPLASH, kSplashDelayMs);
+}
+
+// The timeout fires once: the splash is shown once, and the poll goes on
+// inside its modal loop.
 long TTalvor::onTimeoutSplash(FX::FXObject*, FX::FXSelector, void*) {
+    runAboutWindow(this);
     return 1;
 }
 

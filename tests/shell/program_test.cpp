@@ -41,6 +41,25 @@ Window findWindow(Display* display, const char* part) {
     return found;
 }
 
+// Finds a shown top-level window that stands over the given one (a dialog it
+// owns; its hidden toolbar shell and popups do not count).
+Window findTransientFor(Display* display, Window owner) {
+    Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
+    unsigned count = 0;
+    Window found = 0;
+    if (!XQueryTree(display, root, &root, &parent, &children, &count)) return 0;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        Window over = 0;
+        XWindowAttributes attributes;
+        if (XGetTransientForHint(display, children[i], &over) && over == owner &&
+            XGetWindowAttributes(display, children[i], &attributes) &&
+            attributes.map_state == IsViewable && !attributes.override_redirect)
+            found = children[i];
+    }
+    if (children) XFree(children);
+    return found;
+}
+
 // Asks the window to close as a window manager's close box does.
 void sendDeleteWindow(Display* display, Window window) {
     XEvent event{};
@@ -54,9 +73,10 @@ void sendDeleteWindow(Display* display, Window window) {
     XFlush(display);
 }
 
-// The program started in a fresh working directory, its main window closed
-// with the window manager's close box: it ends with 0 after its shutdown
-// steps, leaving the switch-on and switch-off lines in "sys.log".
+// The program started in a fresh working directory shows its splash over
+// the main window; the splash and then the main window closed with the
+// window manager's close box: it ends with 0 after its shutdown steps,
+// leaving the switch-on and switch-off lines in "sys.log".
 TEST(Program, ClosingTheMainWindowEndsWithZeroAfterShutdown) {
     {
         // The program binds the workstation's port; when another program
@@ -82,6 +102,12 @@ TEST(Program, ClosingTheMainWindowEndsWithZeroAfterShutdown) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         window = findWindow(display, "KELM");
     }
+    Window splash = 0;
+    while (window && !splash && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        splash = findTransientFor(display, window);
+    }
+    if (splash) sendDeleteWindow(display, splash);
     if (window) sendDeleteWindow(display, window);
     int status = -1;
     while (window && waitpid(child, &status, WNOHANG) == 0 &&
@@ -93,6 +119,7 @@ TEST(Program, ClosingTheMainWindowEndsWithZeroAfterShutdown) {
     }
     XCloseDisplay(display);
     ASSERT_NE(window, 0u) << "main window never appeared";
+    EXPECT_NE(splash, 0u) << "the splash never appeared";
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     const std::string log = dir.read("sys.log");
