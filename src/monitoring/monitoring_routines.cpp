@@ -5,6 +5,7 @@
 #include "monitoring/stat_files.h"
 #include "monitoring/tariff_export.h"
 #include "monitoring/tt_report.h"
+#include "sub/replication_control.h"
 
 namespace {
 
@@ -24,6 +25,9 @@ void runDeleteStatisticsFile(const uint8_t* record) {
 void runWatchProcessorLocalTimes(const uint8_t*) {
     watchProcessorLocalTimes();
 }
+void runRestartReplicationCommand(const uint8_t*) {
+    restartReplicationCommand();
+}
 
 }  // namespace
 
@@ -33,5 +37,6 @@ int installMonitoringRoutines() {
     setLocalRoutine(LocalRoutine::makeMinimalTtReport, runMakeMinimalTtReport);
     setLocalRoutine(LocalRoutine::deleteStatisticsFile, runDeleteStatisticsFile);
     setLocalRoutine(LocalRoutine::watchProcessorLocalTimes, runWatchProcessorLocalTimes);
+    setLocalRoutine(LocalRoutine::restartReplicationCommand, runRestartReplicationCommand);
     return 0;
 }

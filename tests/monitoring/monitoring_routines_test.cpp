@@ -19,9 +19,9 @@ protected:
         for (LocalRoutine r : kFilled) setLocalRoutine(r, nullptr);
     }
     static constexpr LocalRoutine kFilled[] = {
-        LocalRoutine::exportTariffCounters, LocalRoutine::makeTtReport,
-        LocalRoutine::makeMinimalTtReport, LocalRoutine::deleteStatisticsFile,
-        LocalRoutine::watchProcessorLocalTimes};
+        LocalRoutine::exportTariffCounters,     LocalRoutine::makeTtReport,
+        LocalRoutine::makeMinimalTtReport,      LocalRoutine::deleteStatisticsFile,
+        LocalRoutine::watchProcessorLocalTimes, LocalRoutine::restartReplicationCommand};
 };
 
 TEST_F(MonitoringRoutines, SlotsAreFilledAndReachedFromMml) {
