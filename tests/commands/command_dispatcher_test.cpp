@@ -209,6 +209,20 @@ TEST_F(DialogRoad, RoutinesAndIdsOutsideTheRange) {
     EXPECT_TRUE(frames().empty());
 }
 
+// A command dispatched while a form is open (as a remote request is) runs
+// its own form and record; the outer command goes on undisturbed.
+TEST_F(DialogRoad, CommandsDispatchedWhileAFormIsOpen) {
+    const Step outer = [](FX::FXWindow* form) {
+        typeIntoField(form, "5");
+        EXPECT_EQ(dispatchCommand(5086), 1);
+    };
+    EXPECT_EQ(run(5303, {outer, fillAndAccept("7"), fillAndAccept(nullptr)}), 1);
+    std::vector<Bytes> bodies;
+    for (const StandInExchange::Frame& f : frames())
+        if (f.code != kCodeCodedText) bodies.push_back(f.payload);
+    EXPECT_EQ(bodies, (std::vector<Bytes>{{0x07, 0x00}, {0x05, 0x00}}));
+}
+
 class RecordingViewer : public ITxtMsgViewer {
 public:
     void streamChanged(int code) override { codes.push_back(code); }
