@@ -15,6 +15,7 @@
 // Xlib's macros (None, Bool, Status) would clash with the test framework's
 // names, so it comes last.
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace {
 
@@ -24,7 +25,18 @@ int ignoreXErrors(Display*, XErrorEvent*) {
     return 0;
 }
 
-// Finds a top-level window whose name contains `part`.
+// True when the window belongs to the program: the test programs' windows
+// carry another application name.
+bool isProgramWindow(Display* display, Window window) {
+    XClassHint hint{};
+    if (!XGetClassHint(display, window, &hint)) return false;
+    const bool program = hint.res_name != nullptr && std::strcmp(hint.res_name, "RerOD") == 0;
+    if (hint.res_name) XFree(hint.res_name);
+    if (hint.res_class) XFree(hint.res_class);
+    return program;
+}
+
+// Finds a top-level window of the program whose name contains `part`.
 Window findWindow(Display* display, const char* part) {
     Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
     unsigned count = 0;
@@ -33,7 +45,8 @@ Window findWindow(Display* display, const char* part) {
     for (unsigned i = 0; i < count && !found; ++i) {
         char* name = nullptr;
         if (XFetchName(display, children[i], &name) && name) {
-            if (std::strstr(name, part)) found = children[i];
+            if (std::strstr(name, part) && isProgramWindow(display, children[i]))
+                found = children[i];
             XFree(name);
         }
     }
