@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
     }
 
     lastPollTime = programClock();
+    mainWindow->armSplashTimeout();
     mainWindow->armPollTimeout();
     mainWindow->armPollChore();
     const int exitCode = application->run();

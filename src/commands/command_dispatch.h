@@ -8,8 +8,9 @@
 // rights gate hands it every command chosen in the user interface or
 // granted by the exchange.
 //
-// The forms that read the parameters of a command are installed later as a
-// dispatcher. Until one is installed, a command without parameters that runs
+// The dialog road with the parameter forms (commands/dialogs/
+// command_dispatcher.h) is installed as the dispatcher at start-up. Until one
+// is installed, a command without parameters that runs
 // a workstation routine runs its routine slot at once (an empty slot posts
 // that the function is not available yet); every other command posts that
 // its function is not available yet.

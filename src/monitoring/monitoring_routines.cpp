@@ -11,6 +11,7 @@
 #include "monitoring/watch_dialogs.h"
 #include "monitoring/watch_windows.h"
 #include "shell/text_streams.h"
+#include "sub/replication_control.h"
 
 namespace {
 
@@ -54,6 +55,9 @@ void runOpenWatchWindow(const uint8_t*) {
 void runListWatchableCommands(const uint8_t*) {
     listWatchableCommands();
 }
+void runRestartReplicationCommand(const uint8_t*) {
+    restartReplicationCommand();
+}
 
 }  // namespace
 
@@ -72,5 +76,6 @@ int installMonitoringRoutines() {
     setLocalRoutine(LocalRoutine::blockSubscribersFromFile, runBlockSubscribersFromFile);
     setLocalRoutine(LocalRoutine::unblockSubscribersFromFile, runUnblockSubscribersFromFile);
     setLocalRoutine(LocalRoutine::replaceProcessorProgram, runReplaceProcessorProgram);
+    setLocalRoutine(LocalRoutine::restartReplicationCommand, runRestartReplicationCommand);
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "link/timer_pool.h"
 #include "menus/menu_bar.h"
 #include "platform/shell.h"
+#include "shell/about_window.h"
 #include "shell/command_gate.h"
 #include "shell/message_windows.h"
 #include "shell/poll_loop.h"
@@ -44,6 +45,7 @@ constexpr int kSwitchLineBytes = 81;
 constexpr int32_t kMessageListWidth = 800;
 const char kMessageListTitle[] = "Glavni prozor za oporuke";
 constexpr int kHelpPathBytes = 100;
+constexpr FX::FXuint kSplashDelayMs = 10;
 const char kOrIniName[] = "./OR.ini";
 
 // Text `id` formatted with the current local date and time.
@@ -107,6 +109,7 @@ struct ShellRoutine {
 const ShellRoutine kShellRoutines[] = {
     {LocalRoutine::confirmClearOperatorLog, &TTalvor::confirmClearOperatorLog},
     {LocalRoutine::showDisplaySettings, &TTalvor::showDisplaySettings},
+    {LocalRoutine::showAboutWindow, &TTalvor::showAboutWindow},
     {LocalRoutine::confirmExit, &TTalvor::confirmExit},
     {LocalRoutine::openHelpIndex, &TTalvor::openHelpIndex},
     {LocalRoutine::openHelpAlphaIndex, &TTalvor::openHelpAlphaIndex},
@@ -119,7 +122,7 @@ void runShellRoutine(const uint8_t*) {
 
 const LocalRoutineFn kShellRoutineFns[] = {runShellRoutine<0>, runShellRoutine<1>,
                                            runShellRoutine<2>, runShellRoutine<3>,
-                                           runShellRoutine<4>};
+                                           runShellRoutine<4>, runShellRoutine<5>};
 static_assert(ARRAYNUMBER(kShellRoutineFns) == ARRAYNUMBER(kShellRoutines),
               "one slot function per shell routine");
 
@@ -400,6 +403,10 @@ void TTalvor::showDisplaySettings() {
     dialog.execute(FX::PLACEMENT_CURSOR);
 }
 
+void TTalvor::showAboutWindow() {
+    runAboutWindow(this);
+}
+
 void TTalvor::confirmExit() {
     if (confirm(textById(21119), this)) getApp()->stop(0);
 }
@@ -434,7 +441,14 @@ long TTalvor::onTimeoutPoll(FX::FXObject*, FX::FXSelector, void*) {
     return worked ? 1 : 0;
 }
 
+void TTalvor::armSplashTimeout() {
+    getApp()->addTimeout(this, ID_TIMEOUT_SPLASH, kSplashDelayMs);
+}
+
+// The timeout fires once: the splash is shown once, and the poll goes on
+// inside its modal loop.
 long TTalvor::onTimeoutSplash(FX::FXObject*, FX::FXSelector, void*) {
+    runAboutWindow(this);
     return 1;
 }
 

@@ -38,10 +38,13 @@ public:
     void logSwitchOff();
     void armPollTimeout();
     void armPollChore();
+    // The about window as splash, 10 ms after the event loop starts.
+    void armSplashTimeout();
 
     // The shell's own commands.
     void confirmClearOperatorLog();  // 5010
     void showDisplaySettings();      // 5013
+    void showAboutWindow();          // 5014
     void confirmExit();              // 5015
     void openHelpIndex();            // 5598
     void openHelpAlphaIndex();       // 5599

@@ -5,6 +5,7 @@
 #include "alarms/line_test_display.h"
 #include "alarms/no7_monitor.h"
 #include "alarms/signalling_supervision.h"
+#include "commands/dialogs/command_dispatcher.h"
 #include "commands/executors/mml_executors.h"
 #include "link/link_supervision.h"
 #include "link/router.h"
@@ -67,6 +68,7 @@ const std::vector<SStartStep>& serviceStartSteps() {
         {"line tests", createLineTestReceiver, true},
         {"alarm panel", startAlarmPanel, false},
         {"command executors", installCommandExecutors, false},
+        {"command dispatcher", installCommandDispatcher, false},
         {"monitoring routines", installMonitoringRoutines, false},
         {"operator groups", installOperatorGroupsRoutine, false},
         {"alarm routines", installAlarmRoutines, false},

@@ -7,6 +7,7 @@
 #include "link/text_catalogue.h"
 #include "sub/table_groups.h"
 #include "utils/bytes.h"
+#include "utils/message_box.h"
 #include "utils/status_cells.h"
 
 KReazKlijent* replicationClient = nullptr;
@@ -98,6 +99,10 @@ void rerequestAllTables() {
 
 void restartReplication() {
     if (replicationClient != nullptr) replicationClient->PocniReazuriranje();
+}
+
+void restartReplicationCommand() {
+    if (confirm(textById(21221))) restartReplication();
 }
 
 void setReplicationOn(uint8_t on) {

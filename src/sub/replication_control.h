@@ -43,6 +43,8 @@ void releaseTablesReplication(uint16_t count, const uint16_t* tables);
 // One release per wanted table, then the configured tables again.
 void rerequestAllTables();
 void restartReplication();
+// The operator's renewed replication: asks first, restarts on yes.
+void restartReplicationCommand();
 void setReplicationOn(uint8_t on);
 uint8_t isReplicationOn();
 // Every table counts as consistent.

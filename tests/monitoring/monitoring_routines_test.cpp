@@ -27,7 +27,7 @@ protected:
         LocalRoutine::listWatchableCommands,    LocalRoutine::startTtTransferCommand,
         LocalRoutine::stopTtTransferCommand,    LocalRoutine::showTtTransferStatus,
         LocalRoutine::blockSubscribersFromFile, LocalRoutine::unblockSubscribersFromFile,
-        LocalRoutine::replaceProcessorProgram};
+        LocalRoutine::replaceProcessorProgram,  LocalRoutine::restartReplicationCommand};
 };
 
 TEST_F(MonitoringRoutines, SlotsAreFilledAndReachedFromMml) {

@@ -7,6 +7,12 @@
 #include <fox-1.6/fxkeys.h>
 
 #include "commands/command_dispatch.h"
+#include "commands/command_table.h"
+#include "commands/executors/local_routines.h"
+#include "commands/executors/mml_executors.h"
+#include "mml/command_handlers.h"
+#include "mml/mml_registry.h"
+#include "monitoring/monitoring_routines.h"
 #include "link/text_catalogue.h"
 #include "link/text_lines.h"
 #include "peer/recording_boxes.h"
@@ -258,6 +264,31 @@ TEST_F(MainWindow, ClearOperatorLogAsksFirst) {
         EXPECT_EQ(boxes.boxes[0].text, textById(21096));
         EXPECT_EQ(dir.read("sys.log").empty(), answer == 1);
     }
+}
+
+// The questions of local actions are asked also when the command comes as
+// MML text: never answered by themselves.
+TEST_F(MainWindow, LocalActionsAskAlsoFromMml) {
+    open();
+    installCommandExecutors();
+    installMonitoringRoutines();
+    registerCommandHandlers();
+    const struct {
+        uint16_t command;
+        int question;
+    } cases[] = {{5010, 21096}, {5015, 21119}, {5021, 21221}};
+    for (const auto& c : cases) {
+        boxes.answer = 0;
+        boxes.boxes.clear();
+        executeMmlCommand((std::string("\"") + findCommand(c.command)->title + "\";").c_str());
+        ASSERT_EQ(boxes.boxes.size(), 1u) << c.command;
+        EXPECT_EQ(boxes.boxes[0].kind, IMessageBoxPresenter::Kind::Question);
+        EXPECT_EQ(boxes.boxes[0].text, textById(c.question));
+    }
+    setCommandExecutor(nullptr);
+    setLocalActionRunner(nullptr);
+    for (std::size_t i = 0; i < kLocalRoutineSlotCount; ++i)
+        setLocalRoutine(static_cast<LocalRoutine>(i), nullptr);
 }
 
 // The two help pages open through the shell; a failure shows nothing.

@@ -15,6 +15,7 @@
 // Xlib's macros (None, Bool, Status) would clash with the test framework's
 // names, so it comes last.
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace {
 
@@ -24,7 +25,18 @@ int ignoreXErrors(Display*, XErrorEvent*) {
     return 0;
 }
 
-// Finds a top-level window whose name contains `part`.
+// True when the window belongs to the program: the test programs' windows
+// carry another application name.
+bool isProgramWindow(Display* display, Window window) {
+    XClassHint hint{};
+    if (!XGetClassHint(display, window, &hint)) return false;
+    const bool program = hint.res_name != nullptr && std::strcmp(hint.res_name, "RerOD") == 0;
+    if (hint.res_name) XFree(hint.res_name);
+    if (hint.res_class) XFree(hint.res_class);
+    return program;
+}
+
+// Finds a top-level window of the program whose name contains `part`.
 Window findWindow(Display* display, const char* part) {
     Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
     unsigned count = 0;
@@ -33,9 +45,29 @@ Window findWindow(Display* display, const char* part) {
     for (unsigned i = 0; i < count && !found; ++i) {
         char* name = nullptr;
         if (XFetchName(display, children[i], &name) && name) {
-            if (std::strstr(name, part)) found = children[i];
+            if (std::strstr(name, part) && isProgramWindow(display, children[i]))
+                found = children[i];
             XFree(name);
         }
+    }
+    if (children) XFree(children);
+    return found;
+}
+
+// Finds a shown top-level window that stands over the given one (a dialog it
+// owns; its hidden toolbar shell and popups do not count).
+Window findTransientFor(Display* display, Window owner) {
+    Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
+    unsigned count = 0;
+    Window found = 0;
+    if (!XQueryTree(display, root, &root, &parent, &children, &count)) return 0;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        Window over = 0;
+        XWindowAttributes attributes;
+        if (XGetTransientForHint(display, children[i], &over) && over == owner &&
+            XGetWindowAttributes(display, children[i], &attributes) &&
+            attributes.map_state == IsViewable && !attributes.override_redirect)
+            found = children[i];
     }
     if (children) XFree(children);
     return found;
@@ -54,9 +86,10 @@ void sendDeleteWindow(Display* display, Window window) {
     XFlush(display);
 }
 
-// The program started in a fresh working directory, its main window closed
-// with the window manager's close box: it ends with 0 after its shutdown
-// steps, leaving the switch-on and switch-off lines in "sys.log".
+// The program started in a fresh working directory shows its splash over
+// the main window; the splash and then the main window closed with the
+// window manager's close box: it ends with 0 after its shutdown steps,
+// leaving the switch-on and switch-off lines in "sys.log".
 TEST(Program, ClosingTheMainWindowEndsWithZeroAfterShutdown) {
     {
         // The program binds the workstation's port; when another program
@@ -82,6 +115,12 @@ TEST(Program, ClosingTheMainWindowEndsWithZeroAfterShutdown) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         window = findWindow(display, "KELM");
     }
+    Window splash = 0;
+    while (window && !splash && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        splash = findTransientFor(display, window);
+    }
+    if (splash) sendDeleteWindow(display, splash);
     if (window) sendDeleteWindow(display, window);
     int status = -1;
     while (window && waitpid(child, &status, WNOHANG) == 0 &&
@@ -93,6 +132,7 @@ TEST(Program, ClosingTheMainWindowEndsWithZeroAfterShutdown) {
     }
     XCloseDisplay(display);
     ASSERT_NE(window, 0u) << "main window never appeared";
+    EXPECT_NE(splash, 0u) << "the splash never appeared";
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     const std::string log = dir.read("sys.log");

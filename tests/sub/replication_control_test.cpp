@@ -6,6 +6,7 @@
 
 #include "link/link_supervision.h"
 #include "link/text_catalogue.h"
+#include "peer/recording_boxes.h"
 #include "platform/tick.h"
 #include "replication_fixtures.h"
 #include "sub/table_groups.h"
@@ -183,6 +184,26 @@ TEST_F(ReplicationControl, TheLinkWatchdogRestartsAndSwitchesOff) {
     stopLinkSupervision();
     stopReplication();
     EXPECT_EQ(replicationControl().isReplicationOn(), false);  // the stand-in again
+}
+
+// The operator's renewed replication asks first: "no" sends nothing, "yes"
+// starts the tables over.
+TEST_F(ReplicationControl, RenewedReplicationAsksFirst) {
+    struct Case {
+        int answer;
+        std::vector<uint8_t> opcodes;
+    };
+    const Case cases[] = {{0, {}}, {1, {9, 1, 3}}};
+    for (const Case& c : cases) {
+        RecordingBoxes boxes;
+        boxes.answer = c.answer;
+        server.requests.clear();
+        restartReplicationCommand();
+        ASSERT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_EQ(boxes.boxes[0].kind, IMessageBoxPresenter::Kind::Question);
+        EXPECT_EQ(boxes.boxes[0].text, textById(21221));
+        EXPECT_EQ(server.opcodes(), c.opcodes) << c.answer;
+    }
 }
 
 TEST_F(ReplicationControl, AStrayTimerIsTraced) {
