@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "commands/command_dispatch.h"
+#include "commands/dialogs/command_dispatcher.h"
 #include "commands/command_table.h"
 #include "link/catalogue_message.h"
 #include "shell/main_window.h"
@@ -43,6 +44,10 @@ void runReportCommand(const ReportStreamRow& row, ReportOp op) {
     }
 }
 
+void openReportWindowOfDispatcher(uint8_t messageType, int watching) {
+    openReportWindow(messageType, watching != 0);
+}
+
 }  // namespace
 
 int createReportLogs() {
@@ -53,11 +58,14 @@ int createReportLogs() {
             new TOporMsgReceiver(row.messageType, kReportLines, row.logFile, kReportFlushPeriod);
     }
     setReportStreamHandler(runReportCommand);
+    // The form dispatcher opens the listing and watching windows here too.
+    setReportWindowOpener(openReportWindowOfDispatcher);
     return 0;
 }
 
 void closeReportLogs() {
     setReportStreamHandler(nullptr);
+    setReportWindowOpener(nullptr);
     for (ReportLog& log : reportLogs) {
         delete log.listing;
         delete log.watching;

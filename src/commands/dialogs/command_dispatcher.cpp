@@ -28,7 +28,7 @@ TTxtMsgReceiver* streamReceiver(const ReportStreamRow& stream) {
     return nullptr;
 }
 
-void runReportStreamCommand(const CommandRow& command) {
+void runReportRowOnDialogRoad(const CommandRow& command) {
     const ReportStreamRow* stream = findReportStream(command.id);
     if (stream == nullptr) return;
     if (command.reportOp == ReportOp::DeleteLog) {
@@ -85,7 +85,7 @@ void runCommandOnDialogRoad(uint16_t id) {
             runLocalRoutine(command->routine, nullptr);
             break;
         case CommandAction::ReportStream:
-            runReportStreamCommand(*command);
+            runReportRowOnDialogRoad(*command);
             break;
     }
 }
