@@ -2,6 +2,7 @@
 
 #include "commands/executors/local_routines.h"
 #include "commands/param_records.h"
+#include "monitoring/continuous_load.h"
 #include "monitoring/stat_files.h"
 #include "monitoring/tariff_export.h"
 #include "monitoring/tt_report.h"
@@ -24,6 +25,18 @@ void runDeleteStatisticsFile(const uint8_t* record) {
 void runWatchProcessorLocalTimes(const uint8_t*) {
     watchProcessorLocalTimes();
 }
+void runToggleContinuousCpLoad(const uint8_t*) {
+    toggleContinuousCpLoad();
+}
+void runToggleContinuousArLoad(const uint8_t*) {
+    toggleContinuousArLoad();
+}
+void runToggleContinuousCallStore(const uint8_t*) {
+    toggleContinuousCallStore();
+}
+void runRestartReplicationCommand(const uint8_t*) {
+    restartReplicationCommand();
+}
 
 }  // namespace
 
@@ -33,5 +46,9 @@ int installMonitoringRoutines() {
     setLocalRoutine(LocalRoutine::makeMinimalTtReport, runMakeMinimalTtReport);
     setLocalRoutine(LocalRoutine::deleteStatisticsFile, runDeleteStatisticsFile);
     setLocalRoutine(LocalRoutine::watchProcessorLocalTimes, runWatchProcessorLocalTimes);
+    setLocalRoutine(LocalRoutine::toggleContinuousCpLoad, runToggleContinuousCpLoad);
+    setLocalRoutine(LocalRoutine::toggleContinuousArLoad, runToggleContinuousArLoad);
+    setLocalRoutine(LocalRoutine::toggleContinuousCallStore, runToggleContinuousCallStore);
+    setLocalRoutine(LocalRoutine::restartReplicationCommand, runRestartReplicationCommand);
     return 0;
 }

@@ -19,9 +19,11 @@ protected:
         for (LocalRoutine r : kFilled) setLocalRoutine(r, nullptr);
     }
     static constexpr LocalRoutine kFilled[] = {
-        LocalRoutine::exportTariffCounters, LocalRoutine::makeTtReport,
-        LocalRoutine::makeMinimalTtReport, LocalRoutine::deleteStatisticsFile,
-        LocalRoutine::watchProcessorLocalTimes};
+        LocalRoutine::exportTariffCounters,     LocalRoutine::makeTtReport,
+        LocalRoutine::makeMinimalTtReport,      LocalRoutine::deleteStatisticsFile,
+        LocalRoutine::watchProcessorLocalTimes, LocalRoutine::toggleContinuousCpLoad,
+        LocalRoutine::toggleContinuousArLoad,   LocalRoutine::toggleContinuousCallStore,
+        LocalRoutine::restartReplicationCommand};
 };
 
 TEST_F(MonitoringRoutines, SlotsAreFilledAndReachedFromMml) {
