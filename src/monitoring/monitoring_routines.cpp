@@ -3,6 +3,7 @@
 #include "commands/executors/local_routines.h"
 #include "commands/param_records.h"
 #include "monitoring/program_upload.h"
+#include "monitoring/continuous_load.h"
 #include "monitoring/stat_files.h"
 #include "monitoring/subscriber_blocking.h"
 #include "monitoring/tariff_export.h"
@@ -55,6 +56,15 @@ void runOpenWatchWindow(const uint8_t*) {
 void runListWatchableCommands(const uint8_t*) {
     listWatchableCommands();
 }
+void runToggleContinuousCpLoad(const uint8_t*) {
+    toggleContinuousCpLoad();
+}
+void runToggleContinuousArLoad(const uint8_t*) {
+    toggleContinuousArLoad();
+}
+void runToggleContinuousCallStore(const uint8_t*) {
+    toggleContinuousCallStore();
+}
 void runRestartReplicationCommand(const uint8_t*) {
     restartReplicationCommand();
 }
@@ -76,6 +86,9 @@ int installMonitoringRoutines() {
     setLocalRoutine(LocalRoutine::blockSubscribersFromFile, runBlockSubscribersFromFile);
     setLocalRoutine(LocalRoutine::unblockSubscribersFromFile, runUnblockSubscribersFromFile);
     setLocalRoutine(LocalRoutine::replaceProcessorProgram, runReplaceProcessorProgram);
+    setLocalRoutine(LocalRoutine::toggleContinuousCpLoad, runToggleContinuousCpLoad);
+    setLocalRoutine(LocalRoutine::toggleContinuousArLoad, runToggleContinuousArLoad);
+    setLocalRoutine(LocalRoutine::toggleContinuousCallStore, runToggleContinuousCallStore);
     setLocalRoutine(LocalRoutine::restartReplicationCommand, runRestartReplicationCommand);
     return 0;
 }

@@ -27,7 +27,9 @@ protected:
         LocalRoutine::listWatchableCommands,    LocalRoutine::startTtTransferCommand,
         LocalRoutine::stopTtTransferCommand,    LocalRoutine::showTtTransferStatus,
         LocalRoutine::blockSubscribersFromFile, LocalRoutine::unblockSubscribersFromFile,
-        LocalRoutine::replaceProcessorProgram,  LocalRoutine::restartReplicationCommand};
+        LocalRoutine::replaceProcessorProgram,  LocalRoutine::toggleContinuousCpLoad,
+        LocalRoutine::toggleContinuousArLoad,   LocalRoutine::toggleContinuousCallStore,
+        LocalRoutine::restartReplicationCommand};
 };
 
 TEST_F(MonitoringRoutines, SlotsAreFilledAndReachedFromMml) {

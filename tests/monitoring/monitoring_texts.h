@@ -2,6 +2,7 @@
 
 // Texts the operator reads, as the system words them.
 
+constexpr const char* kText21221 = "Запуск повторного обновления?";
 constexpr const char* kText26141 = "Повторно получен блок %1";
 constexpr const char* kText26140 = "AR отправил незапрашиваемое сообщение";
 constexpr const char* kText26142 = "Рассчитанный CRC нa OR различается oт CRC от AR";
