@@ -3,6 +3,7 @@
 #include "commands/executors/local_routines.h"
 #include "commands/param_records.h"
 #include "monitoring/program_upload.h"
+#include "monitoring/operator_channel.h"
 #include "monitoring/stat_files.h"
 #include "monitoring/subscriber_blocking.h"
 #include "monitoring/tariff_export.h"
@@ -27,6 +28,15 @@ void runMakeMinimalTtReport(const uint8_t* record) {
 }
 void runDeleteStatisticsFile(const uint8_t* record) {
     deleteStatisticsFile(*reinterpret_cast<const SParamsStatBris*>(record));
+}
+void runMonitorTable(const uint8_t* record) {
+    monitorTableCommand(*reinterpret_cast<const SParamsOkPracenjeTabele*>(record));
+}
+void runMonitorTableGroup(const uint8_t* record) {
+    monitorTableGroupCommand(*reinterpret_cast<const SParamsOkPracenjeGrupeTabela*>(record));
+}
+void runViewTableOnOr(const uint8_t* record) {
+    viewTableOnOrCommand(*reinterpret_cast<const SParamsOkPregledTabeleOR*>(record));
 }
 void runWatchProcessorLocalTimes(const uint8_t*) {
     watchProcessorLocalTimes();
@@ -77,5 +87,8 @@ int installMonitoringRoutines() {
     setLocalRoutine(LocalRoutine::unblockSubscribersFromFile, runUnblockSubscribersFromFile);
     setLocalRoutine(LocalRoutine::replaceProcessorProgram, runReplaceProcessorProgram);
     setLocalRoutine(LocalRoutine::restartReplicationCommand, runRestartReplicationCommand);
+    setLocalRoutine(LocalRoutine::monitorTableCommand, runMonitorTable);
+    setLocalRoutine(LocalRoutine::monitorTableGroupCommand, runMonitorTableGroup);
+    setLocalRoutine(LocalRoutine::viewTableOnOrCommand, runViewTableOnOr);
     return 0;
 }
