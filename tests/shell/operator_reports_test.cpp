@@ -169,26 +169,25 @@ TEST_F(OperatorReports, ExchangeReportFromOpeningToItsEnd) {
     EXPECT_EQ(w->commandId(), 5001);
     EXPECT_EQ(lines(), std::vector<std::string>{event(26955, 7)});
 
-    fromExchange(kExchangeAddress, 7, kCodeReportLine, text("21078$<b>5</b>$6$7"));
+    fromExchange(kExchangeAddress, 7, kCodeReportLine, text("21206$<b>a</b>|b|c"));
     fromExchange(kExchangeAddress, 7, kCodeReportLine, text("21206$x"));
-    EXPECT_EQ(streamLines(w), (std::vector<std::string>{formattedLine("21078$<b>5</b>$6$7"),
+    EXPECT_EQ(streamLines(w), (std::vector<std::string>{formattedLine("21206$<b>a</b>|b|c"),
                                                         formattedLine("21206$x")}));
     KHTMLMsgViewer* v = w->viewer();
     ASSERT_EQ(v->getColumnCount(), 4);
     EXPECT_EQ(v->getRowCount(), 3);
-    const std::string firstLine = textById(21078);
+    const std::string worded = textById(21206);  // "...'%1'..."
+    const std::string before = worded.substr(0, worded.find("%1"));
+    const std::string after = worded.substr(worded.find("%1") + 2);
     const struct {
         int row, col;
         bool none;
         std::string shown;
     } cells[] = {
-        {0, 0, true, ""},
-        {1, 0, false, firstLine.substr(0, firstLine.find('|'))},
-        {1, 1, false, "5"},
-        {1, 3, false, "7"},
-        {2, 0, false, formattedLine("21206$x")},
-        {2, 1, false, ""},
-        {3, 0, true, ""},
+        {0, 0, true, ""},   {1, 0, false, before + "a"},
+        {1, 1, false, "b"}, {1, 2, false, "c" + after},
+        {1, 3, false, ""},  {2, 0, false, formattedLine("21206$x")},
+        {2, 1, false, ""},  {3, 0, true, ""},
     };
     for (const auto& c : cells) {
         SCOPED_TRACE(std::to_string(c.row) + "," + std::to_string(c.col));
