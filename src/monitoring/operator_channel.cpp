@@ -3,7 +3,6 @@
 #include <cstring>
 #include <string>
 
-#include "commands/executors/local_routines.h"
 #include "link/catalogue_message.h"
 #include "link/router.h"
 #include "link/text_catalogue.h"
@@ -13,6 +12,7 @@
 #include "sub/sub_database.h"
 #include "sub/table_catalogue.h"
 #include "sub/table_groups.h"
+#include "toolkit/rec_shell.h"
 #include "utils/bytes.h"
 #include "utils/message_box.h"
 
@@ -29,6 +29,14 @@ constexpr int16_t kChosenFromList = 1;
 // Shared by every request: data byte 0 holds the awaited answer code.
 STimerEvent requestEvent;
 void (*tableViewOpener)(uint16_t) = nullptr;
+
+// The record editor of the table over the main window, titled with the
+// table's name; it is not modal and deletes itself when closed.
+void openRecordEditor(uint16_t table) {
+    auto* editor = new TTableModifyShell(mainWindow, static_cast<int16_t>(table));
+    editor->create();
+    editor->show(FX::PLACEMENT_OWNER);
+}
 
 template <typename... Args>
 std::string formatted(int textId, const Args&... args) {
@@ -131,8 +139,7 @@ void openTableView(uint16_t table, int questionId) {
     if (tableViewOpener != nullptr)
         tableViewOpener(table);
     else
-        postTextLine(kLineLocal, unavailableFunctionText(textById(questionId)).c_str(),
-                     kTypeOperator);
+        openRecordEditor(table);
 }
 
 }  // namespace

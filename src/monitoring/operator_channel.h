@@ -75,6 +75,5 @@ int viewTableOnOrCommand(const SParamsOkPregledTabeleOR& params);
 // Ask, then open the record editor of a table.
 void openMonitoredTableView(uint16_t table);
 void openLocalTableView(uint16_t table, int consistent);
-// The record editor installs how a table's window opens; until then the
-// operator is told that the function is not available yet.
+// Replaces the record editor that the views open (null restores it).
 void setTableViewOpener(void (*opener)(uint16_t table));

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include <fox-1.6/fxkeys.h>
 
@@ -275,21 +276,8 @@ std::string reportPrintFileName(const std::string& title) {
     return name;
 }
 
-FXIMPLEMENT(KHTMLMsgViewer, TTabela, nullptr, 0)
-
-KHTMLMsgViewer::KHTMLMsgViewer(TTxtMsgReceiver* stream, FXComposite* parent, const char* layout,
-                               bool follow)
-    : TTabela(parent, layout, kVisibleRows), stream_(stream), follow_(follow) {
-    if (stream_ != nullptr) stream_->addViewer(this);
-    showRows();
-}
-
-KHTMLMsgViewer::~KHTMLMsgViewer() {
-    if (stream_ != nullptr) stream_->removeViewer(this);
-}
-
 const char* KHTMLMsgViewer::getCellText(FXint row, FXint col) {
-    if (stream_ == nullptr || row <= 0) return nullptr;
+    if (!isAttached() || row <= 0) return nullptr;
     const char* line = stream_->buffer().textAt(row - 1);
     if (line == nullptr) return nullptr;
     htmlToText(line, htmlCell, sizeof htmlCell);
@@ -297,21 +285,6 @@ const char* KHTMLMsgViewer::getCellText(FXint row, FXint col) {
     splitLayout(htmlCell, cellPieces);
     if (col < 0 || static_cast<std::size_t>(col) >= cellPieces.size()) return "";
     return cellPieces[static_cast<std::size_t>(col)].c_str();
-}
-
-void KHTMLMsgViewer::streamChanged(int) {
-    showRows();
-}
-
-void KHTMLMsgViewer::streamDetached() {
-    stream_ = nullptr;
-    showRows();
-}
-
-void KHTMLMsgViewer::showRows() {
-    setRowCount(stream_ != nullptr ? stream_->buffer().count() + 1 : 1);
-    repaint();
-    if (follow_) scrollToBottom();
 }
 
 FXDEFMAP(KOperIzvestaj)

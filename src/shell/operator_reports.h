@@ -7,8 +7,8 @@
 #include <fox-1.6/fx.h>
 
 #include "link/message_bus.h"
+#include "shell/message_windows.h"
 #include "shell/text_streams.h"
-#include "toolkit/tabela.h"
 #include "utils/sort_array.h"
 
 // Operator reports: windows of lines that the exchange opens on this
@@ -93,29 +93,12 @@ extern KPrimacOperIzvestaja* operatorReportReceiver;
 int startOperatorReports();
 void stopOperatorReports();
 
-// A table of a stream's lines with their HTML removed; the layout string
-// gives the column titles, and a line is split into cells at the layout's
-// separators. Row 0 is the title row, row k the stream's line k - 1.
-class KHTMLMsgViewer : public TTabela, public ITxtMsgViewer {
-    FXDECLARE(KHTMLMsgViewer)
-
+// A message viewer that shows each line with its HTML removed (at most
+// 1,023 characters, in a buffer all such viewers share).
+class KHTMLMsgViewer : public TTxtMsgViewer {
 public:
-    KHTMLMsgViewer(TTxtMsgReceiver* stream, FX::FXComposite* parent, const char* layout,
-                   bool follow);
-    ~KHTMLMsgViewer() override;
-
+    using TTxtMsgViewer::TTxtMsgViewer;
     const char* getCellText(FX::FXint row, FX::FXint col) override;
-    void streamChanged(int code) override;
-    void streamDetached() override;
-    bool attached() const { return stream_ != nullptr; }
-
-protected:
-    KHTMLMsgViewer() = default;
-
-private:
-    void showRows();
-    TTxtMsgReceiver* stream_ = nullptr;
-    bool follow_ = false;
 };
 
 // One report's window: its stream (type 237, 10,000 lines, log "%x%x.izv",

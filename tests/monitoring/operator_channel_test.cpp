@@ -15,6 +15,9 @@
 #include "sub/replication_control.h"
 #include "sub/table_catalogue.h"
 #include "sub/table_groups.h"
+#include "peer/test_app.h"
+#include "toolkit/rec_shell.h"
+#include "toolkit/text_codec.h"
 
 namespace {
 
@@ -182,13 +185,7 @@ TEST_F(OperatorChannel, Answers) {
         int32_t textId;
         std::vector<uint16_t> views;
     } cases[] = {
-        {"table allowed",
-         false,
-         kCodeReadTableAnswer,
-         words({1, 77}),
-         Kind::Question,
-         21220,
-         {77}},
+        {"table allowed", false, kCodeReadTableAnswer, words({1, 77}), Kind::Question, 21220, {77}},
         {"table the database lacks",
          false,
          kCodeReadTableAnswer,
@@ -416,6 +413,23 @@ TEST_F(OperatorChannelOverUdp, AllowedTableIsFollowedAndShown) {
     EXPECT_EQ(openedViews, std::vector<uint16_t>{172});
     EXPECT_NE(replicationClient->states[172], rtIdle);
     EXPECT_EQ(operatorLogChannel().pendingTimer, -1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(OperatorChannel, ConfirmedViewIsTheRecordEditorOfTheTable) {
+    testApp();
+    setTableViewOpener(nullptr);
+    openMonitoredTableView(77);
+    std::vector<TTableModifyShell*> editors;
+    for (FX::FXWindow* w = testApp().getRootWindow()->getFirst(); w != nullptr; w = w->getNext())
+        if (auto* e = dynamic_cast<TTableModifyShell*>(w)) editors.push_back(e);
+    ASSERT_EQ(editors.size(), 1u);
+    EXPECT_EQ(fromUtf8(editors[0]->getTitle()), getTablePluralName(77));
+    EXPECT_TRUE(editors[0]->shown());
+    delete editors[0];
 }
 
 }  // namespace
