@@ -17,7 +17,23 @@ TKopCls* router = nullptr;
 namespace {
 constexpr uint32_t kTrafficPeriodMs = 1000;
 constexpr int kAttemptsPerPoll = 20;
+
+// The header word of the frame being delivered; saved and restored around
+// each delivery so that nested polls and local sends see their own.
+uint16_t deliveredWord = 0;
+
+void deliver(uint16_t word, uint8_t type, uint16_t key, uint8_t code, const uint8_t* payload,
+             int length) {
+    const uint16_t outer = deliveredWord;
+    deliveredWord = word;
+    dispatchMessage(type, key, code, payload, length);
+    deliveredWord = outer;
+}
 }  // namespace
+
+uint16_t deliveredFrameWord() {
+    return deliveredWord;
+}
 
 int buildBusFrame(uint8_t type, uint16_t destination, uint16_t source, uint8_t code,
                   const uint8_t* payload, int length, uint8_t* out) {
@@ -84,7 +100,7 @@ int TKopCls::sendMessage(uint8_t type, uint16_t destination, uint8_t code, const
     const SRoute* route = chooseRoute(destination, true);
     if (route == nullptr) return -1;
     if (route->kind == rkLokal) {
-        dispatchMessage(type, destination, code, payload, length);
+        deliver(0, type, destination, code, payload, length);
         return 0;
     }
     // The frame lives on this call's stack: a send from inside a receiver
@@ -142,7 +158,8 @@ void TKopCls::handleReceivedFrame(const uint8_t* bytes, int n) {
     const SRoute* route = chooseRoute(frame.destination, isKnownSource(frame.source));
     if (route == nullptr) return;
     if (route->kind == rkLokal)
-        dispatchMessage(frame.type, frame.source, frame.code, frame.payload, frame.payloadLength);
+        deliver(static_cast<uint16_t>(frame.reserved[0] | frame.reserved[1] << 8), frame.type,
+                frame.source, frame.code, frame.payload, frame.payloadLength);
     else
         forwardFrame(route, bytes, size);
 }

@@ -91,3 +91,7 @@ int createRouter();
 void destroyRouter();
 // One poll's receive step (nothing without a router).
 int routerReceiveMessages();
+// While a received frame is delivered on the bus: the word in its first two
+// reserved header bytes (little-endian), which some senders use to number
+// what the frame belongs to; 0 for messages delivered without a frame.
+uint16_t deliveredFrameWord();

@@ -4,6 +4,7 @@
 #include "commands/param_records.h"
 #include "monitoring/program_upload.h"
 #include "monitoring/continuous_load.h"
+#include "monitoring/operator_channel.h"
 #include "monitoring/stat_files.h"
 #include "monitoring/subscriber_blocking.h"
 #include "monitoring/tariff_export.h"
@@ -28,6 +29,15 @@ void runMakeMinimalTtReport(const uint8_t* record) {
 }
 void runDeleteStatisticsFile(const uint8_t* record) {
     deleteStatisticsFile(*reinterpret_cast<const SParamsStatBris*>(record));
+}
+void runMonitorTable(const uint8_t* record) {
+    monitorTableCommand(*reinterpret_cast<const SParamsOkPracenjeTabele*>(record));
+}
+void runMonitorTableGroup(const uint8_t* record) {
+    monitorTableGroupCommand(*reinterpret_cast<const SParamsOkPracenjeGrupeTabela*>(record));
+}
+void runViewTableOnOr(const uint8_t* record) {
+    viewTableOnOrCommand(*reinterpret_cast<const SParamsOkPregledTabeleOR*>(record));
 }
 void runWatchProcessorLocalTimes(const uint8_t*) {
     watchProcessorLocalTimes();
@@ -90,5 +100,8 @@ int installMonitoringRoutines() {
     setLocalRoutine(LocalRoutine::toggleContinuousArLoad, runToggleContinuousArLoad);
     setLocalRoutine(LocalRoutine::toggleContinuousCallStore, runToggleContinuousCallStore);
     setLocalRoutine(LocalRoutine::restartReplicationCommand, runRestartReplicationCommand);
+    setLocalRoutine(LocalRoutine::monitorTableCommand, runMonitorTable);
+    setLocalRoutine(LocalRoutine::monitorTableGroupCommand, runMonitorTableGroup);
+    setLocalRoutine(LocalRoutine::viewTableOnOrCommand, runViewTableOnOr);
     return 0;
 }

@@ -5,6 +5,6 @@
 // statistics file, the watch of processor local times), the watch windows
 // (commands 5007 and 5009, and the printout hook of the operator streams),
 // the call-diagnostics transfer, blocking from number files and the
-// processor program upload, the continuous load measurements and the
-// restart of the replication; 0.
+// processor program upload, the continuous load measurements, the restart
+// of the replication and table monitoring; 0.
 int installMonitoringRoutines();

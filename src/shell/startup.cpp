@@ -17,11 +17,13 @@
 #include "mml/mml_script.h"
 #include "mml/progress_dialog.h"
 #include "monitoring/monitoring_routines.h"
+#include "monitoring/operator_channel.h"
 #include "monitoring/stat_files.h"
 #include "monitoring/tt_report.h"
 #include "shell/debug_streams.h"
 #include "shell/main_window.h"
 #include "shell/report_logs.h"
+#include "shell/operator_reports.h"
 #include "sub/replication_control.h"
 #include "toolkit/record_windows.h"
 
@@ -60,10 +62,12 @@ const std::vector<SStartStep>& serviceStartSteps() {
         {"statistics files", createStatFileReceiver, false},
         {"report logs", createReportLogs, true},
         {"remote menu commands", createORInteractor, true},
+        {"operator reports", startOperatorReports, true},
         {"administration log date", readAdminLogDate, true},
         {"signalling supervision", createSignallingSupervision, true},
         {"link supervision", startLinkSupervision, true},
         {"table replication", startReplication, false},
+        {"operator channel", startOperatorChannel, true},
         {"disk watcher", startDiskWatcher, true},
         {"line tests", createLineTestReceiver, true},
         {"alarm panel", startAlarmPanel, false},
@@ -85,7 +89,9 @@ const std::vector<SStopStep>& serviceStopSteps() {
         {"alarm panel", [] { stopAlarmPanel(); }},
         {"report logs", closeReportLogs},
         {"router", destroyRouter},
+        {"operator reports", stopOperatorReports},
         {"remote menu commands", destroyORInteractor},
+        {"operator channel", [] { stopOperatorChannel(); }},
         {"table replication", stopReplication},
         {"debug streams", deleteDebugReceivers},
         {"administration log", [] { shutdownAdminLog(); }},
