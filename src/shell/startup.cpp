@@ -1,6 +1,8 @@
 #include "shell/startup.h"
 
+#include "alarms/alarm_count_poll.h"
 #include "alarms/alarm_panel.h"
+#include "alarms/alarm_reporter.h"
 #include "alarms/alarm_routines.h"
 #include "alarms/line_test_display.h"
 #include "alarms/no7_monitor.h"
@@ -66,6 +68,8 @@ const std::vector<SStartStep>& serviceStartSteps() {
         {"table replication", startReplication, false},
         {"disk watcher", startDiskWatcher, true},
         {"line tests", createLineTestReceiver, true},
+        {"alarm-count poll", createAlarmCountPoll, false},
+        {"alarm reporter", createAlarmReporter, false},
         {"alarm panel", startAlarmPanel, false},
         {"command executors", installCommandExecutors, false},
         {"command dispatcher", installCommandDispatcher, false},
@@ -86,6 +90,8 @@ const std::vector<SStopStep>& serviceStopSteps() {
         {"report logs", closeReportLogs},
         {"router", destroyRouter},
         {"remote menu commands", destroyORInteractor},
+        {"alarm reporter", destroyAlarmReporter},
+        {"alarm-count poll", destroyAlarmCountPoll},
         {"table replication", stopReplication},
         {"debug streams", deleteDebugReceivers},
         {"administration log", [] { shutdownAdminLog(); }},
