@@ -147,22 +147,9 @@ TEST_F(AlarmCountPoll, ShortAnswersAndOtherCodesChangeNothing) {
     EXPECT_TRUE(strategy.pictures.empty());
 }
 
-// This workstation 28673 reaches the management processor over UDP.
-const char* const kExchangeRouteIni =
-    "[Usmeravanja]\n"
-    "BrojORa=28673\n"
-    "BrojUsmeravanja=2\n"
-    "[Usmeravanja\\Usmerenje1]\n"
-    "Usmeravanje=Lokal\n"
-    "DPC=28673\n"
-    "[Usmeravanja\\Usmerenje2]\n"
-    "Usmeravanje=TCP-IP\n"
-    "IPAdresa=127.0.0.1\n"
-    "DPC=16408\n";
-
 class AlarmCountPollOverUdp : public ::testing::Test, protected LoopbackRouter {
 protected:
-    void SetUp() override { startRouter(kExchangeRouteIni); }
+    void SetUp() override { startRouter(kLoopbackExchangeRoutes); }
     void TearDown() override {
         destroyAlarmCountPoll();
         a1Cell = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
@@ -83,8 +84,12 @@ struct AlarmDatabase {
         uint8_t conflict = 0;
         return db.deleteRecord(0, kAlarmListTable, record, &conflict);
     }
-    // Replaces the table as a load does: reset, then one committed slot per row.
-    void load(const std::vector<sListaAlarma>& rows) {
+    // Replaces the table as a load does: reset, then one committed slot per
+    // row in key order.
+    void load(std::vector<sListaAlarma> rows) {
+        std::sort(rows.begin(), rows.end(), [](const sListaAlarma& a, const sListaAlarma& b) {
+            return compareAlarmKeys(a, b) < 0;
+        });
         ASSERT_EQ(db.resetTable(kAlarmListTable), 0);
         for (size_t i = 0; i < rows.size(); ++i) {
             uint8_t slot[4 + kAlarmRowSize + 16] = {kCommittedVersion};
