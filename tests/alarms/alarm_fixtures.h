@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "alarms/alarm_row.h"
+#include "alarms/alarm_test_support.h"
 #include "platform/local_clock.h"
 #include "sub/sub_database.h"
 
@@ -31,21 +32,6 @@ inline sListaAlarma alarmRow(int16_t type, int16_t opc, const char* params, uint
     r.Vreme = 3600 + id;
     r.AlarmIB = id;
     return r;
-}
-
-// The text with its "%n" replaced by the arguments in order of n.
-inline std::string fillText(const char* text, std::initializer_list<std::string> args) {
-    std::string out;
-    const std::vector<std::string> a(args);
-    for (const char* p = text; *p != '\0'; ++p) {
-        if (p[0] == '%' && p[1] >= '1' && p[1] <= '9' && size_t(p[1] - '1') < a.size()) {
-            out += a[size_t(p[1] - '1')];
-            ++p;
-        } else {
-            out.push_back(*p);
-        }
-    }
-    return out;
 }
 
 // A database of its own with the alarm tables, installed for the alarm

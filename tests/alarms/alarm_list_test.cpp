@@ -45,7 +45,7 @@ std::vector<int32_t> shownIds(const KAlarmListModel& m) {
 }
 
 std::string description(const char* param) {
-    return fillText(kText21291, {param});
+    return withArgs(kText21291, {param});
 }
 
 TEST(AlarmListModel, SortKeysOrderTheCopy) {
@@ -190,7 +190,7 @@ TEST(AlarmListModel, CountsAndLabels) {
               (std::vector<int32_t>{1, 1, 0, 1}));
     EXPECT_EQ(counts.unconfirmed, 3);
     EXPECT_EQ(alarmLevelCountText(4, 1), std::string(kText20004) + ": 1");
-    EXPECT_EQ(alarmUnconfirmedText(3), fillText(kText21285, {"3"}));
+    EXPECT_EQ(alarmUnconfirmedText(3), withArgs(kText21285, {"3"}));
     d.insert(alarmRow(20, 1, "", esaAktivanNepotvrdjen, 0, 9));
     EXPECT_FALSE(countAlarmTable(d.db, counts));  // an active alarm without a level
 
@@ -201,10 +201,10 @@ TEST(AlarmListModel, CountsAndLabels) {
     f.showA2 = 0;
     f.klasa = 7;
     EXPECT_EQ(alarmFilterLabelText(d.db, f),
-              fillText(kText21270, {kText20001, "", kText20003, kText20004, kText20405}));
+              withArgs(kText21270, {kText20001, "", kText20003, kText20004, kText20405}));
     f.klasa = 99;
     EXPECT_EQ(alarmFilterLabelText(d.db, f),
-              fillText(kText21270, {kText20001, "", kText20003, kText20004, kText21269}));
+              withArgs(kText21270, {kText20001, "", kText20003, kText20004, kText21269}));
     const int labels[] = {21272, 21273, 21274, 21275, 21276, 21277, 0};
     for (int8_t k = 0; k < 7; ++k) EXPECT_EQ(alarmSortLabelTextId(k), labels[k]) << int(k);
 }
@@ -220,14 +220,14 @@ TEST(AlarmDetails, LabelsWithTheClassesOfTheType) {
     sListaAlarma row = rowWith(r1, dayNumberOf(2024, 3, 5), 3723);
     const std::vector<SAlarmDetailLine> lines = alarmDetailLines(d.db, row);
     const std::vector<std::string> expected = {
-        fillText(kText26758, {"5", "3", "2024"}),
-        fillText(kText26759, {"1", "2", "3"}),
-        fillText(kText26763, {kText20001}),
+        withArgs(kText26758, {"5", "3", "2024"}),
+        withArgs(kText26759, {"1", "2", "3"}),
+        withArgs(kText26763, {kText20001}),
         std::string(kText26761) + description("A"),
-        fillText(kText26760, {"10"}),
-        fillText(kText26764, {kText20403}),
-        fillText(kText26765, {"5"}),
-        fillText(kText26766, {"1"}),
+        withArgs(kText26760, {"10"}),
+        withArgs(kText26764, {kText20403}),
+        withArgs(kText26765, {"5"}),
+        withArgs(kText26766, {"1"}),
         kText26762,
         kText20001,
         kText20002,
@@ -242,8 +242,8 @@ TEST(AlarmDetails, LabelsWithTheClassesOfTheType) {
     row.Stanje = 5;
     const std::vector<SAlarmDetailLine> none = alarmDetailLines(d.db, row);
     ASSERT_EQ(none.size(), 9u);
-    EXPECT_EQ(none[2].text, fillText(kText26763, {""}));
-    EXPECT_EQ(none[5].text, fillText(kText26764, {""}));
+    EXPECT_EQ(none[2].text, withArgs(kText26763, {""}));
+    EXPECT_EQ(none[5].text, withArgs(kText26764, {""}));
     EXPECT_EQ(none[8].text, kText26762);
 }
 
@@ -312,7 +312,7 @@ TEST_F(AlarmListWindow, EmptyTableShowsZeroCounts) {
         EXPECT_EQ(text(window->levelLabels[i]), std::string(levels[i]) + ": 0");
         EXPECT_EQ(window->levelLabels[i]->getTextColor(), FXRGB(100, 100, 100));
     }
-    EXPECT_EQ(text(window->unconfirmedLabel), fillText(kText21285, {"0"}));
+    EXPECT_EQ(text(window->unconfirmedLabel), withArgs(kText21285, {"0"}));
     EXPECT_EQ(text(window->positionLabel), "0/0");
     EXPECT_EQ(text(window->sortLabel), kText21272);
     EXPECT_EQ(text(window->filterLabel), kText21271);
@@ -344,7 +344,7 @@ TEST_F(AlarmListWindow, RefreshShowsTheTableEverySecond) {
     EXPECT_NE(first->font, second->font);  // bold for an unconfirmed alarm
     EXPECT_EQ(window->levelLabels[0]->getTextColor(), FXRGB(255, 0, 0));
     EXPECT_EQ(window->levelLabels[2]->getTextColor(), FXRGB(100, 100, 100));
-    EXPECT_EQ(text(window->unconfirmedLabel), fillText(kText21285, {"2"}));
+    EXPECT_EQ(text(window->unconfirmedLabel), withArgs(kText21285, {"2"}));
     select(2);
     tick(1000);
     EXPECT_EQ(text(window->positionLabel), "2/3");
@@ -379,23 +379,23 @@ TEST_F(AlarmListWindow, RequestsToTheManagementProcessor) {
          4,
          KSpisakAlarmaShell::ID_CONFIRM,
          {1},
-         {fillText(kText21252, {c})},
+         {withArgs(kText21252, {c})},
          119,
          &r3,
-         fillText(kText21254, {c})},
+         withArgs(kText21254, {c})},
         {"confirm again",
          2,
          KSpisakAlarmaShell::ID_CONFIRM,
          {1},
-         {fillText(kText21251, {b})},
+         {withArgs(kText21251, {b})},
          119,
          &r2,
-         fillText(kText21254, {b})},
+         withArgs(kText21254, {b})},
         {"confirm refused",
          1,
          KSpisakAlarmaShell::ID_CONFIRM,
          {0},
-         {fillText(kText21252, {a})},
+         {withArgs(kText21252, {a})},
          -1,
          nullptr,
          ""},
@@ -412,23 +412,23 @@ TEST_F(AlarmListWindow, RequestsToTheManagementProcessor) {
          2,
          KSpisakAlarmaShell::ID_CONFIRM_ALL,
          {1},
-         {fillText(kText21253, {"10"})},
+         {withArgs(kText21253, {"10"})},
          121,
          &r2,
-         fillText(kText21255, {"10"})},
+         withArgs(kText21255, {"10"})},
         {"delete",
          3,
          KSpisakAlarmaShell::ID_DELETE,
          {1, 1},
-         {fillText(kText21262, {dd}), kText21263},
+         {withArgs(kText21262, {dd}), kText21263},
          120,
          &r4,
-         fillText(kText21264, {dd})},
+         withArgs(kText21264, {dd})},
         {"delete refused at the second question",
          3,
          KSpisakAlarmaShell::ID_DELETE,
          {1, 0},
-         {fillText(kText21262, {dd}), kText21263},
+         {withArgs(kText21262, {dd}), kText21263},
          -1,
          nullptr,
          ""},
@@ -514,7 +514,7 @@ TEST_F(AlarmListWindow, FilterDialogAppliesAndShowsTheFilter) {
         driver.start();
         sendCommand(window, KSpisakAlarmaShell::ID_FILTER);
         EXPECT_EQ(text(window->filterLabel),
-                  fillText(kText21270, {kText20001, "", kText20003, kText20004, kText20405}));
+                  withArgs(kText21270, {kText20001, "", kText20003, kText20004, kText20405}));
         EXPECT_EQ(window->table()->dataRowCount(), 1);  // r1: class 7 and shown levels
     }
     // The dialog shows the current filter; a class gone from table 173 shows
@@ -578,9 +578,9 @@ TEST_F(AlarmListWindow, Legend) {
     driver.start();
     sendCommand(window, KSpisakAlarmaShell::ID_LEGEND);
     ASSERT_GE(labels.size(), 6u);
-    EXPECT_EQ(labels[0], fillText(kText21291, {"A1"}));
-    EXPECT_EQ(labels[3], fillText(kText21292, {"A1, A2, A3"}));
-    EXPECT_EQ(labels[5], fillText(kText21294, {"A0"}));
+    EXPECT_EQ(labels[0], withArgs(kText21291, {"A1"}));
+    EXPECT_EQ(labels[3], withArgs(kText21292, {"A1, A2, A3"}));
+    EXPECT_EQ(labels[5], withArgs(kText21294, {"A0"}));
 }
 
 }  // namespace

@@ -15,16 +15,16 @@ namespace {
 const std::string kNow[] = {"05", "03", "2024", "07", "08", "09"};
 
 std::string line(const char* text, const std::string& description = "") {
-    return fillText(text, {kNow[0], kNow[1], kNow[2], kNow[3], kNow[4], kNow[5], description});
+    return withArgs(text, {kNow[0], kNow[1], kNow[2], kNow[3], kNow[4], kNow[5], description});
 }
 std::string raised(const char* param) {
-    return line(kText26771, fillText(kText21291, {param}));
+    return line(kText26771, withArgs(kText21291, {param}));
 }
 std::string ended(const char* param) {
-    return line(kText26772, fillText(kText21291, {param}));
+    return line(kText26772, withArgs(kText21291, {param}));
 }
 std::string cancelled(const char* param) {
-    return line(kText26773, fillText(kText21291, {param}));
+    return line(kText26773, withArgs(kText21291, {param}));
 }
 
 const sListaAlarma kActive = alarmRow(10, 5, "A", esaAktivanNepotvrdjen, enaA1, 1);
@@ -81,7 +81,7 @@ TEST_F(AlarmReporter, SingleChanges) {
     confirmed.Stanje = esaAktivanPotvrdjen;
     sListaAlarma endedWithNewOpis = newOpis;
     endedWithNewOpis.Stanje = esaNeaktivanNepotvrdjen;
-    const std::string newDescription = fillText(kText21292, {"A"});
+    const std::string newDescription = withArgs(kText21292, {"A"});
     const sListaAlarma otherOpc = alarmRow(10, 7, "A", esaAktivanNepotvrdjen, enaA1, 9);
     const sListaAlarma plain = alarmRow(11, 1, "", esaAktivanNepotvrdjen, enaA2, 8, kOpisPlain);
     const ChangeCase cases[] = {
