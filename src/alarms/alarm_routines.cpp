@@ -1,5 +1,6 @@
 #include "alarms/alarm_routines.h"
 
+#include "alarms/alarm_list_window.h"
 #include "alarms/alarm_panel.h"
 #include "alarms/kop_statistics.h"
 #include "commands/executors/local_routines.h"
@@ -23,6 +24,9 @@ void runTestAlpIndicators(const uint8_t*) {
 void runTestAlp(const uint8_t*) {
     testAlp();
 }
+void runOpenAlarmListWindow(const uint8_t*) {
+    openAlarmListWindow();
+}
 void runOpenKopStatisticsWindow(const uint8_t* record) {
     openKopStatisticsWindow(*reinterpret_cast<const SParamsStatistikaKOPa*>(record));
 }
@@ -36,5 +40,6 @@ int installAlarmRoutines() {
     setLocalRoutine(LocalRoutine::testAlpIndicators, runTestAlpIndicators);
     setLocalRoutine(LocalRoutine::testAlp, runTestAlp);
     setLocalRoutine(LocalRoutine::openKopStatisticsWindow, runOpenKopStatisticsWindow);
+    setLocalRoutine(LocalRoutine::openAlarmListWindow, runOpenAlarmListWindow);
     return 0;
 }

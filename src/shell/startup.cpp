@@ -1,6 +1,8 @@
 #include "shell/startup.h"
 
+#include "alarms/alarm_count_poll.h"
 #include "alarms/alarm_panel.h"
+#include "alarms/alarm_reporter.h"
 #include "alarms/alarm_routines.h"
 #include "alarms/line_test_display.h"
 #include "alarms/no7_monitor.h"
@@ -70,6 +72,8 @@ const std::vector<SStartStep>& serviceStartSteps() {
         {"operator channel", startOperatorChannel, true},
         {"disk watcher", startDiskWatcher, true},
         {"line tests", createLineTestReceiver, true},
+        {"alarm-count poll", createAlarmCountPoll, false},
+        {"alarm reporter", createAlarmReporter, false},
         {"alarm panel", startAlarmPanel, false},
         {"command executors", installCommandExecutors, false},
         {"command dispatcher", installCommandDispatcher, false},
@@ -91,6 +95,8 @@ const std::vector<SStopStep>& serviceStopSteps() {
         {"router", destroyRouter},
         {"operator reports", stopOperatorReports},
         {"remote menu commands", destroyORInteractor},
+        {"alarm reporter", destroyAlarmReporter},
+        {"alarm-count poll", destroyAlarmCountPoll},
         {"operator channel", [] { stopOperatorChannel(); }},
         {"table replication", stopReplication},
         {"debug streams", deleteDebugReceivers},

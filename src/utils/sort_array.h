@@ -79,6 +79,8 @@ public:
     T* cursor() { return cursor_ < count_ ? &block_[cursor_] : nullptr; }
 
     uint32_t count() const { return count_; }
+    // Empties the array; the block and its capacity stay.
+    void clear() { count_ = cursor_ = 0; }
     uint32_t capacity() const { return capacity_; }
     uint32_t growth() const { return growth_; }
 

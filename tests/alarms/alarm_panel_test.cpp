@@ -81,7 +81,8 @@ protected:
     ~AlarmPanel() override {
         for (LocalRoutine r : {LocalRoutine::saveAlpSettings, LocalRoutine::showAlpSettings,
                                LocalRoutine::testAlpConnection, LocalRoutine::testAlpIndicators,
-                               LocalRoutine::testAlp, LocalRoutine::openKopStatisticsWindow})
+                               LocalRoutine::testAlp, LocalRoutine::openKopStatisticsWindow,
+                               LocalRoutine::openAlarmListWindow})
             setLocalRoutine(r, nullptr);
         port.failClose = false;
         stopAlarmPanel();

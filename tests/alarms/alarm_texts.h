@@ -1,0 +1,56 @@
+#pragma once
+
+// Texts the operator reads in the alarm windows and the alarm report stream.
+
+constexpr const char* kText26769 = "%1.%2.%3|%4:%5:%6|INFO:    Опорожнен список аварийных сигналов";
+constexpr const char* kText26770 = "%1.%2.%3|%4:%5:%6|INFO:    Tранзакция на списке аварийных сигналов. Следует новый список аварийных сигналов";
+constexpr const char* kText26771 = "%1.%2.%3|%4:%5:%6|AВАРИЙНЫЙ СИГНАЛ:   %7";
+constexpr const char* kText26772 = "%1.%2.%3|%4:%5:%6|КОНЕЦ AС: %7";
+constexpr const char* kText26773 = "%1.%2.%3|%4:%5:%6|ОТМЕНА:  %7";
+constexpr const char* kText26758 = "Дата: %1.%2.%3";
+constexpr const char* kText26759 = "Время: %1:%2:%3";
+constexpr const char* kText26760 = "Tип аварийного сигналa: %1";
+constexpr const char* kText26761 = "Oписание:";
+constexpr const char* kText26762 = "Классы аварийных сигналов:";
+constexpr const char* kText26763 = "Уровень аварийного сигналa: %1";
+constexpr const char* kText26764 = "Состояние аварийного сигналa: %1";
+constexpr const char* kText26765 = "Адресс процессора: %1";
+constexpr const char* kText26766 = "Идентификационный номер аварийного сигналa: %1";
+constexpr const char* kText25681 = "ВСЕ ДАННЫЕ ОБ АВАРИЙНОМ СИГНАЛЕ";
+constexpr const char* kText21233 = "Таблица Перечень аварийных сигналов не согласована.";
+constexpr const char* kText21234 = "ПЕРЕЧЕНЬ АВАРИЙНЫХ СИГНАЛОВ";
+constexpr const char* kText21251 = "###Аварийный сигнал '%1' уже подтвержден.  Повторить подтверждение?";
+constexpr const char* kText21252 = "Подтверждение аварийного сигнала '%1'?";
+constexpr const char* kText21253 = "Желаете ли подтвердить все аварийные сигналы типа %1?";
+constexpr const char* kText21254 = "Отправлен запрос подтвердить аварийный сигнал: %1.";
+constexpr const char* kText21255 = "Отправлен запрос подтвердить все аварийные сигналы типа %1.";
+constexpr const char* kText21256 = "Ошибка: нет информации об аварийном сигнале!";
+constexpr const char* kText21258 = "#Подтверждение невозможно выполнить. Таблица Список аварийных сигналов не согласована.";
+constexpr const char* kText21259 = "Подтверждение несколько аварийных сигналов уровня A1 не допускается.";
+constexpr const char* kText21262 = "Стирание аварийного сигнала '%1'?";
+constexpr const char* kText21263 = "Аварийный сигнал стираете под личную ответственность! КЖП не несет ответственность за возможные последствия. Хотите продолжить?";
+constexpr const char* kText21264 = "Отправлен запрос стереть аварийный сигнал: %1.";
+constexpr const char* kText21266 = "#Стирание невозможно выполнить. Таблица Список аварийных сигналов не согласована.";
+constexpr const char* kText21267 = "ФИЛЬТР ПЕРЕЧНЯ АВАРИЙНЫХ СИГНАЛОВ";
+constexpr const char* kText21269 = "Все классы";
+constexpr const char* kText21270 = "Фильтр: %1 %2 %3 %4 Класс: %5";
+constexpr const char* kText21271 = "Фильтр не активен";
+constexpr const char* kText21272 = "Упорядочение по типу";
+constexpr const char* kText21273 = "Упорядочение по времени";
+constexpr const char* kText21274 = "Упорядочение по уровню";
+constexpr const char* kText21275 = "Упорядочение по состоянию";
+constexpr const char* kText21276 = "Упорядочение по ID аварийного сигнала";
+constexpr const char* kText21277 = "Упорядочение по адресу процессора";
+constexpr const char* kText21285 = "Неподтвержденных: %1";
+constexpr const char* kText20001 = "A1";
+constexpr const char* kText20002 = "A2";
+constexpr const char* kText20003 = "A3";
+constexpr const char* kText20004 = "A0";
+constexpr const char* kText20403 = "Aктивен неподтвержден";
+constexpr const char* kText20404 = "Aктивен подтвержден";
+constexpr const char* kText20405 = "Неактивен неподтвержден";
+constexpr const char* kText21279 = "ПЕРЕЧЕНЬ АВАРИЙНЫХ СИГНАЛОВ - Легенда";
+constexpr const char* kText21291 = "Активен аварийный сигнал %1";
+constexpr const char* kText21292 = "Неактивен аварийный сигнал %1";
+constexpr const char* kText21293 = "Активно предупреждение %1";
+constexpr const char* kText21294 = "Неактивно предупреждение %1";
