@@ -6,8 +6,10 @@ namespace platform {
 
 // Private-profile (INI) files: sections "[name]" holding lines "key=value".
 // Section and key names compare without regard to case; names and values are
-// taken without the blanks around them. Lines may end in CR LF; files are
-// written with LF. File names go through localPath().
+// taken without the blanks around them. Lines may end in LF or CR LF; a
+// write changes only the line it sets or adds (in the line end of the file's
+// first line, LF for a new file) and puts back every other byte as it was.
+// File names go through localPath().
 
 // Stores the value of the key; false (value untouched) when the file, the
 // section or the key is missing, or a name is null.
