@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/file_sync.h"
 #include "platform/paths.h"
 
 namespace platform {
@@ -106,8 +107,9 @@ bool save(const std::string& path, const Lines& lines) {
     bool ok = true;
     for (const std::string& line : lines)
         ok = ok && std::fwrite(line.data(), 1, line.size(), f) == line.size();
+    ok = ok && syncStream(f, temp);
     ok = (std::fclose(f) == 0) && ok;
-    if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
+    if (ok) ok = renameSynced(temp, path);
     if (!ok) std::remove(temp.c_str());
     return ok;
 }
