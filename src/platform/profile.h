@@ -16,10 +16,10 @@ namespace platform {
 bool readProfileString(const char* file, const char* section, const char* key, std::string* value);
 
 // Sets the key's value, creating the file, the section and the key when
-// missing. The file is replaced whole (written beside it, then renamed), so a
-// failed write leaves the old file. False when it could not be written, or
-// when a name or the value cannot be stored as one line (a line break, an
-// empty key, "=" in a key, "]" in a section name).
+// missing. The file is replaced whole (written beside it, synced, then
+// renamed), so a failed write or a power loss leaves the old file. False when it could not be
+// written, or when a name or the value cannot be stored as one line (a line break, an empty key,
+// "=" in a key, "]" in a section name).
 bool writeProfileString(const char* file, const char* section, const char* key, const char* value);
 
 }  // namespace platform
