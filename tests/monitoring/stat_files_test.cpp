@@ -15,6 +15,7 @@
 #include "monitoring/monitoring_fixtures.h"
 #include "monitoring/monitoring_texts.h"
 #include "monitoring/stat_files.h"
+#include "monitoring/stat_records.h"
 #include "utils/bytes.h"
 
 namespace {
@@ -205,46 +206,6 @@ TEST(StatFileName, ThreeDigits) {
 }
 
 // ---- records and their events
-
-// One event item: header, kind, optional delta, values.
-constexpr int kNoDelta = INT32_MIN;
-Bytes item(int8_t kind, const Bytes& values, int delta = kNoDelta) {
-    Bytes b;
-    const bool hasDelta = delta != kNoDelta;
-    b.push_back(uint8_t((1 + (hasDelta ? 2 : 0) + values.size()) | (hasDelta ? 0x80 : 0)));
-    b.push_back(uint8_t(kind));
-    if (hasDelta) {
-        b.push_back(uint8_t(delta));
-        b.push_back(uint8_t(delta >> 8));
-    }
-    b.insert(b.end(), values.begin(), values.end());
-    return b;
-}
-Bytes le32(int32_t v) {
-    return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
-}
-Bytes le16(int16_t v) {
-    return {uint8_t(v), uint8_t(v >> 8)};
-}
-Bytes operator+(Bytes a, const Bytes& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-Bytes recordBytes(int16_t callNumber, const Bytes& events, int32_t timeOfDay, uint8_t marker = 0,
-                  int eventBytes = -1) {
-    Bytes r(kStatRecordSize, 0);
-    ByteWriter w(r.data(), r.size());
-    w.u16le(uint16_t(callNumber));
-    w.zeros(11);
-    w.bytes(events.data(), events.size());
-    w.zeros(kStatEventAreaSize - events.size());
-    w.u8(uint8_t(eventBytes >= 0 ? eventBytes : int(events.size())));
-    w.u32le(uint32_t(timeOfDay));
-    w.u8(marker);
-    EXPECT_TRUE(w.ok());
-    return r;
-}
 
 TEST(StatRecord, DecodesItsFieldsAndRefusesEveryCut) {
     const Bytes bytes = recordBytes(-3, item(13, {}), 3600, 1);
