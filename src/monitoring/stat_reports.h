@@ -114,6 +114,8 @@ public:
     void printLine(const sCounter& c, int32_t key);
     void printCauseLines(const sCounter& c, int32_t key);
 
+    std::unique_ptr<sCounter> summary;  // the sum of the counters while printing
+
 protected:
     Counted evaluate(const SStatCallRecord& record) override;
     void print() override;
@@ -124,8 +126,6 @@ protected:
     virtual void firstColumn(int32_t key, std::vector<MessageArg>& args, std::string& text) = 0;
     void releaseCounters();
     virtual void dropCounters() = 0;
-
-    std::unique_ptr<sCounter> summary;
 
 private:
     const Layout layout_;

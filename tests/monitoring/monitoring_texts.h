@@ -181,3 +181,4 @@ constexpr const char* kText25035 = "Б свободен";
 constexpr const char* kText25036 = "Ответ | ";
 constexpr const char* kText25037 = "Taриф(%d)";
 constexpr const char* kText25061 = "Ожидается состояние вызываемого | ";
+constexpr const char* kText25118 = "Соответствующий файл не существует";

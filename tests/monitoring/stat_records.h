@@ -11,6 +11,8 @@
 
 #include "monitoring/monitoring_fixtures.h"
 #include "monitoring/stat_files.h"
+#include "sub/sub_database.h"
+#include "toolkit/small_dialogs.h"
 #include "utils/bytes.h"
 
 // Statistics files as the exchange writes them, for the tests of their readers.
@@ -73,3 +75,27 @@ inline std::string fileOf(const std::vector<Bytes>& records) {
     for (const Bytes& r : records) s.append(r.begin(), r.end());
     return s;
 }
+
+inline constexpr int16_t kRoute = 3;
+inline constexpr int32_t kRoutePoint = 70001;
+
+// Route 3 "MOSKVA" owns connection point 70001.
+class StatRouteTables {
+public:
+    StatRouteTables() {
+        std::vector<uint8_t> route(tableRecordLength(77), 0);
+        std::memcpy(route.data(), &kRoute, 2);
+        std::memcpy(route.data() + 2, "MOSKVA", 6);
+        uint8_t channel[8] = {};
+        std::memcpy(channel, &kRoute, 2);
+        std::memcpy(channel + 4, &kRoutePoint, 4);
+        uint8_t conflict = 0;
+        EXPECT_EQ(subDatabase.insertRecord(0, 77, route.data(), &conflict), tsOK);
+        EXPECT_EQ(subDatabase.insertRecord(0, 80, channel, &conflict), tsOK);
+    }
+    ~StatRouteTables() {
+        uint8_t conflict = 0;
+        subDatabase.clearTable(0, 77, &conflict);
+        subDatabase.clearTable(0, 80, &conflict);
+    }
+};

@@ -16,30 +16,6 @@
 
 namespace {
 
-constexpr int16_t kRoute = 3;
-constexpr int32_t kRoutePoint = 70001;
-
-// Route 3 "MOSKVA" owns connection point 70001.
-class StatRouteTables {
-public:
-    StatRouteTables() {
-        std::vector<uint8_t> route(tableRecordLength(77), 0);
-        std::memcpy(route.data(), &kRoute, 2);
-        std::memcpy(route.data() + 2, "MOSKVA", 6);
-        uint8_t channel[8] = {};
-        std::memcpy(channel, &kRoute, 2);
-        std::memcpy(channel + 4, &kRoutePoint, 4);
-        uint8_t conflict = 0;
-        EXPECT_EQ(subDatabase.insertRecord(0, 77, route.data(), &conflict), tsOK);
-        EXPECT_EQ(subDatabase.insertRecord(0, 80, channel, &conflict), tsOK);
-    }
-    ~StatRouteTables() {
-        uint8_t conflict = 0;
-        subDatabase.clearTable(0, 77, &conflict);
-        subDatabase.clearTable(0, 80, &conflict);
-    }
-};
-
 class StatReviews : public ::testing::Test, protected MonitoringWorld, protected StatRouteTables {
 protected:
     StatReviews() {
