@@ -99,6 +99,25 @@ protected:
         sendCommand(shell, id);
         EXPECT_EQ(driver.pending(), 0u) << id;
     }
+    // A stop button: the question answered no sends nothing, yes sends the
+    // request without a body and shows the sent text.
+    void expectStopAsksFirst(TRecShell* shell, FX::FXSelector id, const char* question,
+                             const char* sentText, uint8_t code) {
+        for (int yes : {0, 1}) {
+            boxes.answer = yes;
+            boxes.boxes.clear();
+            press(shell, id);
+            ASSERT_EQ(boxes.boxes.size(), 1u);
+            EXPECT_EQ(boxes.boxes[0].text, question);
+            EXPECT_EQ(statusOf(shell), yes ? sentText : "");
+            const auto sent = requests();
+            ASSERT_EQ(sent.size(), size_t(yes));
+            if (yes) {
+                EXPECT_EQ(sent[0].code, code);
+                EXPECT_TRUE(sent[0].payload.empty());
+            }
+        }
+    }
     // Steps: choose data row `row` of the record dialog, or cancel it.
     ModalDriver::Step pick(int row, std::string* title = nullptr) {
         return [this, row, title](FX::FXWindow* modal) {

@@ -193,18 +193,8 @@ TEST_F(BackupWindow, StartAsksForATypeThenForConfirmation) {
 }
 
 TEST_F(BackupWindow, StopNeedsNoSelection) {
-    for (int yes : {0, 1}) {
-        pressOn(TBekapShell::ID_STOP, 0, yes);
-        ASSERT_EQ(boxes.boxes.size(), 1u);
-        EXPECT_EQ(boxes.boxes[0].text, kText21155);
-        EXPECT_EQ(statusOf(window), yes ? kText21156 : "");
-        const auto sent = requests();
-        ASSERT_EQ(sent.size(), size_t(yes));
-        if (yes) {
-            EXPECT_EQ(sent[0].code, 2);
-            EXPECT_TRUE(sent[0].payload.empty());
-        }
-    }
+    window->recordTable()->clearSelection();
+    expectStopAsksFirst(window, TBekapShell::ID_STOP, kText21155, kText21156, 2);
 }
 
 TEST_F(BackupWindow, DescriptionKeepsTheLast80CharactersWithoutCommas) {

@@ -136,20 +136,7 @@ TEST_F(LoadWindow, StartChecksTheBackupAgainstTheLoadType) {
 }
 
 TEST_F(LoadWindow, StopAsksFirst) {
-    for (int yes : {0, 1}) {
-        boxes.answer = yes;
-        boxes.boxes.clear();
-        press(window, TLoadShell::ID_STOP);
-        ASSERT_EQ(boxes.boxes.size(), 1u);
-        EXPECT_EQ(boxes.boxes[0].text, kText21203);
-        EXPECT_EQ(statusOf(window), yes ? kText21204 : "");
-        const auto sent = requests();
-        ASSERT_EQ(sent.size(), size_t(yes));
-        if (yes) {
-            EXPECT_EQ(sent[0].code, 34);
-            EXPECT_TRUE(sent[0].payload.empty());
-        }
-    }
+    expectStopAsksFirst(window, TLoadShell::ID_STOP, kText21203, kText21204, 34);
 }
 
 // Each answer that reports the load started or still running asks for the
