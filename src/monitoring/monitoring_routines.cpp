@@ -2,6 +2,8 @@
 
 #include "commands/executors/local_routines.h"
 #include "commands/param_records.h"
+#include "monitoring/backup_window.h"
+#include "monitoring/load_window.h"
 #include "monitoring/program_upload.h"
 #include "monitoring/continuous_load.h"
 #include "monitoring/operator_channel.h"
@@ -116,6 +118,8 @@ int installMonitoringRoutines() {
     setLocalRoutine(LocalRoutine::watchProcessorLocalTimes, runWatchProcessorLocalTimes);
     setLocalRoutine(LocalRoutine::openWatchWindow, runOpenWatchWindow);
     setLocalRoutine(LocalRoutine::listWatchableCommands, runListWatchableCommands);
+    setLocalRoutine(LocalRoutine::openBackupWindow, [](const uint8_t*) { openBackupWindow(); });
+    setLocalRoutine(LocalRoutine::openLoadWindow, [](const uint8_t*) { openLoadWindow(); });
     offerPrintoutToWatchWindows = offerPrintoutToWatchWindowsOf;
     setLocalRoutine(LocalRoutine::startTtTransferCommand, runStartTtTransfer);
     setLocalRoutine(LocalRoutine::stopTtTransferCommand, runStopTtTransfer);
