@@ -18,6 +18,7 @@
 #include "shell/status_bar.h"
 #include "shell/text_streams.h"
 #include "shell/toolbar_images.h"
+#include "shell/visual_case.h"
 #include "toolkit/dialog_box.h"
 #include "toolkit/text_codec.h"
 #include "utils/dates.h"
@@ -113,6 +114,7 @@ const ShellRoutine kShellRoutines[] = {
     {LocalRoutine::confirmExit, &TTalvor::confirmExit},
     {LocalRoutine::openHelpIndex, &TTalvor::openHelpIndex},
     {LocalRoutine::openHelpAlphaIndex, &TTalvor::openHelpAlphaIndex},
+    {LocalRoutine::runVisualCaseDialog, &TTalvor::runVisualCaseDialog},
 };
 
 template <int Index>
@@ -120,9 +122,9 @@ void runShellRoutine(const uint8_t*) {
     if (mainWindow) (mainWindow->*kShellRoutines[Index].run)();
 }
 
-const LocalRoutineFn kShellRoutineFns[] = {runShellRoutine<0>, runShellRoutine<1>,
-                                           runShellRoutine<2>, runShellRoutine<3>,
-                                           runShellRoutine<4>, runShellRoutine<5>};
+const LocalRoutineFn kShellRoutineFns[] = {
+    runShellRoutine<0>, runShellRoutine<1>, runShellRoutine<2>, runShellRoutine<3>,
+    runShellRoutine<4>, runShellRoutine<5>, runShellRoutine<6>};
 static_assert(ARRAYNUMBER(kShellRoutineFns) == ARRAYNUMBER(kShellRoutines),
               "one slot function per shell routine");
 
@@ -409,6 +411,10 @@ void TTalvor::showAboutWindow() {
 
 void TTalvor::confirmExit() {
     if (confirm(textById(21119), this)) getApp()->stop(0);
+}
+
+void TTalvor::runVisualCaseDialog() {
+    ::runVisualCaseDialog();
 }
 
 // What the opener answers is not examined.

@@ -48,6 +48,7 @@ public:
     void confirmExit();              // 5015
     void openHelpIndex();            // 5598
     void openHelpAlphaIndex();       // 5599
+    void runVisualCaseDialog();      // 5223
 
     long onCmdCommand(FX::FXObject*, FX::FXSelector, void*);
     long onTimeoutPoll(FX::FXObject*, FX::FXSelector, void*);

@@ -8,6 +8,7 @@
 
 #include "commands/command_dispatch.h"
 #include "commands/command_table.h"
+#include "commands/dialogs/command_dispatcher.h"
 #include "commands/executors/local_routines.h"
 #include "commands/executors/mml_executors.h"
 #include "mml/command_handlers.h"
@@ -289,6 +290,21 @@ TEST_F(MainWindow, LocalActionsAskAlsoFromMml) {
     setLocalActionRunner(nullptr);
     for (std::size_t i = 0; i < kLocalRoutineSlotCount; ++i)
         setLocalRoutine(static_cast<LocalRoutine>(i), nullptr);
+}
+
+// Command 5223 reaches the visual.ini dialog from the menu and as typed
+// MML; without the file it shows "Bad VISUAL.INI!".
+TEST_F(MainWindow, VisualCaseDialogFromMenuAndMml) {
+    open();
+    installCommandDispatcher();
+    installCommandExecutors();
+    registerCommandHandlers();
+    window->handle(window, FXSEL(FX::SEL_COMMAND, 5223), nullptr);
+    executeMmlCommand((std::string("\"") + findCommand(5223)->title + "\";").c_str());
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    for (const RecordingBoxes::Box& box : boxes.boxes) EXPECT_EQ(box.text, "Bad VISUAL.INI!");
+    setCommandExecutor(nullptr);
+    setLocalActionRunner(nullptr);
 }
 
 // The two help pages open through the shell; a failure shows nothing.
