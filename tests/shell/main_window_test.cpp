@@ -1,3 +1,4 @@
+#include <csignal>
 #include <functional>
 #include <string>
 #include <vector>
@@ -227,27 +228,60 @@ TEST_F(MainWindow, F10OpensTheMenuBar) {
     EXPECT_FALSE(first->getMenu()->shown());
 }
 
-// Exit asks text 21119 and on yes ends every running loop with 0.
+// Exit asks text 21119 and on yes ends every running loop with 0, whether
+// it comes as command 5015 or as the window manager's close request.
 TEST_F(MainWindow, ExitAsksFirst) {
     open();
-    for (int answer : {0, 1}) {
-        SCOPED_TRACE(answer);
-        boxes.answer = answer;
-        boxes.boxes.clear();
+    installCommandDispatcher();
+    for (const FX::FXSelector road : {FXSEL(FX::SEL_COMMAND, 5015), FXSEL(FX::SEL_CLOSE, 0)})
+        for (int answer : {0, 1}) {
+            SCOPED_TRACE(answer);
+            SCOPED_TRACE(FXSELTYPE(road));
+            boxes.answer = answer;
+            boxes.boxes.clear();
+            bool guardFired = false;
+            TimeoutDriver choose([&] { window->handle(window, road, nullptr); });
+            TimeoutDriver guard([&] {
+                guardFired = true;
+                testApp().stop(1);
+            });
+            choose.arm(1);
+            guard.arm(answer ? 20000 : 50);
+            EXPECT_EQ(testApp().run(), answer ? 0 : 1);
+            EXPECT_EQ(guardFired, answer == 0);
+            ASSERT_EQ(boxes.boxes.size(), 1u);
+            EXPECT_EQ(boxes.boxes[0].kind, IMessageBoxPresenter::Kind::Question);
+            EXPECT_EQ(boxes.boxes[0].text, textById(21119));
+        }
+}
+
+// SIGTERM, SIGHUP and SIGINT end the loop with 0 and ask nothing; once the
+// loop has ended they are ignored, so a second one cannot cut the shutdown.
+TEST_F(MainWindow, ShutdownSignalsEndTheLoopWithoutAQuestion) {
+    open();
+    window->catchShutdownSignals();
+    for (int sig : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(sig);
         bool guardFired = false;
-        TimeoutDriver choose(
-            [&] { window->handle(window, FXSEL(FX::SEL_COMMAND, 5015), nullptr); });
+        TimeoutDriver signal([&] { ::raise(sig); });
         TimeoutDriver guard([&] {
             guardFired = true;
             testApp().stop(1);
         });
-        choose.arm(1);
-        guard.arm(answer ? 20000 : 50);
-        EXPECT_EQ(testApp().run(), answer ? 0 : 1);
-        EXPECT_EQ(guardFired, answer == 0);
-        ASSERT_EQ(boxes.boxes.size(), 1u);
-        EXPECT_EQ(boxes.boxes[0].kind, IMessageBoxPresenter::Kind::Question);
-        EXPECT_EQ(boxes.boxes[0].text, textById(21119));
+        signal.arm(1);
+        guard.arm(20000);
+        EXPECT_EQ(testApp().run(), 0);
+        EXPECT_FALSE(guardFired);
+        // The window takes one signal: a fresh one for the next.
+        close();
+        open();
+        window->catchShutdownSignals();
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+    TTalvor::ignoreShutdownSignals(&testApp());
+    for (int sig : {SIGTERM, SIGHUP, SIGINT}) {
+        ::raise(sig);  // ignored: the test goes on
+        ::signal(sig, SIG_DFL);
     }
 }
 
