@@ -11,7 +11,6 @@
 #include "link/text_lines.h"
 #include "link/timer_pool.h"
 #include "menus/menu_bar.h"
-#include "platform/shell.h"
 #include "shell/about_window.h"
 #include "shell/command_gate.h"
 #include "shell/message_windows.h"
@@ -427,12 +426,12 @@ void TTalvor::runVisualCaseDialog() {
     ::runVisualCaseDialog();
 }
 
-// What the opener answers is not examined.
+// A page that cannot be opened is told as every help page is.
 void TTalvor::openHelpIndex() {
-    platform::shell().openDocument(helpIndexPath("/index.htm"));
+    openHelpDocument(helpIndexPath("/index.htm"));
 }
 void TTalvor::openHelpAlphaIndex() {
-    platform::shell().openDocument(helpIndexPath("/aindex.htm"));
+    openHelpDocument(helpIndexPath("/aindex.htm"));
 }
 
 // The gate is made on the first command and kept to the end; the message is
