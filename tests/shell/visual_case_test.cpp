@@ -119,6 +119,7 @@ TEST_F(VisualCaseDialog, SendsTheMatchingResult) {
          5},
         {"no option, Else", "CaseCount=2\nCase1=1 ->4\nCase2=2 ->6\nElse=7\n", {}, 7},
         {"no match, Else missing", "CaseCount=1\nCase1=1 ->4\n", {2}, 2},
+        {"no option, Else missing", "CaseCount=1\nCase1=1 ->4\n", {}, 2},
         {"Case1 missing matches no option", "CaseCount=2\nCase2=1 ->4\nElse=9\n", {}, 0},
         {"all eight cases", "CaseCount=8\nCase8=1 2 3 ->200\n", {3, 2, 1}, 200},
     };
