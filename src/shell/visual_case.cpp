@@ -27,7 +27,6 @@ constexpr int kMaxOptions = 10;
 constexpr int kSubscriberChars = 8;
 constexpr uint16_t kVisualCaseHelpTopic = 301;
 constexpr int kElseDefault = 2;
-constexpr int kTitleBytes = 100;
 constexpr int kLabelBytes = 100;
 const char kBadIniText[] = "Bad VISUAL.INI!";
 
@@ -37,6 +36,7 @@ std::string numberedKey(const char* stem, int i) {
     return std::string(stem) + static_cast<char>('0' + i);
 }
 
+// A value cut to 99 characters, as every name of the file is.
 std::string readString(KINIFile& ini, const char* section, const char* key, const char* def) {
     char buffer[kLabelBytes];
     ini.getString(section, key, def, buffer, sizeof buffer);
@@ -96,7 +96,7 @@ bool parseVisualCase(const char* text, int optionCount, SVisualCase& out) {
 void runVisualCaseDialog(const char* iniName) {
     KINIFile ini(iniName);
     const std::string title = readString(ini, "Dialog", "Name", "Visual Case Like");
-    KSimpleDialog dialog(title.substr(0, kTitleBytes - 1).c_str());
+    KSimpleDialog dialog(title.c_str());
     dialog.addText("Subscriber", readString(ini, "Part1", "Name", "Subscriber").c_str(),
                    kSubscriberChars, "");
     dialog.beginCheckGroup("ToBeIndicator",
