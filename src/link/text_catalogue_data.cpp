@@ -100,6 +100,11 @@ const STextParam kParamsTtPriceLine[] = {
     {1, "%7s"},  {2, "%22s"}, {3, "%11s"}, {4, "%8s"},  {5, "%8s"},  {6, "%8s"},
     {7, "%8s"},  {8, "%3d"},  {9, "%3d"},  {10, "%3d"}, {11, "%3d"}, {12, "%6s"},
     {13, "%-12.2lf"}, {14, "%-12.2lf"}, {15, "%4s"}, {0, nullptr}};
+// Statistics reports: a traffic-kind line and the cause lines by destination.
+const STextParam kParamsTrafficLine[] = {{1, "%20z"}, {2, "%3z"},  {3, "%11z"},
+                                         {4, "%13z"}, {5, "%12z"}, {0, nullptr}};
+const STextParam kParamsCauseFields[] = {{1, "%3d"}, {2, "%6d"}, {3, "%6.2f"}, {4, "%s"}, {0, nullptr}};
+const STextParam kParamsCauseLine[] = {{1, "%3z"}, {2, "%z"}, {0, nullptr}};
 
 }  // namespace
 
@@ -5882,7 +5887,7 @@ STextEntry textCatalogue[] = {
     {25096, "Виды трафика - Занята функция", nullptr, 0},
     {25097, "Виды трафика, стат.случай %1, oт %2:%3 дo %4:%5", kParams18, 0},
     {25098, "     Трафик      |У/Н|Число вызовов|Ср.п.отв+разг.|Трафик(E)", nullptr, 0},
-    {25099, "%1|%2|%3|%4|%5", kParams18, 0},
+    {25099, "%1|%2|%3|%4|%5", kParamsTrafficLine, 0},
     {25100, "Местный(Абон.-Абон.)", nullptr, 0},
     {25101, "Исходящие(Абон.-СЛ)", nullptr, 0},
     {25102, "Абон.-ДРИ", nullptr, 0},
@@ -5911,8 +5916,8 @@ STextEntry textCatalogue[] = {
     {25125, "%1", kParams28, 0},
     {25126, "%1", kParams25, 0},
     {25127, "", nullptr, 0},
-    {25128, "%1|%2|%3%%|%4", kParams12, 0},
-    {25129, "%1|%2", kParams2, 0},
+    {25128, "%1|%2|%3%%|%4", kParamsCauseFields, 0},
+    {25129, "%1|%2", kParamsCauseLine, 0},
     {25130, "Неожиданное событие в файле, вероятно имеется ошибкa. Точность данных под знаком вопроса.", nullptr, 0},
     {25131, "Соответствующий файл не существует", nullptr, 0},
     {25132, "Успех соединения, стат.случай %1, oт %2:%3 дo %4:%5", kParams18, 0},

@@ -28,20 +28,27 @@ KStablo::~KStablo() {
     }
 }
 
-void KStablo::append(KCvor* node) {
+int KStablo::append(KCvor* node) {
+    if (node == nullptr) return -1;
+    for (const KCvor* p = lastAdded; p != nullptr; p = p->parent)
+        if (p == node) return -1;  // linked already: it would become its own sibling
     if (firstRoot == nullptr) {
+        if (node->parent != nullptr) return -1;  // its parent is in no tree
         firstRoot = lastAdded = node;
-        return;
+        return 0;
     }
     if (lastAdded == node->parent) {
         lastAdded->firstChild = node;
     } else {
-        // Climb to the last node of the new node's parent: its previous sibling.
+        // Climb to the last node of the new node's parent: its previous
+        // sibling. A parent off that path would link nothing.
         KCvor* sibling = lastAdded;
         while (sibling != nullptr && sibling->parent != node->parent) sibling = sibling->parent;
-        if (sibling != nullptr) sibling->nextSibling = node;
+        if (sibling == nullptr) return -1;
+        sibling->nextSibling = node;
     }
     lastAdded = node;
+    return 0;
 }
 
 KStablo& commandTreeInstance() {

@@ -31,10 +31,12 @@ public:
     KStablo(const KStablo&) = delete;
     KStablo& operator=(const KStablo&) = delete;
 
-    // Links a node whose parent is already set. Nodes must arrive in
-    // pre-order: the parent is the last added node, one of its ancestors, or
-    // null for a root.
-    void append(KCvor* node);
+    // Links a node whose parent is already set and makes it the last added
+    // node: 0. Nodes must arrive in pre-order: the parent is the last added
+    // node, one of its ancestors, or null for a root. Any other node (or
+    // none) is refused with -1 and the tree stays as it was; the caller then
+    // keeps the node.
+    int append(KCvor* node);
 
     KCvor* firstRoot = nullptr;
     KCvor* lastAdded = nullptr;

@@ -1,6 +1,7 @@
 #include "mml/mml_script.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <vector>
@@ -40,6 +41,11 @@ constexpr size_t kEndTextSize = 101;
 constexpr size_t kPostedTextSize = 257;
 
 const char* const kStopQuestion = "Da li hocete da prekinete izvrsavanja MML skripta?";
+// No timer of the pool was free for the script's first step (the name in
+// place of %s), or for a later step (the name and the line).
+const char* const kTextNoTimerAtStart = "Нет свободного таймера, скрипт MML '%s' не запущен";
+const char* const kTextNoTimerInStep =
+    "Нет свободного таймера, прервано выполнение скрипта MML '%s', строка %d";
 
 uint8_t scriptRunningFlag = 0;
 KAPOS_MML_SkriptIzvrsavac* lastRunner = nullptr;
@@ -388,7 +394,26 @@ void KAPOS_MML_SkriptIzvrsavac::showProgress() {
 void KAPOS_MML_SkriptIzvrsavac::endWithError(const char* text) {
     post(text);
     setLine(text, level_ + 3);
-    scriptRunningFlag = 0;
+    endScript();
+}
+
+void KAPOS_MML_SkriptIzvrsavac::endScript() {
+    for (int level = level_; level >= 0; --level) closeLevel(level);
+    killTimers(this);
+    if (lastRunner == this) scriptRunningFlag = 0;
+}
+
+bool KAPOS_MML_SkriptIzvrsavac::armStep(uint32_t ms) {
+    if (setTimer(this, ms) >= 0) return true;
+    char text[kEndTextSize];
+    std::snprintf(text, sizeof text, kTextNoTimerInStep, names_[level_],
+                  static_cast<int>(executors_[level_]->lineCounter()));
+    endWithError(text);
+    return false;
+}
+
+bool KAPOS_MML_SkriptIzvrsavac::closeNeedsConfirmation() const {
+    return isScriptRunning() && lastRunner == this;
 }
 
 void KAPOS_MML_SkriptIzvrsavac::onTimer(const STimerEvent*) {
@@ -408,7 +433,7 @@ void KAPOS_MML_SkriptIzvrsavac::handleStep(eScriptStep step, uint32_t wait) {
     switch (step) {
         case ssWait:
             showProgress();
-            setTimer(this, wait);
+            armStep(wait);
             return;
         case ssSubScript:
             subScript();
@@ -418,14 +443,14 @@ void KAPOS_MML_SkriptIzvrsavac::handleStep(eScriptStep step, uint32_t wait) {
                 formatMessage(text, sizeof text, kTextScriptDone, name);
                 setLine(text, 3);
                 post(text);
-                scriptRunningFlag = 0;
+                endScript();
                 return;
             }
             postMessage(kTextSubScriptDone, name);
             closeLevel(level_);
             setLine("", level_ + 3);
             --level_;
-            setTimer(this, 0);
+            armStep(0);
             return;
         case ssAnswerMissing:
             formatMessage(text, sizeof text, kTextAnswerMissing, name, line);
@@ -456,14 +481,18 @@ void KAPOS_MML_SkriptIzvrsavac::subScript() {
         return;
     }
     FILE* stream = nullptr;
-    if (openTextForRead(&stream, requested) != 0) {
-        postMessage(kTextNoFile, requested);  // skipped: the calling script goes on
-    } else {
-        showProgress();
-        ++level_;
-        openLevel(level_, stream, requested);
+    const bool opened = openTextForRead(&stream, requested) == 0;
+    if (!opened) postMessage(kTextNoFile, requested);  // skipped: the calling script goes on
+    // The next step is armed first, so that a script without a free timer
+    // ends at the statement that called the sub-script.
+    if (!armStep(0)) {
+        if (opened) closeTextFile(stream);
+        return;
     }
-    setTimer(this, 0);
+    if (!opened) return;
+    showProgress();
+    ++level_;
+    openLevel(level_, stream, requested);
 }
 
 // ---------------------------------------------------------------- entry points
@@ -493,7 +522,17 @@ void startMmlScript(const char* fileName) {
     scriptRunningFlag = 1;
     auto* runner = new KAPOS_MML_SkriptIzvrsavac(stream, fileName);
     runner->setLine(runner->levelName(0), 1);
-    setTimer(runner, kScriptStartDelay);
+    if (setTimer(runner, kScriptStartDelay) < 0) {
+        // A script whose first step can never come would block every later
+        // start: nothing of it is left.
+        char text[kPostedTextSize];
+        std::snprintf(text, sizeof text, kTextNoTimerAtStart, runner->levelName(0));
+        delete runner;
+        scriptRunningFlag = 0;
+        showError(text);
+        post(text);
+        return;
+    }
     lastRunner = runner;
 }
 

@@ -172,12 +172,20 @@ public:
 protected:
     // A runner destroyed during its own step goes when the step ends.
     void releaseOwner() override;
+    // Only the window of the script that runs asks before it closes: an
+    // ended one closes at once, whatever script runs meanwhile.
+    bool closeNeedsConfirmation() const override;
 
 private:
     void openLevel(int level, FILE* stream, const char* name);
     void closeLevel(int level);
     void showProgress();
     void endWithError(const char* text);
+    // The script has ended: its executors leave the list at once (an ended
+    // script expects no answer), and nothing of it runs any more.
+    void endScript();
+    // Arms the next step; without a free timer the script ends with an error.
+    bool armStep(uint32_t ms);
     void handleStep(eScriptStep step, uint32_t wait);
     void subScript();
 

@@ -52,8 +52,12 @@ const std::string& KProzorPracenjaProcesa::line(int number) const {
     return number >= 1 && number <= lineCount() ? lines_[static_cast<size_t>(number - 1)] : kNone;
 }
 
+bool KProzorPracenjaProcesa::closeNeedsConfirmation() const {
+    return isScriptRunning();
+}
+
 bool KProzorPracenjaProcesa::closeWindow() {
-    if (isScriptRunning()) {
+    if (closeNeedsConfirmation()) {
         // The question runs a nested event loop in which the owner may go.
         const std::shared_ptr<bool> alive = alive_;
         const bool yes = confirmation_->confirmClose();

@@ -71,6 +71,8 @@ public:
 protected:
     // Destroys the owner; an owner that is busy may put it off.
     virtual void releaseOwner() { delete this; }
+    // Whether closing must be confirmed first: while a script runs.
+    virtual bool closeNeedsConfirmation() const;
 
 private:
     IProgressView* window_ = nullptr;

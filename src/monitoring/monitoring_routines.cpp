@@ -6,6 +6,8 @@
 #include "monitoring/continuous_load.h"
 #include "monitoring/operator_channel.h"
 #include "monitoring/stat_files.h"
+#include "monitoring/stat_reports.h"
+#include "monitoring/stat_reviews.h"
 #include "monitoring/subscriber_blocking.h"
 #include "monitoring/tariff_export.h"
 #include "monitoring/tt_report.h"
@@ -29,6 +31,24 @@ void runMakeMinimalTtReport(const uint8_t* record) {
 }
 void runDeleteStatisticsFile(const uint8_t* record) {
     deleteStatisticsFile(*reinterpret_cast<const SParamsStatBris*>(record));
+}
+void runStartStatisticsReview(const uint8_t* record) {
+    startStatisticsReview(*reinterpret_cast<const SParamsStatPregled*>(record));
+}
+void runStartReducedStatisticsReview(const uint8_t* record) {
+    startReducedStatisticsReview(*reinterpret_cast<const SParamsStatReduced*>(record));
+}
+void runStopStatisticsReview(const uint8_t*) {
+    stopStatisticsReview();
+}
+void runStartTrafficKindsReport(const uint8_t* record) {
+    startTrafficKindsReport(*reinterpret_cast<const SParamsStatVrsteSaob*>(record));
+}
+void runStartSuccessByDestinationReport(const uint8_t* record) {
+    startSuccessByDestinationReport(*reinterpret_cast<const SParamsStatUspehVeze*>(record));
+}
+void runStartSuccessByRouteReport(const uint8_t* record) {
+    startSuccessByRouteReport(*reinterpret_cast<const SParamsStatUspehRuta*>(record));
 }
 void runMonitorTable(const uint8_t* record) {
     monitorTableCommand(*reinterpret_cast<const SParamsOkPracenjeTabele*>(record));
@@ -86,6 +106,13 @@ int installMonitoringRoutines() {
     setLocalRoutine(LocalRoutine::makeTtReport, runMakeTtReport);
     setLocalRoutine(LocalRoutine::makeMinimalTtReport, runMakeMinimalTtReport);
     setLocalRoutine(LocalRoutine::deleteStatisticsFile, runDeleteStatisticsFile);
+    setLocalRoutine(LocalRoutine::startStatisticsReview, runStartStatisticsReview);
+    setLocalRoutine(LocalRoutine::startReducedStatisticsReview, runStartReducedStatisticsReview);
+    setLocalRoutine(LocalRoutine::stopStatisticsReview, runStopStatisticsReview);
+    setLocalRoutine(LocalRoutine::startTrafficKindsReport, runStartTrafficKindsReport);
+    setLocalRoutine(LocalRoutine::startSuccessByDestinationReport,
+                    runStartSuccessByDestinationReport);
+    setLocalRoutine(LocalRoutine::startSuccessByRouteReport, runStartSuccessByRouteReport);
     setLocalRoutine(LocalRoutine::watchProcessorLocalTimes, runWatchProcessorLocalTimes);
     setLocalRoutine(LocalRoutine::openWatchWindow, runOpenWatchWindow);
     setLocalRoutine(LocalRoutine::listWatchableCommands, runListWatchableCommands);

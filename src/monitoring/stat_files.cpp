@@ -156,18 +156,41 @@ bool readStatEventValues(const SStatEvent& event, std::vector<SStatValue>& value
     return true;
 }
 
-bool statEventTimes(const SStatCallRecord& record, std::vector<int32_t>& times) {
+bool statEventTimes(const SStatCallRecord& record, std::vector<int64_t>& times) {
     StatEventReader reader(record);
     std::vector<int16_t> deltas;
     SStatEvent e;
     while (reader.next(e)) deltas.push_back(e.hasDelta ? e.delta : int16_t(0));
-    int32_t time = record.timeOfDay;
+    int64_t time = record.timeOfDay;
     for (int16_t d : deltas) time -= d;
     for (int16_t d : deltas) {
         time += d;
         times.push_back(time);
     }
     return !reader.bad();
+}
+
+bool readStatItems(const SStatCallRecord& record, std::vector<SStatItem>& items) {
+    StatEventReader reader(record);
+    SStatItem item;
+    while (reader.next(item.event)) {
+        item.values.clear();
+        if (!readStatEventValues(item.event, item.values)) return false;
+        items.push_back(item);
+    }
+    return !reader.bad();
+}
+
+FILE* openStatFile(uint8_t statCase) {
+    return std::fopen(platform::localPath(statFileName(statCase).c_str()).c_str(), "rb");
+}
+
+StatRead readStatRecord(FILE* file, SStatCallRecord& out) {
+    uint8_t bytes[kStatRecordSize];
+    const size_t n = file != nullptr ? std::fread(bytes, 1, sizeof bytes, file) : 0;
+    if (n == 0) return StatRead::End;
+    if (!decodeStatCallRecord(bytes, n, out)) return StatRead::Truncated;
+    return StatRead::Record;
 }
 
 // ---- the receiver
@@ -242,10 +265,9 @@ void TStatFileReceiver::writeBlock(const uint8_t* payload, size_t length) {
             runningCrc = crc32Update(runningCrc, in.current(), static_cast<int32_t>(n));
             return;
         }
-        // A file that lost a block is no statistics file: it goes, and the
+        // The transfer ends; what reached the file stays there, and the
         // operator is told.
         closeFile();
-        deleteFile(fileName_.c_str());
         receiving = 0;
         postOperatorLine(textById(23251));
         return;

@@ -88,8 +88,35 @@ bool readStatEventValues(const SStatEvent& event, std::vector<SStatValue>& value
 
 // The time of every event of the record, seconds since midnight: the last
 // event is at timeOfDay, each earlier one its successors' deltas before it.
-// False when the event area is bad (the times of the items read before kept).
-bool statEventTimes(const SStatCallRecord& record, std::vector<int32_t>& times);
+// Computed in 64 bits: a time of day near the limits of its type cannot
+// overflow. False when the event area is bad (the times of the items read
+// before kept).
+bool statEventTimes(const SStatCallRecord& record, std::vector<int64_t>& times);
+
+// One event item with its values.
+struct SStatItem {
+    SStatEvent event;
+    std::vector<SStatValue> values;
+};
+
+// The items of a record with their values, in order. False when the event
+// area or an item's values are malformed, or an item's kind has no template
+// (the items read before kept).
+bool readStatItems(const SStatCallRecord& record, std::vector<SStatItem>& items);
+
+// A time of day the exchange can write: 0..86399 seconds.
+inline bool isStatTimeOfDay(int32_t seconds) {
+    return seconds >= 0 && seconds < 86400;
+}
+
+// Opens the case's file for reading; null when it cannot be opened.
+FILE* openStatFile(uint8_t statCase);
+
+enum class StatRead { Record, End, Truncated };
+// Reads the next record of a statistics file open for reading: Record, End
+// at the end of the file, Truncated when fewer than 169 bytes are left (the
+// file ends inside a record).
+StatRead readStatRecord(FILE* file, SStatCallRecord& out);
 
 // Receiver of a statistics file transfer: opens the case's file on code 32,
 // writes the blocks of code 33 in sequence, keeps the checksum of code 36 and

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/file_sync.h"
 #include "platform/paths.h"
 
 namespace platform {
@@ -54,8 +55,29 @@ bool entryOf(const std::string& line, std::string* key, std::string* value) {
     return !key->empty();
 }
 
+// The lines of a file as they are, each with its own line end (LF, CR LF,
+// or none for a last line without one), so that a rewrite puts back every
+// line it does not change byte for byte.
+struct RawLines {
+    Lines lines;
+    std::string end = "\n";  // for lines written anew: the file's first line end
+};
+
+// A line without its line end: the LF and one CR before it.
+std::string contentOf(const std::string& raw) {
+    size_t n = raw.size();
+    if (n > 0 && raw[n - 1] == '\n') --n;
+    if (n > 0 && raw[n - 1] == '\r') --n;
+    return raw.substr(0, n);
+}
+
+// The line end of a raw line ("" for none).
+std::string endOf(const std::string& raw) {
+    return raw.substr(contentOf(raw).size());
+}
+
 // False when the file cannot be read; *missing tells whether it is absent.
-bool load(const std::string& path, Lines* lines, bool* missing = nullptr) {
+bool load(const std::string& path, RawLines* file, bool* missing = nullptr) {
     FILE* f = std::fopen(path.c_str(), "rb");
     if (missing) *missing = f == nullptr && errno == ENOENT;
     if (f == nullptr) return false;
@@ -69,12 +91,12 @@ bool load(const std::string& path, Lines* lines, bool* missing = nullptr) {
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines->push_back(line);
-        start = end + 1;
+        end = end == std::string::npos ? text.size() : end + 1;
+        file->lines.push_back(text.substr(start, end - start));
+        start = end;
     }
+    if (!file->lines.empty() && !endOf(file->lines.front()).empty())
+        file->end = endOf(file->lines.front());
     return true;
 }
 
@@ -84,9 +106,10 @@ bool save(const std::string& path, const Lines& lines) {
     if (f == nullptr) return false;
     bool ok = true;
     for (const std::string& line : lines)
-        ok = ok && std::fputs(line.c_str(), f) >= 0 && std::fputc('\n', f) != EOF;
+        ok = ok && std::fwrite(line.data(), 1, line.size(), f) == line.size();
+    ok = ok && syncStream(f, temp);
     ok = (std::fclose(f) == 0) && ok;
-    if (ok) ok = std::rename(temp.c_str(), path.c_str()) == 0;
+    if (ok) ok = renameSynced(temp, path);
     if (!ok) std::remove(temp.c_str());
     return ok;
 }
@@ -95,7 +118,7 @@ bool save(const std::string& path, const Lines& lines) {
 size_t findSection(const Lines& lines, const std::string& section) {
     std::string name;
     for (size_t i = 0; i < lines.size(); ++i)
-        if (sectionOf(lines[i], &name) && sameName(name, section)) return i;
+        if (sectionOf(contentOf(lines[i]), &name) && sameName(name, section)) return i;
     return lines.size();
 }
 
@@ -103,7 +126,7 @@ size_t findSection(const Lines& lines, const std::string& section) {
 size_t sectionEnd(const Lines& lines, size_t header) {
     std::string name;
     size_t i = header + 1;
-    while (i < lines.size() && !sectionOf(lines[i], &name)) ++i;
+    while (i < lines.size() && !sectionOf(contentOf(lines[i]), &name)) ++i;
     return i;
 }
 
@@ -115,15 +138,16 @@ bool storable(const char* text) {
 
 bool readProfileString(const char* file, const char* section, const char* key, std::string* value) {
     if (file == nullptr || section == nullptr || key == nullptr || value == nullptr) return false;
-    Lines lines;
-    if (!load(localPath(file), &lines)) return false;
+    RawLines raw;
+    if (!load(localPath(file), &raw)) return false;
+    const Lines& lines = raw.lines;
     const size_t header = findSection(lines, trim(section));
     if (header == lines.size()) return false;
     const size_t end = sectionEnd(lines, header);
     const std::string wanted = trim(key);
     std::string k, v;
     for (size_t i = header + 1; i < end; ++i) {
-        if (entryOf(lines[i], &k, &v) && sameName(k, wanted)) {
+        if (entryOf(contentOf(lines[i]), &k, &v) && sameName(k, wanted)) {
             *value = v;
             return true;
         }
@@ -140,27 +164,35 @@ bool writeProfileString(const char* file, const char* section, const char* key, 
     const std::string line = k + "=" + trim(value);
 
     const std::string path = localPath(file);
-    Lines lines;
+    RawLines raw;
     bool missing = false;
     // A missing file is created; one that exists but cannot be read is left alone.
-    if (!load(path, &lines, &missing) && !missing) return false;
+    if (!load(path, &raw, &missing) && !missing) return false;
+    Lines& lines = raw.lines;
+    // Only the line set or added changes; a last line without a line end
+    // gets one when a line follows it.
+    const auto insertAt = [&](size_t at, const std::string& text) {
+        if (at > 0 && endOf(lines[at - 1]).empty()) lines[at - 1] += raw.end;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), text + raw.end);
+    };
     const size_t header = findSection(lines, s);
     if (header == lines.size()) {
-        lines.push_back("[" + s + "]");
-        lines.push_back(line);
+        insertAt(lines.size(), "[" + s + "]");
+        insertAt(lines.size(), line);
         return save(path, lines);
     }
     const size_t end = sectionEnd(lines, header);
     std::string ek, ev;
     size_t last = header;  // the section's last non-blank line
     for (size_t i = header + 1; i < end; ++i) {
-        if (entryOf(lines[i], &ek, &ev) && sameName(ek, k)) {
-            lines[i] = line;
+        const std::string content = contentOf(lines[i]);
+        if (entryOf(content, &ek, &ev) && sameName(ek, k)) {
+            lines[i] = line + endOf(lines[i]);
             return save(path, lines);
         }
-        if (!trim(lines[i]).empty()) last = i;
+        if (!trim(content).empty()) last = i;
     }
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(last + 1), line);
+    insertAt(last + 1, line);
     return save(path, lines);
 }
 

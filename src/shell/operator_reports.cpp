@@ -1,5 +1,6 @@
 #include "shell/operator_reports.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -89,6 +90,12 @@ public:
 };
 
 KReportWindows reportWindows;
+
+// Every report window alive, finished ones included.
+std::vector<KOperIzvestaj*>& liveWindows() {
+    static std::vector<KOperIzvestaj*> windows;
+    return windows;
+}
 IOperatorReports* installedReports = nullptr;
 
 IOperatorReports& reports() {
@@ -311,10 +318,15 @@ KOperIzvestaj::KOperIzvestaj(FXApp* app, uint16_t source, uint16_t number, int32
       commandId_(commandId),
       headerId_(headerId),
       titleId_(titleId) {
+    // An earlier window of the key (still open, or finished and still shown)
+    // gives the log up first: the new report's log holds only its own lines.
+    for (KOperIzvestaj* earlier : liveWindows())
+        if (earlier->source() == source && earlier->number() == number) earlier->giveUpLog();
+    liveWindows().push_back(this);
     const std::string logName = reportLogName(source, number);
     deleteFile(logName.c_str());
-    stream_ = std::make_unique<TOporMsgReceiver>(kTypeOperatorReport, kReportLines, logName.c_str(),
-                                                 kNoFlushPeriod);
+    stream_ = std::make_unique<KReportStream>(kTypeOperatorReport, kReportLines, logName.c_str(),
+                                              kNoFlushPeriod);
     stream_->active = 0;  // fed by the report receiver only
 
     auto* buttons = new FXHorizontalFrame(this, LAYOUT_SIDE_BOTTOM | LAYOUT_FILL_X);
@@ -331,6 +343,8 @@ KOperIzvestaj::KOperIzvestaj(FXApp* app, uint16_t source, uint16_t number, int32
 KOperIzvestaj::~KOperIzvestaj() {
     postReportEvent(26956, title_.c_str(), number_);
     closeOperatorReport(source_, number_, this);
+    std::vector<KOperIzvestaj*>& windows = liveWindows();
+    windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
     delete viewer_;
     viewer_ = nullptr;
     stream_.reset();
@@ -357,12 +371,39 @@ int KOperIzvestaj::writePageHead(const char* fileName) {
     return failed == 0 ? 0 : -1;
 }
 
+void KReportStream::releaseLog() {
+    flush();
+    logName_.clear();
+}
+
+void KOperIzvestaj::giveUpLog() {
+    if (!ownsLog_) return;
+    stream_->flush();
+    char* data = nullptr;
+    int32_t size = 0;
+    if (readWholeFile(&data, stream_->logName().c_str(), &size) == 0) {
+        keptLines_.assign(data, static_cast<std::size_t>(size));
+        heapFree(&data);
+    }
+    stream_->releaseLog();
+    ownsLog_ = false;
+}
+
+int KOperIzvestaj::appendLines(const char* fileName) {
+    stream_->flush();
+    if (ownsLog_) return appendFile(stream_->logName().c_str(), fileName);
+    std::FILE* file = nullptr;
+    if (openTextForAppend(&file, fileName) != 0 || file == nullptr) return -1;
+    const int written = writeTextLine(file, keptLines_.c_str(), false);
+    return closeTextFile(file) == 0 && written == 0 ? 0 : -1;
+}
+
 void KOperIzvestaj::saveAsHtml() {
     char fileName[kFileNameSize];
     if (chooseFileName(kPagePattern, kPageInitialName, 0, fileName, sizeof fileName) != 0) return;
     stream_->flush();
     if (writePageHead(fileName) != 0) return;
-    appendFile(stream_->logName().c_str(), fileName);
+    appendLines(fileName);
     appendClosingLine(fileName);
 }
 
@@ -370,7 +411,7 @@ void KOperIzvestaj::print() {
     stream_->flush();
     const std::string fileName = reportPrintFileName(title_);
     if (writePageHead(fileName.c_str()) != 0) return;
-    appendFile(stream_->logName().c_str(), fileName.c_str());
+    appendLines(fileName.c_str());
     platform::shell().printDocument(fileName);
 }
 

@@ -101,6 +101,15 @@ public:
     const char* getCellText(FX::FXint row, FX::FXint col) override;
 };
 
+// A report's stream, which can give its log file up to a newer report of
+// the same key (the log is named after the key).
+class KReportStream : public TOporMsgReceiver {
+public:
+    using TOporMsgReceiver::TOporMsgReceiver;
+    // Writes what is pending into the log and writes nothing there any more.
+    void releaseLog();
+};
+
 // One report's window: its stream (type 237, 10,000 lines, log "%x%x.izv",
 // not on the bus), the lines as a table, "Сохрани" and "Печатай". Closing it
 // (the close box or Escape) deletes it.
@@ -120,6 +129,10 @@ public:
     void print();
     // The page's head (its first eight lines) into a new file; 0 on success.
     int writePageHead(const char* fileName);
+    // A report of the same key opens again and takes the log file over: this
+    // window keeps its own lines for its pages, and its stream no longer
+    // writes into the log.
+    void giveUpLog();
 
     TOporMsgReceiver* reportStream() const { return stream_.get(); }
     KHTMLMsgViewer* viewer() const { return viewer_; }
@@ -139,7 +152,10 @@ protected:
     KOperIzvestaj() = default;
 
 private:
-    std::unique_ptr<TOporMsgReceiver> stream_;
+    // Appends the report's lines, as logged, to the file.
+    int appendLines(const char* fileName);
+
+    std::unique_ptr<KReportStream> stream_;
     KHTMLMsgViewer* viewer_ = nullptr;  // deleted before the stream
     std::string title_;                 // CP1251
     uint16_t source_ = 0;
@@ -147,6 +163,8 @@ private:
     int32_t commandId_ = 0;
     int32_t headerId_ = 0;
     int32_t titleId_ = 0;
+    bool ownsLog_ = true;
+    std::string keptLines_;  // the log as it was when given up
 };
 
 // The report's log file name: source and number in hexadecimal, ".izv".

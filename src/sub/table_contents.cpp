@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/file_sync.h"
 #include "platform/paths.h"
 #include "sub/field_text.h"
 #include "sub/sub_database.h"
@@ -87,9 +88,9 @@ int exportTableContents(KSub* database, const char* fileName, char separator) {
     for (int16_t t = 0; t < kTableNumberLimit && ok; ++t)
         ok = writeTable(f, *database, t, separator);
     std::fprintf(f, "\n\n// Kraj");
-    ok = ok && std::fflush(f) == 0 && std::ferror(f) == 0;
+    ok = ok && platform::syncStream(f, temporary);
     ok = std::fclose(f) == 0 && ok;
-    if (!ok || std::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (!ok || !platform::renameSynced(temporary, target)) {
         std::remove(temporary.c_str());
         return tsNeuspesnoOtvaranje;
     }

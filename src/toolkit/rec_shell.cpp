@@ -11,6 +11,7 @@
 #include "toolkit/rec_shell.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -50,6 +51,9 @@ constexpr int kTextCancel = 22019;
 
 const char* const kTextMessageArrived = "Stigla je poruka";
 const char* const kTextTimerExpired = "Istekao je tajmer";
+// A record longer than a request carries: nothing is sent (the record
+// length in place of %d).
+const char* const kTextRecordTooLong = "Запись длиннее 250 байт (%d) не может быть отправлена";
 
 char formMessage[kFormMessageSize];
 
@@ -113,6 +117,7 @@ std::string formTitle(int textId, int16_t table) {
 
 int packRecordChange(uint8_t* out, uint8_t code, uint8_t table, uint8_t field, const uint8_t* image,
                      int imageLength) {
+    if (image != nullptr && imageLength > kRecordImageSize) return -1;
     ByteWriter w(out, kRecordChangeSize);
     w.u16le(1);
     w.u8(kRecordChangeType);
@@ -122,7 +127,7 @@ int packRecordChange(uint8_t* out, uint8_t code, uint8_t table, uint8_t field, c
     w.u8(table);
     w.u8(code == kRecordModifyField ? field : 0);
     w.u8(0);
-    const int n = image != nullptr ? std::clamp(imageLength, 0, kRecordImageSize) : 0;
+    const int n = image != nullptr ? std::max(imageLength, 0) : 0;
     w.bytes(image, static_cast<size_t>(n));
     w.zeros(static_cast<size_t>(kRecordImageSize - n));
     return static_cast<int>(w.size());
@@ -381,11 +386,28 @@ void TTableModifyShell::closeForm() {
     form_ = nullptr;
 }
 
+bool TTableModifyShell::recordFitsRequest() {
+    const int length = cursor_->recordLength();
+    if (length <= kRecordImageSize) return true;
+    showTooLong(length);
+    return false;
+}
+
+void TTableModifyShell::showTooLong(int length) {
+    char text[kAnswerTextSize];
+    std::snprintf(text, sizeof text, kTextRecordTooLong, length);
+    setStatus(text, kShellAlertColour);
+}
+
 void TTableModifyShell::sendRequest(uint8_t code, uint8_t field, const std::vector<uint8_t>& image,
                                     int imageLength, int sentText) {
     uint8_t request[kRecordChangeSize];
-    packRecordChange(request, code, static_cast<uint8_t>(table_), field, image.data(),
-                     std::min(imageLength, static_cast<int>(image.size())));
+    const int length = std::min(imageLength, static_cast<int>(image.size()));
+    if (packRecordChange(request, code, static_cast<uint8_t>(table_), field, image.data(), length) <
+        0) {
+        showTooLong(length);
+        return;
+    }
     if (router != nullptr)
         router->sendMessage(kRecordChangeType, kRecordChangeDestination, code, request,
                             kRecordChangeSize);
@@ -393,6 +415,7 @@ void TTableModifyShell::sendRequest(uint8_t code, uint8_t field, const std::vect
 }
 
 void TTableModifyShell::insertRecord() {
+    if (!recordFitsRequest()) return;
     const int16_t count = subDatabase.fieldCount(table_);
     form_ = new TTableModify(mainDialogOwner(), count, formTitle(26325, table_).c_str(),
                              textById(kTextAccept), textById(kTextCancel));
@@ -422,6 +445,7 @@ void TTableModifyShell::deleteRecord() {
 }
 
 void TTableModifyShell::modifyRecord() {
+    if (!recordFitsRequest()) return;
     const uint8_t* selected = getSelectedRecord();
     if (selected == nullptr) return;
     std::vector<uint8_t> image = imageOf(*cursor_, selected);
@@ -439,6 +463,7 @@ void TTableModifyShell::modifyRecord() {
 }
 
 void TTableModifyShell::modifyField() {
+    if (!recordFitsRequest()) return;
     const uint8_t* selected = getSelectedRecord();
     if (selected == nullptr) return;
     const int16_t keys = subDatabase.keyFieldCount(table_);

@@ -24,8 +24,9 @@ constexpr int kRecordImageOffset = 11;
 constexpr int kRecordImageSize = 250;
 
 // The request's 261 bytes: header, table, field (for 'U') and the image
-// (for 'S' only its first keyLength bytes count). An image longer than 250
-// bytes is cut. Returns the bytes written.
+// (for 'S' only its first keyLength bytes count). Returns the bytes written,
+// or -1 with nothing written for an image longer than the 250 bytes a
+// request carries: a record cut short would change another record's fields.
 int packRecordChange(uint8_t* out, uint8_t code, uint8_t table, uint8_t field, const uint8_t* image,
                      int imageLength);
 
@@ -142,6 +143,10 @@ private:
     void closeForm();
     void sendRequest(uint8_t code, uint8_t field, const std::vector<uint8_t>& image,
                      int imageLength, int sentText);
+    // Records of the table fit a request: otherwise the refusal is shown
+    // in the status line and false returned.
+    bool recordFitsRequest();
+    void showTooLong(int length);
 
     TTableModify* form_ = nullptr;
 };

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "link/catalogue_message.h"
@@ -76,6 +77,20 @@ void showFieldError(int textId, const std::string& label) {
     showError(message);
 }
 
+// A double as "%f" prints it when that reads back as the same value (1.5
+// shows as 1.500000); otherwise with the fewest significant digits that do,
+// so that a form shown again never changes the number it holds.
+std::string printedDouble(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%f", value);
+    if (std::strtod(buffer, nullptr) == value) return buffer;
+    for (int digits = 1; digits <= 17; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+        if (std::strtod(buffer, nullptr) == value) break;
+    }
+    return buffer;
+}
+
 std::string printedValue(const SOptList& field) {
     char buffer[64];
     switch (field.kind) {
@@ -89,8 +104,7 @@ std::string printedValue(const SOptList& field) {
             std::snprintf(buffer, sizeof buffer, "%d", static_cast<int>(field.intValue));
             break;
         case okDouble:
-            std::snprintf(buffer, sizeof buffer, "%f", field.doubleValue);
-            break;
+            return printedDouble(field.doubleValue);
         default:
             return field.text;
     }

@@ -12,6 +12,7 @@
 #include <new>
 
 #include "platform/disk_space.h"
+#include "platform/file_sync.h"
 #include "platform/paths.h"
 
 namespace {
@@ -412,12 +413,12 @@ bool TReplacingFile::writeText(const char* text) {
 
 int TReplacingFile::commit() {
     if (file_ == nullptr) return -1;
-    bool good = ok_ && std::fflush(file_) == 0 && std::ferror(file_) == 0;
+    bool good = ok_ && platform::syncStream(file_, temp_);
     good = std::fclose(file_) == 0 && good;
     file_ = nullptr;
     std::free(buffer_);
     buffer_ = nullptr;
-    if (good && std::rename(temp_.c_str(), target_.c_str()) == 0) return 0;
+    if (good && platform::renameSynced(temp_, target_)) return 0;
     std::remove(temp_.c_str());
     ok_ = false;
     return -1;

@@ -79,8 +79,9 @@ private:
 };
 
 // Writes a file under a temporary name beside it ("<name>.tmp") and puts it
-// in place only when every byte was written and the file closed, so that a
-// failed write leaves the old file (or none) and never a partial one.
+// in place only when every byte was written, synced to the disk and the file
+// closed, so that a failed write (or a power loss) leaves the old file (or
+// none) and never a partial one.
 class TReplacingFile {
 public:
     // bufferSize > 0 gives the stream a buffer of that many bytes.

@@ -83,6 +83,56 @@ TEST(KStablo, AppendLinksNodesArrivingInPreOrder) {
     }
 }
 
+// A node whose parent is off the path to the last node would link nothing:
+// it is refused, the tree keeps its links and its last node, and the next
+// node in pre-order still links.
+TEST(KStablo, AppendRefusesANodeOutOfPreOrder) {
+    // The tree: root 0 with group 1 (command 2) and group 3.
+    const std::vector<int> built = {-1, 0, 1, 0};
+    KCvor foreignParent;
+    const struct {
+        const char* name;
+        bool emptyTree;
+        int parent;  // index into the built nodes; -2 a node of no tree; -3 the last node itself
+    } cases[] = {
+        {"parent is a closed group", false, 1}, {"parent is a closed command", false, 2},
+        {"parent is in no tree", false, -2},    {"the last node again", false, -3},
+        {"first node with a parent", true, -2},
+    };
+    for (const auto& c : cases) {
+        KStablo tree;
+        std::vector<KCvor*> nodes;
+        if (!c.emptyTree)
+            for (int parent : built) appendNode(tree, nodes, parent, 0);
+        struct Links {
+            KCvor *next, *child;
+        };
+        std::vector<Links> before;
+        for (KCvor* n : nodes) before.push_back({n->nextSibling, n->firstChild});
+        KCvor* const last = tree.lastAdded;
+
+        if (c.parent == -3) {
+            EXPECT_EQ(tree.append(tree.lastAdded), -1) << c.name;
+        } else {
+            auto refused = std::make_unique<KCvor>();
+            refused->parent = c.parent == -2 ? &foreignParent : nodes[std::size_t(c.parent)];
+            EXPECT_EQ(tree.append(refused.get()), -1) << c.name;
+        }
+        EXPECT_EQ(tree.lastAdded, last) << c.name;
+        EXPECT_EQ(tree.firstRoot, c.emptyTree ? nullptr : nodes.front()) << c.name;
+        for (std::size_t i = 0; i < nodes.size(); ++i) {
+            EXPECT_EQ(nodes[i]->nextSibling, before[i].next) << c.name << " node " << i;
+            EXPECT_EQ(nodes[i]->firstChild, before[i].child) << c.name << " node " << i;
+        }
+        EXPECT_EQ(tree.append(nullptr), -1) << c.name;
+
+        // The next node in pre-order is linked as if nothing had come.
+        KCvor* next = appendNode(tree, nodes, c.emptyTree ? -1 : 3, 0);
+        EXPECT_EQ(tree.lastAdded, next) << c.name;
+        EXPECT_EQ(c.emptyTree ? tree.firstRoot : nodes[3]->firstChild, next) << c.name;
+    }
+}
+
 TEST(KCvor, SetKeepsAtMost99Characters) {
     const std::string longLabel(120, 'x');
     const struct {

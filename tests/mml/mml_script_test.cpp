@@ -277,7 +277,7 @@ TEST_F(ScriptTest, FiveFilesDeepWorkAndASixthEndsTheScript) {
               (Lines{fmt(kScriptText21026, {"s4.mml", "2", "s5.mml"}), tooDeep}));
     EXPECT_EQ(scriptRunner()->level(), 4);
     EXPECT_EQ(scriptRunner()->line(7), tooDeep);
-    EXPECT_EQ(scriptExecutors().count(), 5u);
+    EXPECT_EQ(scriptExecutors().count(), 0u);  // every level left with the script
     scriptRunner()->closeWindow();
     EXPECT_EQ(scriptExecutors().count(), 0u);
 }
@@ -322,13 +322,116 @@ TEST_F(ScriptTest, ScriptNamesAreCut) {
         fmt(kScriptText21026, {longName.substr(0, 67), "1", std::string(99, 'm')}).substr(0, 256));
 }
 
-TEST_F(ScriptTest, EndedScriptKeepsItsExecutorsUntilItsWindowCloses) {
-    runScript("a.mml", "test: a;\n");
-    EXPECT_EQ(scriptExecutors().count(), 1u);
-    EXPECT_TRUE(scriptRunner()->closeWindow());
+// However a script ends, its executors leave the list at once; its window
+// stays with the outcome until the operator closes it.
+TEST_F(ScriptTest, EndedScriptLeavesTheExecutorListAtOnce) {
+    dir.write("sub.mml", "test: s;\n");
+    const struct {
+        const char* name;
+        std::string contents;
+        const char* lastLine;
+    } cases[] = {
+        {"finished", "test: a;\n", kScriptText21029},
+        {"a failed command", "fail;\n", kScriptText21022},
+        {"an answer missing", "odgovor: OK;\n", kScriptText21021},
+        {"after a sub-script", "izvrsi: sub.mml;\ntest: a;\n", kScriptText21029},
+    };
+    for (const auto& c : cases) {
+        runScript("a.mml", c.contents);
+        EXPECT_FALSE(isScriptRunning()) << c.name;
+        EXPECT_EQ(lastPosted(), fmt(c.lastLine, {"a.mml", "1"})) << c.name;
+        EXPECT_EQ(scriptExecutors().count(), 0u) << c.name;
+        EXPECT_TRUE(scriptRunner()->closeWindow()) << c.name;
+        EXPECT_EQ(scriptRunner(), nullptr) << c.name;
+    }
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// Ended scripts whose windows stay open take no room from a new script: its
+// expected answer is recognised.
+TEST_F(ScriptTest, EndedScriptsLeaveRoomForTheAnswersOfANewOne) {
+    std::vector<std::unique_ptr<KMML_SkriptIzvrsavac>> others;
+    for (uint32_t i = 1; i < SScriptExecutorList::kCapacity; ++i)
+        others.push_back(std::make_unique<KMML_SkriptIzvrsavac>(nullptr));
+    runScript("a.mml", "test: a;\n");
+    runScript("b.mml", "test: b;\n");
+    dir.write("c.mml", "odgovor: OK;\n");
+    startMmlScript("c.mml");
+    step(3000);
+    arrive("OK");
+    step(1000);
+    EXPECT_EQ(lastPosted(), fmt(kScriptText21029, {"c.mml"}));
+    others.clear();
     EXPECT_EQ(scriptExecutors().count(), 0u);
-    EXPECT_EQ(scriptRunner(), nullptr);
+}
+
+// Holds every timer of the pool that is free when told.
+class TimerHog : public TTimerReceiver {
+public:
+    ~TimerHog() override = default;
+    void onTimer(const STimerEvent*) override {}
+    void takeAll() {
+        while (setTimer(this, 3600000) >= 0) {
+        }
+    }
+};
+
+// A script whose first step cannot be armed does not start: the operator is
+// told, nothing is left running, and a later start works.
+TEST_F(ScriptTest, StartWithoutAFreeTimerLeavesNothingRunning) {
+    dir.write("a.mml", "test: a;\n");
+    {
+        TimerHog hog;
+        hog.takeAll();
+        startMmlScript("a.mml");
+        EXPECT_FALSE(isScriptRunning());
+        EXPECT_EQ(scriptRunner(), nullptr);
+        EXPECT_EQ(scriptExecutors().count(), 0u);
+        const std::string told = fmt(kScriptTextNoTimerAtStart, {"a.mml"});
+        ASSERT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_EQ(boxes.boxes[0].text, told);
+        EXPECT_EQ(lastPosted(), told);
+    }
+    runScript("a.mml", "test: a;\n");
+    EXPECT_EQ(testCalls(), Lines{"a"});
+    EXPECT_EQ(lastPosted(), fmt(kScriptText21029, {"a.mml"}));
+}
+
+// A later step that finds no free timer ends the script with an error
+// instead of leaving it running without a step to come.
+TEST_F(ScriptTest, StepWithoutAFreeTimerEndsTheScript) {
+    TimerHog hog;
+    static TimerHog* hogOfStatement = nullptr;
+    hogOfStatement = &hog;
+    // "zauzmi" takes every free timer while the step runs.
+    struct TakeTimers : KMML_SkriptDirektiva {
+        eMmlStatus execute(int, const SMML_Argument*, char*, uint8_t) override {
+            if (hogOfStatement != nullptr) hogOfStatement->takeAll();
+            return msOk;
+        }
+    };
+    static TakeTimers take;
+    mmlExecutor().registerHandler("zauzmi", &take, kLocalCommandId);
+    dir.write("sub.mml", "test: s;\n");
+    const struct {
+        const char* name;
+        std::string contents;
+    } cases[] = {
+        {"a wait for answers", "zauzmi;\nodgovor-vk: 100, X;\ntest: a;\n"},
+        {"a sub-script", "zauzmi;\nizvrsi: sub.mml;\ntest: a;\n"},
+    };
+    for (const auto& c : cases) {
+        testCalls().clear();
+        runScript("a.mml", c.contents);
+        EXPECT_FALSE(isScriptRunning()) << c.name;
+        EXPECT_EQ(lastPosted(), fmt(kScriptTextNoTimerInStep, {"a.mml", "2"})) << c.name;
+        EXPECT_EQ(scriptRunner()->line(3), lastPosted()) << c.name;
+        EXPECT_EQ(scriptExecutors().count(), 0u) << c.name;
+        EXPECT_TRUE(testCalls().empty()) << c.name;
+        killTimers(&hog);
+        scriptRunner()->closeWindow();
+    }
+    hogOfStatement = nullptr;
 }
 
 TEST_F(ScriptTest, WithTenExecutorsListedAnswersAreNeverSeen) {
@@ -365,13 +468,16 @@ TEST_F(ScriptTest, ClosingTheWindowOfARunningScriptAsks) {
     EXPECT_TRUE(testCalls().empty());
 }
 
+// The window of an ended script closes without the question, also while a
+// newer script runs, and leaves that one running.
 TEST_F(ScriptTest, ClosingAnEndedWindowLeavesANewerScriptRunning) {
     runScript("a.mml", "test: a;\n");
     KAPOS_MML_SkriptIzvrsavac* ended = scriptRunner();
     dir.write("b.mml", "test: b;\n");
     startMmlScript("b.mml");
-    boxes.answer = 1;
+    boxes.answer = 0;
     EXPECT_TRUE(ended->closeWindow());
+    EXPECT_TRUE(boxes.boxes.empty());
     EXPECT_TRUE(isScriptRunning());
     runToEnd();
     EXPECT_EQ(testCalls(), (Lines{"a", "b"}));

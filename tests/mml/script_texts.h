@@ -21,4 +21,7 @@ inline const char* const kScriptText21030 = "Выполнение скриптa 
 inline const char* const kScriptText21031 = "'%1' строка: %2";
 inline const char* const kScriptText21032 = "Ни один из скриптов MML не выполняется в данный момент";
 inline const char* const kScriptText21033 = "Останавливается выполнение скрипта '%1'";
+inline const char* const kScriptTextNoTimerAtStart = "Нет свободного таймера, скрипт MML '%1' не запущен";
+inline const char* const kScriptTextNoTimerInStep =
+    "Нет свободного таймера, прервано выполнение скрипта MML '%1', строка %2";
 inline const char* const kStopScriptQuestion = "Da li hocete da prekinete izvrsavanja MML skripta?";

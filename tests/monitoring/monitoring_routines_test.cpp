@@ -21,15 +21,18 @@ protected:
         offerPrintoutToWatchWindows = nullptr;
     }
     static constexpr LocalRoutine kFilled[] = {
-        LocalRoutine::exportTariffCounters,     LocalRoutine::makeTtReport,
-        LocalRoutine::makeMinimalTtReport,      LocalRoutine::deleteStatisticsFile,
-        LocalRoutine::watchProcessorLocalTimes, LocalRoutine::openWatchWindow,
-        LocalRoutine::listWatchableCommands,    LocalRoutine::startTtTransferCommand,
-        LocalRoutine::stopTtTransferCommand,    LocalRoutine::showTtTransferStatus,
-        LocalRoutine::blockSubscribersFromFile, LocalRoutine::unblockSubscribersFromFile,
-        LocalRoutine::replaceProcessorProgram,  LocalRoutine::toggleContinuousCpLoad,
-        LocalRoutine::toggleContinuousArLoad,   LocalRoutine::toggleContinuousCallStore,
-        LocalRoutine::restartReplicationCommand};
+        LocalRoutine::exportTariffCounters,         LocalRoutine::makeTtReport,
+        LocalRoutine::makeMinimalTtReport,          LocalRoutine::deleteStatisticsFile,
+        LocalRoutine::watchProcessorLocalTimes,     LocalRoutine::openWatchWindow,
+        LocalRoutine::listWatchableCommands,        LocalRoutine::startTtTransferCommand,
+        LocalRoutine::stopTtTransferCommand,        LocalRoutine::showTtTransferStatus,
+        LocalRoutine::blockSubscribersFromFile,     LocalRoutine::unblockSubscribersFromFile,
+        LocalRoutine::replaceProcessorProgram,      LocalRoutine::toggleContinuousCpLoad,
+        LocalRoutine::toggleContinuousArLoad,       LocalRoutine::toggleContinuousCallStore,
+        LocalRoutine::restartReplicationCommand,    LocalRoutine::startStatisticsReview,
+        LocalRoutine::startReducedStatisticsReview, LocalRoutine::stopStatisticsReview,
+        LocalRoutine::startTrafficKindsReport,      LocalRoutine::startSuccessByDestinationReport,
+        LocalRoutine::startSuccessByRouteReport};
 };
 
 TEST_F(MonitoringRoutines, SlotsAreFilledAndReachedFromMml) {

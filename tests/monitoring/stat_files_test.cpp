@@ -1,6 +1,9 @@
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
+#include <csignal>
 #include <cstring>
 #include <map>
 #include <string>
@@ -12,6 +15,7 @@
 #include "monitoring/monitoring_fixtures.h"
 #include "monitoring/monitoring_texts.h"
 #include "monitoring/stat_files.h"
+#include "monitoring/stat_records.h"
 #include "utils/bytes.h"
 
 namespace {
@@ -158,11 +162,22 @@ TEST_F(StatFiles, Transfers) {
     }
 }
 
-TEST_F(StatFiles, AFailedWriteEndsTheTransferAndLeavesNoFile) {
-    ASSERT_EQ(symlink("/dev/full", (dir.path() + "/ppn/stat009.dat").c_str()), 0);
-    send({open(9), block(0, "ab"), block(1, "cd")});
-    EXPECT_EQ(answerBytes(), (Bytes{1, 0, 0}));
-    EXPECT_FALSE(exists("ppn/stat009.dat"));
+TEST_F(StatFiles, AFailedWriteEndsTheTransferAndKeepsWhatWasWritten) {
+    // The file may grow to 3 bytes: block 1 reaches it only in part.
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    void (*savedSignal)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    send({open(9), block(0, "ab")});
+    struct rlimit small = saved;
+    small.rlim_cur = 3;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    send({block(1, "cd")});
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, savedSignal);
+    send({block(2, "ef")});
+
+    EXPECT_EQ(answerBytes(), (Bytes{1, 1, 0, 0}));
+    EXPECT_EQ(dir.read("ppn/stat009.dat"), "abc");
     EXPECT_EQ(lines(), std::vector<std::string>{kText23251});
 }
 
@@ -191,45 +206,6 @@ TEST(StatFileName, ThreeDigits) {
 }
 
 // ---- records and their events
-
-// One event item: header, kind, optional delta, values.
-Bytes item(int8_t kind, const Bytes& values, int delta = -1) {
-    Bytes b;
-    const bool hasDelta = delta >= 0;
-    b.push_back(uint8_t((1 + (hasDelta ? 2 : 0) + values.size()) | (hasDelta ? 0x80 : 0)));
-    b.push_back(uint8_t(kind));
-    if (hasDelta) {
-        b.push_back(uint8_t(delta));
-        b.push_back(uint8_t(delta >> 8));
-    }
-    b.insert(b.end(), values.begin(), values.end());
-    return b;
-}
-Bytes le32(int32_t v) {
-    return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
-}
-Bytes le16(int16_t v) {
-    return {uint8_t(v), uint8_t(v >> 8)};
-}
-Bytes operator+(Bytes a, const Bytes& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-Bytes recordBytes(int16_t callNumber, const Bytes& events, int32_t timeOfDay, uint8_t marker = 0,
-                  int eventBytes = -1) {
-    Bytes r(kStatRecordSize, 0);
-    ByteWriter w(r.data(), r.size());
-    w.u16le(uint16_t(callNumber));
-    w.zeros(11);
-    w.bytes(events.data(), events.size());
-    w.zeros(kStatEventAreaSize - events.size());
-    w.u8(uint8_t(eventBytes >= 0 ? eventBytes : int(events.size())));
-    w.u32le(uint32_t(timeOfDay));
-    w.u8(marker);
-    EXPECT_TRUE(w.ok());
-    return r;
-}
 
 TEST(StatRecord, DecodesItsFieldsAndRefusesEveryCut) {
     const Bytes bytes = recordBytes(-3, item(13, {}), 3600, 1);
@@ -300,9 +276,28 @@ TEST(StatRecord, EventValuesFollowTheirTemplates) {
     EXPECT_FALSE(reader.next(e));
     EXPECT_FALSE(reader.bad());
 
-    std::vector<int32_t> times;
+    std::vector<int64_t> times;
     ASSERT_TRUE(statEventTimes(r, times));
-    EXPECT_EQ(times, (std::vector<int32_t>{985, 990, 1000, 1000, 1000, 1000}));
+    EXPECT_EQ(times, (std::vector<int64_t>{985, 990, 1000, 1000, 1000, 1000}));
+}
+
+TEST(StatRecord, EventTimesAtTheLimitsOfTheTimeField) {
+    const struct {
+        int32_t timeOfDay;
+        int16_t delta;
+        std::vector<int64_t> times;
+    } cases[] = {
+        {2147456048, -27600, {2147483648, 2147456048}},
+        {INT32_MIN, 32767, {int64_t(INT32_MIN) - 32767, INT32_MIN}},
+    };
+    for (const auto& c : cases) {
+        const Bytes bytes = recordBytes(1, item(13, {}, 10) + item(14, {}, c.delta), c.timeOfDay);
+        SStatCallRecord r;
+        ASSERT_TRUE(decodeStatCallRecord(bytes.data(), bytes.size(), r));
+        std::vector<int64_t> times;
+        ASSERT_TRUE(statEventTimes(r, times));
+        EXPECT_EQ(times, c.times) << c.timeOfDay;
+    }
 }
 
 TEST(StatRecord, BadEventAreasAreRefused) {

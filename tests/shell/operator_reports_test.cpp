@@ -342,18 +342,66 @@ TEST_F(OperatorReports, ReopenedKeyTakesOverFromTheEarlierWindow) {
     EXPECT_EQ(streamLines(second.window).size(), 2u);
 }
 
+// The first eight lines of a page of a report titled kTitle with the HTML
+// header, written at the test clock's time.
+std::string pageHead() {
+    const std::string title = textById(kTitle);
+    return std::string(kPageTitleOpen) + title + kPageTitleClose + "\n" + kPageBody + "\n" +
+           kPageLogo + "\n" + kPageBoldCentreOpen + textById(21117) + kPageBoldCentreClose + "\n" +
+           kPageCentreOpen + title + kPageCentreClose + "\n" + kPageCentreOpen +
+           "14.07.2006.  12:34:56" + kPageCentreClose + "\n" + kPageRule + "\n" +
+           textById(kHtmlHeader) + kPageHeaderEnd + "\n";
+}
+
+// A report key opened again, while its earlier window is open or after that
+// report finished: the new report's log, saved page and printed page hold
+// only its own lines, also once the earlier window has closed, and the
+// earlier window's page keeps its own.
+TEST_F(OperatorReports, ReopenedKeyHoldsOnlyItsOwnLines) {
+    RecordingChooser chooser;
+    const std::string first = formattedLine("21206$first") + "\n";
+    const std::string second = formattedLine("21206$second") + "\n";
+    const std::string printed = toUtf8(textById(kTitle)).text() + std::string(".htm");
+    for (bool finishedFirst : {false, true}) {
+        SCOPED_TRACE(finishedFirst ? "finished, then opened again" : "opened again while open");
+        const uint16_t number = finishedFirst ? 12 : 11;
+        fromExchange(kExchangeAddress, number, kCodeReportOpen,
+                     openPayload(1, kTitle, kHtmlHeader));
+        KOperIzvestaj* earlier = openWindow(kExchangeAddress, number);
+        ASSERT_NE(earlier, nullptr);
+        fromExchange(kExchangeAddress, number, kCodeReportLine, text("21206$first"));
+        if (finishedFirst) fromExchange(kExchangeAddress, number, kCodeReportFinished, {});
+        fromExchange(kExchangeAddress, number, kCodeReportOpen,
+                     openPayload(1, kTitle, kHtmlHeader));
+        KOperIzvestaj* later = openWindow(kExchangeAddress, number);
+        ASSERT_NE(later, nullptr);
+        ASSERT_NE(later, earlier);
+        fromExchange(kExchangeAddress, number, kCodeReportLine, text("21206$second"));
+
+        chooser.answer = "earlier.htm";
+        sendCommand(earlier, KOperIzvestaj::ID_SAVE);
+        EXPECT_EQ(dir.read("earlier.htm"), pageHead() + first + kPageEnd + "\n");
+        delete earlier;
+
+        const std::string log = reportLogName(kExchangeAddress, number);
+        EXPECT_EQ(dir.read(log), "");  // the later report's lines are not flushed yet
+        chooser.answer = "later.htm";
+        sendCommand(later, KOperIzvestaj::ID_SAVE);
+        EXPECT_EQ(dir.read("later.htm"), pageHead() + second + kPageEnd + "\n");
+        sendCommand(later, KOperIzvestaj::ID_PRINT);
+        EXPECT_EQ(dir.read(printed), pageHead() + second);
+        delete later;
+        EXPECT_EQ(dir.read(log), second);
+    }
+}
+
 TEST_F(OperatorReports, SavedAndPrintedPages) {
     RecordingChooser chooser;
     const SIzvestaj r = openOperatorReport(kExchangeAddress, 9, 1, kTitle, kHtmlHeader);
     fromExchange(kExchangeAddress, 9, kCodeReportLine, text("21206$<b>x</b>"));
     fromExchange(kExchangeAddress, 9, kCodeReportLine, text("21206$y"));
     const std::string title = textById(kTitle);
-    const std::string head = std::string(kPageTitleOpen) + title + kPageTitleClose + "\n" +
-                             kPageBody + "\n" + kPageLogo + "\n" + kPageBoldCentreOpen +
-                             textById(21117) + kPageBoldCentreClose + "\n" + kPageCentreOpen +
-                             title + kPageCentreClose + "\n" + kPageCentreOpen +
-                             "14.07.2006.  12:34:56" + kPageCentreClose + "\n" + kPageRule + "\n" +
-                             textById(kHtmlHeader) + kPageHeaderEnd + "\n";
+    const std::string head = pageHead();
     const std::string log =
         formattedLine("21206$<b>x</b>") + "\n" + formattedLine("21206$y") + "\n";
 

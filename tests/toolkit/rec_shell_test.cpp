@@ -73,10 +73,18 @@ TEST(RecordChange, RequestLayout) {
             ASSERT_EQ(out[kRecordImageOffset + i], i < c.length ? image[i] : 0) << c.code << i;
         EXPECT_EQ(out[kRecordChangeSize], 0xEE);
     }
-    // An image longer than the request holds is cut.
-    const Bytes big(300, 0x5A);
+    // An image longer than the request holds is refused, not cut; one that
+    // fills it exactly is sent whole.
+    const Bytes big(kRecordImageSize + 1, 0x5A);
+    for (int length : {kRecordImageSize + 1, 298}) {
+        Bytes out(kRecordChangeSize, 0xEE);
+        EXPECT_EQ(
+            packRecordChange(out.data(), 'T', 1, 0, Bytes(size_t(length), 0x5A).data(), length), -1)
+            << length;
+        EXPECT_EQ(out, Bytes(kRecordChangeSize, 0xEE)) << length;
+    }
     uint8_t out[kRecordChangeSize];
-    packRecordChange(out, 'T', 1, 0, big.data(), 300);
+    EXPECT_EQ(packRecordChange(out, 'T', 1, 0, big.data(), kRecordImageSize), kRecordChangeSize);
     EXPECT_EQ(out[kRecordChangeSize - 1], 0x5A);
 }
 
@@ -384,6 +392,52 @@ TEST_F(RecordEditor, ModifyRecordKeepsKeysReadOnly) {
     peer.sendFrame(kRecordChangeType, 28674, kRecordChangeDestination, 'T', {1, 0, 0});
     router->receiveMessages();
     EXPECT_EQ(statusOf(shell), textById(26330));
+}
+
+// Records of this table (an 11-byte key, then 81 and 206 bytes: 298 bytes)
+// are longer than a request carries. Insert, modify record and modify field
+// are refused before their form, with the reason in the status line, and
+// send nothing; delete sends only the key and goes on working.
+TEST_F(RecordEditor, RecordsLongerThanARequestAreNotSent) {
+    constexpr int16_t kLongTable = 124;
+    ScopedTables longTables{kLongTable};
+    longTables.insert(kLongTable, "b1,opis,ucesce");
+    auto* editor = new TTableModifyShell(nullptr, kLongTable);
+    editor->create();
+    const FXSelector ids[] = {TTableModifyShell::ID_INSERT, TTableModifyShell::ID_MODIFY_RECORD,
+                              TTableModifyShell::ID_MODIFY_FIELD};
+    for (FXSelector id : ids) {
+        editor->recordTable()->getTable()->selectItem(1, 2, TRUE);
+        bool formShown = false;
+        ModalDriver driver;
+        driver.then([&](FXWindow* modal) {
+            formShown = true;
+            TTableModify* f = formOf(modal);
+            for (int i = 0; i < f->fieldCount(); ++i)
+                if (f->fields[i]->getText().empty()) f->fields[i]->setText("x");
+            sendCommand(modal, FXDialogBox::ID_ACCEPT);
+        });
+        driver.start();
+        sendCommand(editor, id);
+        EXPECT_FALSE(formShown) << id;
+        EXPECT_EQ(editor->openForm(), nullptr) << id;
+        EXPECT_TRUE(requests().empty()) << id;
+        EXPECT_EQ(statusOf(editor), "Запись длиннее 250 байт (298) не может быть отправлена") << id;
+        EXPECT_EQ(colourOf(editor), kShellAlertColour) << id;
+    }
+
+    editor->recordTable()->getTable()->selectItem(1, 0, TRUE);
+    ModalDriver driver;
+    driver.then([&](FXWindow* modal) { sendCommand(modal, FXDialogBox::ID_ACCEPT); });
+    driver.start();
+    sendCommand(editor, TTableModifyShell::ID_DELETE);
+    const auto sent = requests();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].code, 'S');
+    EXPECT_EQ(Bytes(sent[0].payload.begin() + 11, sent[0].payload.begin() + 14),
+              (Bytes{'b', '1', 0}));
+    EXPECT_EQ(statusOf(editor), textById(26328));
+    delete editor;
 }
 
 // The close box and Escape remove the window (its receiver goes with it).

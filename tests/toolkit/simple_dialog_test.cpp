@@ -1,4 +1,6 @@
+#include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -401,6 +403,48 @@ TEST(SimpleDialog, SecondRunShowsTheAcceptedValues) {
     EXPECT_EQ(form.getChoice("c"), 11);
     EXPECT_EQ(form.getRadioIndex("r"), 0);
     EXPECT_EQ(form.getCheckMask("k"), 2);
+}
+
+// A double shown again (the form run again after a refusal) reads back as
+// exactly the value accepted, digit for digit: accepting the shown text
+// unchanged keeps the number.
+TEST(SimpleDialog, DoubleShownAgainKeepsEveryDigit) {
+    testApp();
+    const struct {
+        const char* typed;
+        const char* shown;
+    } cases[] = {
+        {"1.5", "1.500000"},
+        {"0.1234567", "0.1234567"},
+        {"-2.0000001", "-2.0000001"},
+        {"1e-7", "1e-07"},
+        {"123456.78901234", "123456.78901234"},
+        {"0.1", "0.100000"},
+        {"1e300", "1e+300"},
+    };
+    for (const auto& c : cases) {
+        KSimpleDialog form("title");
+        form.addDouble("d", "Число", 0);
+        std::string again;
+        const std::function<void(FX::FXWindow*)> runs[] = {
+            [&](FX::FXWindow* modal) {
+                form.findField("d")->textField->setText(c.typed);
+                accept(modal);
+            },
+            [&](FX::FXWindow* modal) {
+                again = shown(form.findField("d"));
+                accept(modal);
+            },
+        };
+        for (const auto& run : runs) {
+            ModalDriver driver;
+            driver.then(run);
+            driver.start();
+            EXPECT_EQ(form.execute(1), 0) << c.typed;
+        }
+        EXPECT_EQ(again, c.shown) << c.typed;
+        EXPECT_EQ(form.getDouble("d"), std::strtod(c.typed, nullptr)) << c.typed;
+    }
 }
 
 // Excluded values leave every later choice field; each field keeps its own copy.

@@ -104,12 +104,46 @@ TEST_F(IniFile, WritesCreateAndReplaceInPlace) {
     ASSERT_NE(ini.writeString("Prozor", "Y", " 3 "), 0);   // added to its section
     ASSERT_NE(ini.writeString("Novi", "Kljuc", "da"), 0);  // a new section at the end
     EXPECT_EQ(readFileBytes(dir.file("visual.ini")),
-              "[Prozor]\nx=2\nY=3\n\n[Boje]\nPozadina=7\n[Novi]\nKljuc=da\n");
+              "[Prozor]\r\nx=2\r\nY=3\r\n\r\n[Boje]\r\nPozadina=7\r\n[Novi]\r\nKljuc=da\r\n");
 
     // A file written under a drive path lands in that folder of the working directory.
     ASSERT_EQ(mkdir(dir.file("C").c_str(), 0777), 0);
     ASSERT_NE(KINIFile("C:\\watch.ini").writeString("Prozor", "Naziv", "Trunk"), 0);
     EXPECT_EQ(readFileBytes(dir.file("C/watch.ini")), "[Prozor]\nNaziv=Trunk\n");
+}
+
+// A write changes only the line it sets or adds: every other line comes back
+// byte for byte (a NUL inside, stray CRs, a last line without a line end),
+// and what was written reads back.
+TEST_F(IniFile, RewritesOnlyTheLineItChanges) {
+    using namespace std::string_literals;
+    const struct {
+        const char* name;
+        std::string before;
+        const char* section;
+        const char* key;
+        std::string after;
+    } cases[] = {
+        {"a NUL inside a line", "[A]\nX=1\0tail\nY=2\n"s, "A", "Y", "[A]\nX=1\0tail\nY=v\n"s},
+        {"a header with two CRs", "[Red_1\r\r\nK=1\r\n", "Red_1", "K",
+         "[Red_1\r\r\nK=1\r\n[Red_1]\r\nK=v\r\n"},
+        {"a value line with two CRs", "[S]\r\nX=1\r\r\nK=1\r\n", "S", "K",
+         "[S]\r\nX=1\r\r\nK=v\r\n"},
+        {"no line end at the end", "[S]\nX=1", "S", "K", "[S]\nX=1\nK=v\n"},
+        {"a new section after a line without its end", "[S]\nX=1", "T", "K",
+         "[S]\nX=1\n[T]\nK=v\n"},
+        {"blanks and comments kept", "; note \n[S]  \n  X = 1 \n\n[T]\n", "S", "K",
+         "; note \n[S]  \n  X = 1 \nK=v\n\n[T]\n"},
+    };
+    for (const auto& c : cases) {
+        writeFileBytes(dir.file("OR.ini"), c.before);
+        KINIFile ini("./OR.ini");
+        ASSERT_NE(ini.writeString(c.section, c.key, "v"), 0) << c.name;
+        EXPECT_EQ(readFileBytes(dir.file("OR.ini")), c.after) << c.name;
+        char value[16] = "";
+        ini.getString(c.section, c.key, "missing", value, sizeof value);
+        EXPECT_STREQ(value, "v") << c.name;
+    }
 }
 
 TEST_F(IniFile, RefusesWhatCannotBeStored) {
