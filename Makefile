@@ -2,7 +2,8 @@
 # `make test` builds the sanitized test configuration and runs every test.
 
 PACKAGES := g++ make cmake ninja-build pkg-config libfox-1.6-dev zlib1g-dev \
-            libgtest-dev libgmock-dev xvfb xauth fonts-liberation2 fonts-dejavu-core locales
+            libgtest-dev libgmock-dev xvfb xauth fonts-liberation2 fonts-dejavu-core locales \
+            xdg-utils
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR := Ninja

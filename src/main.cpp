@@ -42,7 +42,9 @@ int main(int argc, char** argv) {
     mainWindow->armSplashTimeout();
     mainWindow->armPollTimeout();
     mainWindow->armPollChore();
+    mainWindow->catchShutdownSignals();
     const int exitCode = application->run();
+    TTalvor::ignoreShutdownSignals(application);
 
     runStopSteps(serviceStopSteps());
     saveTableState("orstate.dat");

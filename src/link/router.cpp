@@ -108,17 +108,16 @@ int TKopCls::sendMessage(uint8_t type, uint16_t destination, uint8_t code, const
     uint8_t frame[kMaxSentFrame];
     const int size = buildBusFrame(type, destination, ownAddress, code, payload, length, frame);
     if (size < 0) return -1;
-    forwardFrame(route, frame, size);
-    return 0;
+    return forwardFrame(route, frame, size) ? 0 : -1;
 }
 
-void TKopCls::forwardFrame(const SRoute* route, const uint8_t* frame, int frameBytes) {
+bool TKopCls::forwardFrame(const SRoute* route, const uint8_t* frame, int frameBytes) {
     bytesSent += static_cast<uint32_t>(frameBytes) + 2;
     if (route->kind == rkTcpIp)
-        udpSend(ipv4Address(route->ip[0], route->ip[1], route->ip[2], route->ip[3]), frame,
-                frameBytes);
-    else if (route->kind == rkKop)
-        kopQueueFrame(frame, frameBytes);
+        return udpSend(ipv4Address(route->ip[0], route->ip[1], route->ip[2], route->ip[3]), frame,
+                       frameBytes);
+    if (route->kind == rkKop) kopQueueFrame(frame, frameBytes);
+    return true;
 }
 
 int TKopCls::receiveMessages() {

@@ -61,7 +61,8 @@ public:
                     uint16_t length);
     // Takes and handles waiting frames; returns how many were taken.
     int receiveMessages();
-    void forwardFrame(const SRoute* route, const uint8_t* frame, int frameBytes);
+    // False when the transport did not take the frame.
+    bool forwardFrame(const SRoute* route, const uint8_t* frame, int frameBytes);
     void readRoutes();
     // Reads "kopcar.prg" of the working directory and loads it into the card;
     // 0, or -1 after an error box.

@@ -28,7 +28,9 @@ int postLine(uint8_t flags, const char* text, uint8_t type, uint8_t code) {
         uint8_t payload[kMaxLine + 2];
         payload[0] = static_cast<uint8_t>(flags & ~kLineLocal);
         std::memcpy(payload + 1, line, length + 1);
-        if (router) router->sendMessage(type, kExchangeAddress, code, payload, static_cast<uint16_t>(length + 2));
+        if (router)
+            router->sendMessage(type, kExchangeAddress, code, payload,
+                                static_cast<uint16_t>(length + 2));
     }
     if (flags & kLineLocal)
         dispatchMessage(type, kExchangeAddress, code, reinterpret_cast<const uint8_t*>(line),
@@ -81,14 +83,30 @@ std::string helpPagePath(uint16_t topic) {
 }
 
 void openHelpPage(uint16_t topic) {
-    if (!platform::shell().openDocument(helpPagePath(topic))) showError(textById(25305));
+    openHelpDocument(helpPagePath(topic));
+}
+
+void openHelpDocument(const std::string& path) {
+    switch (platform::shell().openDocument(path)) {
+        case platform::OpenResult::Started:
+            return;
+        case platform::OpenResult::NoOpener:
+            showError(kNoHelpOpenerText);
+            return;
+        case platform::OpenResult::NoSuchDocument:
+        case platform::OpenResult::Failed:
+            showError(textById(25305));
+            return;
+    }
 }
 
 void runMainWindowCommand(uint16_t id) {
     if (mainWindowCommandHandler) mainWindowCommandHandler(id);
 }
 
-void setMainWindowCommandHandler(void (*handler)(uint16_t id)) { mainWindowCommandHandler = handler; }
+void setMainWindowCommandHandler(void (*handler)(uint16_t id)) {
+    mainWindowCommandHandler = handler;
+}
 
 KORInteractor::KORInteractor() : TMessageReceiver(kTypeOperator) {
     addCodeFilter(kCodeRemoteCommand);

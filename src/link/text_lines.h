@@ -26,6 +26,12 @@ const char* stripTildes(const char* label);
 // Opens the help page of a topic (0 the contents) with the desktop viewer;
 // an error box when it cannot be opened.
 void openHelpPage(uint16_t topic);
+// Opens a help page by its path: a page that is not there gives text 25305
+// before any program starts; without a program to open pages the operator
+// is told so with kNoHelpOpenerText.
+void openHelpDocument(const std::string& path);
+inline constexpr const char* kNoHelpOpenerText =
+    "Не найдена программа для открытия страниц помощи (xdg-open)";
 // The path openHelpPage opens for a topic.
 std::string helpPagePath(uint16_t topic);
 

@@ -37,8 +37,8 @@ bool udpIsOpen() { return udpSocket.isOpen(); }
 
 uint16_t udpBoundPort() { return udpSocket.localPort(); }
 
-void udpSend(uint32_t address, const uint8_t* data, int length) {
-    udpSocket.sendTo(address, udpRemotePort, data, length);
+bool udpSend(uint32_t address, const uint8_t* data, int length) {
+    return udpSocket.sendTo(address, udpRemotePort, data, length);
 }
 
 int udpReceive(uint32_t* sender, uint8_t* buffer, int size) {

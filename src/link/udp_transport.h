@@ -16,8 +16,8 @@ bool udpIsOpen();
 // The port actually bound (for tests that bind port 0).
 uint16_t udpBoundPort();
 // Sends one datagram to udpRemotePort of the address (network byte order);
-// nothing happens when the socket is not open.
-void udpSend(uint32_t address, const uint8_t* data, int length);
+// false when it was not sent (the socket is not open or refused it).
+bool udpSend(uint32_t address, const uint8_t* data, int length);
 // Takes one waiting datagram: its byte count, -1 when none is waiting or the
 // socket is closed, -2 when the datagram did not fit in `size` (discarded).
 int udpReceive(uint32_t* sender, uint8_t* buffer, int size);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "link/catalogue_message.h"
+#include "commands/executors/command_requests.h"
 #include "link/text_lines.h"
 
 namespace {
@@ -33,6 +34,10 @@ const char* commandStatusText() {
 }
 
 const char* showCommandStatus(int status, const char* errorText) {
+    if (status == msNotSent) {
+        setMmlErrorText(statusText, requestNotSentText(errorText).c_str());
+        return statusText;
+    }
     const int textId = mmlStatusTextId(status);
     if (textId == 0) return statusText;
     if (textId == kUnknownStatusTextId)

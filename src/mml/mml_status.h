@@ -16,6 +16,7 @@ enum eMmlStatus : uint8_t {
     msMissingAmpersand = 8,   // error text: the parameter's name
     msDoubleAmpersand = 9,    // error text: the parameter's name
     msOk = 10,                // nothing to report
+    msNotSent = 11,           // error text: the command's title; its request could not be sent
 };
 
 // The error text that the failing step fills: 99 characters and a zero.
@@ -31,6 +32,7 @@ int mmlStatusTextId(int status);
 const char* commandStatusText();
 
 // Formats the message of a status (the error text as its argument where it
-// takes one) and posts it as a local operator message; success posts nothing.
-// Returns commandStatusText().
+// takes one) and posts it as a local operator message; success posts nothing,
+// and neither does msNotSent, whose line the send step has already posted
+// right after the journal line. Returns commandStatusText().
 const char* showCommandStatus(int status, const char* errorText);

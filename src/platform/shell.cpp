@@ -3,10 +3,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-
 namespace platform {
 
 namespace {
+
+const char kOpener[] = "xdg-open";
 
 // Finds a program on PATH; the shell layer fails when the tool is missing.
 bool onPath(const char* program) {
@@ -16,7 +17,8 @@ bool onPath(const char* program) {
     size_t start = 0;
     while (start <= dirs.size()) {
         const size_t end = dirs.find(':', start);
-        const std::string dir = dirs.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        const std::string dir =
+            dirs.substr(start, end == std::string::npos ? std::string::npos : end - start);
         const std::string candidate = (dir.empty() ? "." : dir) + "/" + program;
         if (access(candidate.c_str(), X_OK) == 0) return true;
         if (end == std::string::npos) break;
@@ -50,12 +52,24 @@ IShell* current = &systemShell;
 
 }  // namespace
 
-bool SystemShell::openDocument(const std::string& path) { return spawnDetached("xdg-open", path); }
+OpenResult SystemShell::openDocument(const std::string& path) {
+    // The opener's own failure is never seen once it runs detached: a
+    // missing document is found here, before anything is started.
+    if (access(path.c_str(), R_OK) != 0) return OpenResult::NoSuchDocument;
+    if (!onPath(kOpener)) return OpenResult::NoOpener;
+    return spawnDetached(kOpener, path) ? OpenResult::Started : OpenResult::Failed;
+}
 
-bool SystemShell::printDocument(const std::string& path) { return spawnDetached("lp", path); }
+bool SystemShell::printDocument(const std::string& path) {
+    return spawnDetached("lp", path);
+}
 
-IShell& shell() { return *current; }
+IShell& shell() {
+    return *current;
+}
 
-void setShell(IShell* s) { current = s ? s : &systemShell; }
+void setShell(IShell* s) {
+    current = s ? s : &systemShell;
+}
 
 }  // namespace platform

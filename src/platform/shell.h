@@ -5,29 +5,36 @@
 
 namespace platform {
 
+// What came of opening a document.
+enum class OpenResult {
+    Started,         // the opener runs, detached
+    NoSuchDocument,  // the file is not there: no program was started
+    NoOpener,        // no program to open documents is installed
+    Failed,          // the opener could not be started
+};
+
 // Opening documents (help pages, HTML reports) with the desktop's default
 // viewer and printing them. Both are detached and never block.
 class IShell {
 public:
     virtual ~IShell() = default;
-    // True when the opener was started.
-    virtual bool openDocument(const std::string& path) = 0;
+    virtual OpenResult openDocument(const std::string& path) = 0;
     virtual bool printDocument(const std::string& path) = 0;
 };
 
-// Starts xdg-open and lp.
+// Starts xdg-open and lp; a document that is not there starts nothing.
 class SystemShell : public IShell {
 public:
-    bool openDocument(const std::string& path) override;
+    OpenResult openDocument(const std::string& path) override;
     bool printDocument(const std::string& path) override;
 };
 
 // Records the requests and answers as told.
 class RecordingShell : public IShell {
 public:
-    bool openDocument(const std::string& path) override {
+    OpenResult openDocument(const std::string& path) override {
         opened.push_back(path);
-        return succeed;
+        return succeed ? OpenResult::Started : OpenResult::Failed;
     }
     bool printDocument(const std::string& path) override {
         printed.push_back(path);

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -10,7 +11,6 @@
 #include "link/text_lines.h"
 #include "link/timer_pool.h"
 #include "menus/menu_bar.h"
-#include "platform/shell.h"
 #include "shell/about_window.h"
 #include "shell/command_gate.h"
 #include "shell/message_windows.h"
@@ -18,6 +18,7 @@
 #include "shell/status_bar.h"
 #include "shell/text_streams.h"
 #include "shell/toolbar_images.h"
+#include "shell/visual_case.h"
 #include "toolkit/dialog_box.h"
 #include "toolkit/text_codec.h"
 #include "utils/dates.h"
@@ -47,6 +48,9 @@ const char kMessageListTitle[] = "Glavni prozor za oporuke";
 constexpr int kHelpPathBytes = 100;
 constexpr FX::FXuint kSplashDelayMs = 10;
 const char kOrIniName[] = "./OR.ini";
+constexpr FX::FXSelector kExitCommandId = 5015;
+// Log-out, system shutdown and kill end the program as an ordered exit does.
+const int kShutdownSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 // Text `id` formatted with the current local date and time.
 std::string formatWithNow(int id) {
@@ -113,6 +117,7 @@ const ShellRoutine kShellRoutines[] = {
     {LocalRoutine::confirmExit, &TTalvor::confirmExit},
     {LocalRoutine::openHelpIndex, &TTalvor::openHelpIndex},
     {LocalRoutine::openHelpAlphaIndex, &TTalvor::openHelpAlphaIndex},
+    {LocalRoutine::runVisualCaseDialog, &TTalvor::runVisualCaseDialog},
 };
 
 template <int Index>
@@ -120,9 +125,9 @@ void runShellRoutine(const uint8_t*) {
     if (mainWindow) (mainWindow->*kShellRoutines[Index].run)();
 }
 
-const LocalRoutineFn kShellRoutineFns[] = {runShellRoutine<0>, runShellRoutine<1>,
-                                           runShellRoutine<2>, runShellRoutine<3>,
-                                           runShellRoutine<4>, runShellRoutine<5>};
+const LocalRoutineFn kShellRoutineFns[] = {
+    runShellRoutine<0>, runShellRoutine<1>, runShellRoutine<2>, runShellRoutine<3>,
+    runShellRoutine<4>, runShellRoutine<5>, runShellRoutine<6>};
 static_assert(ARRAYNUMBER(kShellRoutineFns) == ARRAYNUMBER(kShellRoutines),
               "one slot function per shell routine");
 
@@ -230,6 +235,7 @@ TTalvorMap[] = {
     FXMAPFUNC(FX::SEL_KEYRELEASE, 0, TTalvor::onKeyRelease),
     FXMAPFUNC(FX::SEL_CHORE, TTalvor::ID_CHORE_POLL, TTalvor::onChorePoll),
     FXMAPFUNC(FX::SEL_CLOSE, 0, TTalvor::onClose),
+    FXMAPFUNC(FX::SEL_SIGNAL, TTalvor::ID_SIGNAL_SHUTDOWN, TTalvor::onSignalShutdown),
 };
 
 FXIMPLEMENT(TTalvor, FX::FXMainWindow, TTalvorMap, ARRAYNUMBER(TTalvorMap))
@@ -407,16 +413,25 @@ void TTalvor::showAboutWindow() {
     runAboutWindow(this);
 }
 
+// A second close request while the question is open asks nothing more.
 void TTalvor::confirmExit() {
-    if (confirm(textById(21119), this)) getApp()->stop(0);
+    if (exitQuestionOpen_) return;
+    exitQuestionOpen_ = true;
+    const bool yes = confirm(textById(21119), this) != 0;
+    exitQuestionOpen_ = false;
+    if (yes) getApp()->stop(0);
 }
 
-// What the opener answers is not examined.
+void TTalvor::runVisualCaseDialog() {
+    ::runVisualCaseDialog();
+}
+
+// A page that cannot be opened is told as every help page is.
 void TTalvor::openHelpIndex() {
-    platform::shell().openDocument(helpIndexPath("/index.htm"));
+    openHelpDocument(helpIndexPath("/index.htm"));
 }
 void TTalvor::openHelpAlphaIndex() {
-    platform::shell().openDocument(helpIndexPath("/aindex.htm"));
+    openHelpDocument(helpIndexPath("/aindex.htm"));
 }
 
 // The gate is made on the first command and kept to the end; the message is
@@ -469,11 +484,30 @@ long TTalvor::onChorePoll(FX::FXObject*, FX::FXSelector, void*) {
     return pollIsDue(programClock()) && poll() ? 1 : 0;
 }
 
-// The window manager's close box ends the event loop with 0 without asking;
-// the window stays until the application is destroyed, after the shutdown
-// steps have run and the switch-off lines are written.
+// The window manager's close box (and its close request, which Alt-F4 may
+// become) runs the exit command: the question, then the ordered shutdown.
+// The window stays until the application is destroyed.
 long TTalvor::onClose(FX::FXObject*, FX::FXSelector, void*) {
-    getApp()->reg().write();
+    handle(this, FXSEL(FX::SEL_COMMAND, kExitCommandId), nullptr);
+    return 1;
+}
+
+void TTalvor::catchShutdownSignals() {
+    for (int sig : kShutdownSignals) getApp()->addSignal(sig, this, ID_SIGNAL_SHUTDOWN);
+}
+
+void TTalvor::ignoreShutdownSignals(FX::FXApp* application) {
+    for (int sig : kShutdownSignals) {
+        application->removeSignal(sig);
+        std::signal(sig, SIG_IGN);
+    }
+}
+
+// Ends every running loop, modal ones included; the shutdown runs once the
+// outermost loop has returned. Further signals change nothing.
+long TTalvor::onSignalShutdown(FX::FXObject*, FX::FXSelector, void*) {
+    if (shutdownSignalled_) return 1;
+    shutdownSignalled_ = true;
     getApp()->stop(0);
     return 1;
 }

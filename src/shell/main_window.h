@@ -18,7 +18,13 @@ class TTalvor : public FX::FXMainWindow {
     FXDECLARE(TTalvor)
 
 public:
-    enum { ID_TIMEOUT_POLL = FX::FXMainWindow::ID_LAST, ID_TIMEOUT_SPLASH, ID_CHORE_POLL, ID_LAST };
+    enum {
+        ID_TIMEOUT_POLL = FX::FXMainWindow::ID_LAST,
+        ID_TIMEOUT_SPLASH,
+        ID_CHORE_POLL,
+        ID_SIGNAL_SHUTDOWN,
+        ID_LAST
+    };
     // Command messages the window takes; the gate runs 5001..5599 of them.
     static constexpr FX::FXSelector kFirstCommandId = 5000;
     static constexpr FX::FXSelector kLastCommandId = 5600;
@@ -40,6 +46,13 @@ public:
     void armPollChore();
     // The about window as splash, 10 ms after the event loop starts.
     void armSplashTimeout();
+    // SIGTERM, SIGHUP and SIGINT end the event loop with 0 without a
+    // question, so that the ordered shutdown runs; FOX delivers them from its
+    // loop as SEL_SIGNAL, never inside the signal handler.
+    void catchShutdownSignals();
+    // Once the loop has ended: the three signals are ignored, so that a
+    // second one cannot interrupt the shutdown and the saving of the tables.
+    static void ignoreShutdownSignals(FX::FXApp* application);
 
     // The shell's own commands.
     void confirmClearOperatorLog();  // 5010
@@ -48,6 +61,7 @@ public:
     void confirmExit();              // 5015
     void openHelpIndex();            // 5598
     void openHelpAlphaIndex();       // 5599
+    void runVisualCaseDialog();      // 5223
 
     long onCmdCommand(FX::FXObject*, FX::FXSelector, void*);
     long onTimeoutPoll(FX::FXObject*, FX::FXSelector, void*);
@@ -56,6 +70,7 @@ public:
     long onKeyRelease(FX::FXObject*, FX::FXSelector, void*);
     long onChorePoll(FX::FXObject*, FX::FXSelector, void*);
     long onClose(FX::FXObject*, FX::FXSelector, void*);
+    long onSignalShutdown(FX::FXObject*, FX::FXSelector, void*);
 
     TOporMsgReceiver* operatorMessages() const { return operatorStream; }
     FX::FXMenuBar* menuBar() const { return menuBar_; }
@@ -95,6 +110,8 @@ private:
     FX::FXToolTip* toolTip_ = nullptr;
     FX::FXComposite* messageFrame_ = nullptr;
     bool chorePending_ = false;
+    bool exitQuestionOpen_ = false;
+    bool shutdownSignalled_ = false;
 };
 
 extern TTalvor* mainWindow;

@@ -33,7 +33,10 @@ using namespace FX;
 
 namespace {
 
-constexpr const char* kPageTitleOpen = "<HTML><HEAD><TITLE>";
+// The page is written in code page 1251 and says so, or a browser guesses.
+constexpr const char* kPageTitleOpen =
+    "<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">"
+    "<TITLE>";
 constexpr const char* kPageTitleClose = "</TITLE></HEAD>";
 constexpr const char* kPageBody = "<BODY>";
 constexpr const char* kPageLogo = "<P align=\"center\"><IMG src=\"qjp.gif\" alt=\"QJP logo\"></P>";

@@ -12,6 +12,7 @@
 #include "commands/command_table.h"
 #include "commands/dialogs/command_dispatcher.h"
 #include "commands/executor_helpers.h"
+#include "commands/executors/command_requests.h"
 #include "commands/executors/local_routines.h"
 #include "link/text_catalogue.h"
 #include "link/text_lines.h"
@@ -206,6 +207,27 @@ TEST_F(DialogRoad, RoutinesAndIdsOutsideTheRange) {
     ASSERT_EQ(operatorMessages.messages.size(), 1u);
     EXPECT_EQ(operatorMessages.messages[0].text(),
               unavailableRoutineText(LocalRoutine::watchProcessorLocalTimes));
+    EXPECT_TRUE(frames().empty());
+}
+
+// Without a route to the exchange the form's command is journalled, then
+// said as not sent.
+TEST_F(DialogRoad, UnsentRequestIsSaidAfterItsJournalLine) {
+    stopRouter();
+    startRouter(
+        "[Usmeravanja]\nBrojORa=28674\nBrojUsmeravanja=1\n"
+        "[Usmeravanja\\Usmerenje1]\nUsmeravanje=Lokal\nDPC=28674\n");
+    RecordingReceiver operatorMessages(kTypeOperator);
+    EXPECT_EQ(run(5303, {fillAndAccept("77")}), 1);
+    // The journal line comes in pieces of 75 characters, then the one line.
+    std::string journal;
+    const std::size_t n = operatorMessages.messages.size();
+    ASSERT_GE(n, 2u);
+    for (std::size_t i = 0; i + 1 < n; ++i) journal += operatorMessages.messages[i].text();
+    EXPECT_NE(journal.find("77"), std::string::npos) << journal;
+    EXPECT_EQ(journal.find(requestNotSentText(findCommand(5303)->title)), std::string::npos);
+    EXPECT_EQ(operatorMessages.messages[n - 1].text(),
+              requestNotSentText(findCommand(5303)->title));
     EXPECT_TRUE(frames().empty());
 }
 

@@ -15,6 +15,7 @@
 #include "link/router.h"
 #include "link/text_catalogue.h"
 #include "link/text_lines.h"
+#include "link/udp_transport.h"
 #include "peer/loopback_router.h"
 #include "peer/recording_receiver.h"
 #include "utils/bytes.h"
@@ -164,13 +165,39 @@ TEST_F(ExecutorOverUdp, WrongValueCountsAndCommandsWithoutExecutor) {
     EXPECT_EQ(peer.pump(), 0);
 }
 
-TEST_F(ExecutorOverUdp, NoRouteDropsTheRequestAndStillSucceeds) {
-    stopRouter();
-    startRouter(kNoExchangeRouteIni);
-    char errorText[kExecutorErrorTextSize] = "";
-    EXPECT_EQ(execute(5086, {"300"}, errorText), kExecDone);
-    EXPECT_EQ(sendCommandRequest(5086, nullptr, 300), -1);
-    EXPECT_EQ(peer.pump(), 0);
+// A request that could not be sent, for want of a route or because the
+// transport refused it, is journalled, then said right after its journal
+// line; the executor reports it with the command's title. A sent request
+// adds no line.
+TEST_F(ExecutorOverUdp, UnsentRequestIsSaidAfterItsJournalLine) {
+    const std::string notSent = requestNotSentText(findCommand(5086)->title);
+    struct Case {
+        const char* name;
+        const char* routes;
+        bool closeSocket;
+        bool sent;
+    } cases[] = {
+        {"sent", kExchangeRouteIni, false, true},
+        {"no route", kNoExchangeRouteIni, false, false},
+        {"transport closed", kExchangeRouteIni, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        stopRouter();
+        startRouter(c.routes);
+        if (c.closeSocket) udpClose();
+        RecordingReceiver lines(kTypeOperator);
+        char errorText[kExecutorErrorTextSize] = "";
+        EXPECT_EQ(execute(5086, {"300"}, errorText, 1), c.sent ? kExecDone : kExecNotSent);
+        ASSERT_GE(lines.messages.size(), 1u);
+        EXPECT_NE(lines.messages[0].text().find("КОМАНДА"), std::string::npos);  // journal first
+        EXPECT_EQ(lines.messages.back().text() == notSent, !c.sent);
+        EXPECT_EQ(lines.messages.size(), c.sent ? 1u : 2u);
+        if (!c.sent) {
+            EXPECT_STREQ(errorText, findCommand(5086)->title);
+        }
+        EXPECT_EQ(peer.pump() > 0, c.sent);
+    }
 }
 
 // What the last local routine call was given.

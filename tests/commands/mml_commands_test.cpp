@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -7,12 +8,14 @@
 #include "commands/command_table.h"
 #include "commands/executor_helpers.h"
 #include "commands/executor_texts.h"
+#include "commands/executors/command_requests.h"
 #include "commands/executors/local_routines.h"
 #include "commands/executors/mml_executors.h"
 #include "link/text_lines.h"
 #include "link/workstation_config.h"
 #include "mml/command_handlers.h"
 #include "mml/mml_registry.h"
+#include "mml/mml_status.h"
 #include "peer/loopback_router.h"
 #include "peer/recording_boxes.h"
 #include "peer/recording_receiver.h"
@@ -175,6 +178,27 @@ TEST_F(TypedCommands, BadValuesPostTheirStatusAndSendNothing) {
         EXPECT_TRUE(boxes.boxes.empty()) << c.statement;
         EXPECT_TRUE(requests().empty()) << c.statement;
     }
+}
+
+// A typed command whose request finds no route is journalled, said as not
+// sent once, and its status is no success.
+TEST_F(TypedCommands, UnsentRequestGetsItsOwnStatus) {
+    stopRouter();
+    startRouter(
+        "[Usmeravanja]\nBrojORa=28673\nBrojUsmeravanja=1\n"
+        "[Usmeravanja\\Usmerenje1]\nUsmeravanje=Lokal\nDPC=28673\n");
+    RecordingReceiver operatorMessages(kTypeOperator);
+    const std::string notSent = requestNotSentText(findCommand(5086)->title);
+    executeMmlCommand(statement(5086, {"300"}).c_str());
+    ASSERT_EQ(operatorMessages.messages.size(), 2u);
+    EXPECT_NE(operatorMessages.messages[0].text().find("300"), std::string::npos);
+    EXPECT_EQ(operatorMessages.messages[1].text(), notSent);
+    EXPECT_EQ(commandStatusText(), notSent);
+
+    SMML_Argument rp{};
+    std::strcpy(rp.value, "300");
+    char errorText[kMmlErrorTextSize] = "";
+    EXPECT_EQ(mmlExecutor().runCommand(findCommand(5086)->title, 1, &rp, errorText, 0), msNotSent);
 }
 
 TEST_F(TypedCommands, LocalActionsAndEmptySlotsTellTheOperator) {

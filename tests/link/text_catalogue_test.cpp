@@ -7,6 +7,7 @@
 #include <string>
 
 #include "link/catalogue_message.h"
+#include "link/quoted_texts.h"
 
 namespace {
 
@@ -138,6 +139,12 @@ TEST(TextCatalogue, ExchangeRangesAreCovered) {
     formatCodedMessage(out, sizeof out, "7233$17$KOP");
     EXPECT_NE(std::strstr(out, "17"), nullptr) << out;
     EXPECT_NE(std::strstr(out, "KOP"), nullptr) << out;
+}
+
+// Texts missing from the catalogue would show as "???" (an alarm of text
+// 2121, the label 6048); a changed letter would show a wrong word.
+TEST(TextCatalogue, HoldsEveryFixedTextByteForByte) {
+    for (const SQuotedText& q : kQuotedTexts) EXPECT_STREQ(textById(q.id), q.text) << q.id;
 }
 
 TEST(TextCatalogue, ConvertTextIsABoundedCopy) {

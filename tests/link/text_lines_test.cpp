@@ -1,9 +1,14 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "link/router.h"
+#include "link/text_catalogue.h"
 #include "link/text_lines.h"
 #include "link/udp_transport.h"
 #include "peer/recording_boxes.h"
@@ -71,7 +76,9 @@ TEST_F(TextLines, LongTextsAreCutAt256OrSplitInto75s) {
 }
 
 std::vector<uint16_t> commandsRun;
-void recordCommand(uint16_t id) { commandsRun.push_back(id); }
+void recordCommand(uint16_t id) {
+    commandsRun.push_back(id);
+}
 
 TEST(RemoteCommands, ReachTheMainWindowHandlerShortOnesIgnored) {
     commandsRun.clear();
@@ -100,6 +107,47 @@ TEST(HelpPages, PathsAndFailure) {
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Инструкция не существует");
     platform::setShell(nullptr);
+}
+
+// The system shell with a stand-in opener: a page that is not there gives
+// 25305 whether or not an opener is installed (nothing is started for it);
+// a page that is there but no opener gives a box that says so; a page and
+// an opener give no box.
+TEST(HelpPages, MissingPageAndMissingOpener) {
+    ScopedWorkDir dir;
+    ::mkdir("bin", 0755);
+    dir.write("bin/xdg-open", "#!/bin/sh\nexit 0\n");
+    ::chmod("bin/xdg-open", 0755);
+    ::mkdir("empty", 0755);
+    const std::string oldPath = getenv("PATH") != nullptr ? getenv("PATH") : "";
+    const struct {
+        const char* name;
+        bool page;
+        const char* path;  // PATH while the page opens
+        const char* box;   // null: none
+    } cases[] = {
+        {"no page, opener", false, "bin", "Инструкция не существует"},
+        {"no page, no opener", false, "empty", "Инструкция не существует"},
+        {"page, no opener", true, "empty", kNoHelpOpenerText},
+        {"page, opener", true, "bin", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ::unlink(helpPagePath(0).c_str());
+        if (c.page) {
+            ::mkdir(textById(26894), 0755);
+            dir.write(helpPagePath(0), "<html></html>");
+        }
+        RecordingBoxes boxes;
+        ::setenv("PATH", (dir.path() + "/" + c.path).c_str(), 1);
+        openHelpPage(0);
+        ::setenv("PATH", oldPath.c_str(), 1);
+        ASSERT_EQ(boxes.boxes.size(), c.box != nullptr ? 1u : 0u);
+        if (c.box != nullptr) {
+            EXPECT_EQ(boxes.boxes[0].kind, IMessageBoxPresenter::Kind::Error);
+            EXPECT_EQ(boxes.boxes[0].text, c.box);
+        }
+    }
 }
 
 TEST(StripTildes, RemovesEveryMark) {

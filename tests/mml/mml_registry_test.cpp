@@ -147,7 +147,8 @@ TEST(CommandStatus, PostsItsMessage) {
         {8, "P", withArg(kStatusTexts[8], "P")},
         {9, "P", withArg(kStatusTexts[9], "P")},
         {10, "P", ""},
-        {11, "P", withArg(kUnknownStatusText, "11")},
+        {11, "P", ""},  // not sent: the send step has said so already
+        {12, "P", withArg(kUnknownStatusText, "12")},
         {-3, "P", withArg(kUnknownStatusText, "-3")},
         {255, "P", withArg(kUnknownStatusText, "255")},
     };
@@ -315,7 +316,7 @@ TEST_F(TypedCommand, MarksOnlyTheExecutorCallAsTextInput) {
         {msOk, "", ""},
         {msOutOfRange, "Param", withArg(kStatusTexts[4], "Param")},
         {msCheckFailed, "refused", withArg(kStatusTexts[5], "refused")},
-        {static_cast<eMmlStatus>(11), "", withArg(kUnknownStatusText, "11")},
+        {static_cast<eMmlStatus>(12), "", withArg(kUnknownStatusText, "12")},
     };
     for (const Case& c : cases) {
         RecordingReceiver operatorMessages(kTypeOperator);

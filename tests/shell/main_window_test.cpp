@@ -1,3 +1,4 @@
+#include <csignal>
 #include <functional>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 
 #include "commands/command_dispatch.h"
 #include "commands/command_table.h"
+#include "commands/dialogs/command_dispatcher.h"
 #include "commands/executors/local_routines.h"
 #include "commands/executors/mml_executors.h"
 #include "mml/command_handlers.h"
@@ -226,27 +228,60 @@ TEST_F(MainWindow, F10OpensTheMenuBar) {
     EXPECT_FALSE(first->getMenu()->shown());
 }
 
-// Exit asks text 21119 and on yes ends every running loop with 0.
+// Exit asks text 21119 and on yes ends every running loop with 0, whether
+// it comes as command 5015 or as the window manager's close request.
 TEST_F(MainWindow, ExitAsksFirst) {
     open();
-    for (int answer : {0, 1}) {
-        SCOPED_TRACE(answer);
-        boxes.answer = answer;
-        boxes.boxes.clear();
+    installCommandDispatcher();
+    for (const FX::FXSelector road : {FXSEL(FX::SEL_COMMAND, 5015), FXSEL(FX::SEL_CLOSE, 0)})
+        for (int answer : {0, 1}) {
+            SCOPED_TRACE(answer);
+            SCOPED_TRACE(FXSELTYPE(road));
+            boxes.answer = answer;
+            boxes.boxes.clear();
+            bool guardFired = false;
+            TimeoutDriver choose([&] { window->handle(window, road, nullptr); });
+            TimeoutDriver guard([&] {
+                guardFired = true;
+                testApp().stop(1);
+            });
+            choose.arm(1);
+            guard.arm(answer ? 20000 : 50);
+            EXPECT_EQ(testApp().run(), answer ? 0 : 1);
+            EXPECT_EQ(guardFired, answer == 0);
+            ASSERT_EQ(boxes.boxes.size(), 1u);
+            EXPECT_EQ(boxes.boxes[0].kind, IMessageBoxPresenter::Kind::Question);
+            EXPECT_EQ(boxes.boxes[0].text, textById(21119));
+        }
+}
+
+// SIGTERM, SIGHUP and SIGINT end the loop with 0 and ask nothing; once the
+// loop has ended they are ignored, so a second one cannot cut the shutdown.
+TEST_F(MainWindow, ShutdownSignalsEndTheLoopWithoutAQuestion) {
+    open();
+    window->catchShutdownSignals();
+    for (int sig : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(sig);
         bool guardFired = false;
-        TimeoutDriver choose(
-            [&] { window->handle(window, FXSEL(FX::SEL_COMMAND, 5015), nullptr); });
+        TimeoutDriver signal([&] { ::raise(sig); });
         TimeoutDriver guard([&] {
             guardFired = true;
             testApp().stop(1);
         });
-        choose.arm(1);
-        guard.arm(answer ? 20000 : 50);
-        EXPECT_EQ(testApp().run(), answer ? 0 : 1);
-        EXPECT_EQ(guardFired, answer == 0);
-        ASSERT_EQ(boxes.boxes.size(), 1u);
-        EXPECT_EQ(boxes.boxes[0].kind, IMessageBoxPresenter::Kind::Question);
-        EXPECT_EQ(boxes.boxes[0].text, textById(21119));
+        signal.arm(1);
+        guard.arm(20000);
+        EXPECT_EQ(testApp().run(), 0);
+        EXPECT_FALSE(guardFired);
+        // The window takes one signal: a fresh one for the next.
+        close();
+        open();
+        window->catchShutdownSignals();
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+    TTalvor::ignoreShutdownSignals(&testApp());
+    for (int sig : {SIGTERM, SIGHUP, SIGINT}) {
+        ::raise(sig);  // ignored: the test goes on
+        ::signal(sig, SIG_DFL);
     }
 }
 
@@ -291,7 +326,23 @@ TEST_F(MainWindow, LocalActionsAskAlsoFromMml) {
         setLocalRoutine(static_cast<LocalRoutine>(i), nullptr);
 }
 
-// The two help pages open through the shell; a failure shows nothing.
+// Command 5223 reaches the visual.ini dialog from the menu and as typed
+// MML; without the file it shows "Bad VISUAL.INI!".
+TEST_F(MainWindow, VisualCaseDialogFromMenuAndMml) {
+    open();
+    installCommandDispatcher();
+    installCommandExecutors();
+    registerCommandHandlers();
+    window->handle(window, FXSEL(FX::SEL_COMMAND, 5223), nullptr);
+    executeMmlCommand((std::string("\"") + findCommand(5223)->title + "\";").c_str());
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    for (const RecordingBoxes::Box& box : boxes.boxes) EXPECT_EQ(box.text, "Bad VISUAL.INI!");
+    setCommandExecutor(nullptr);
+    setLocalActionRunner(nullptr);
+}
+
+// The two help pages open through the shell; a page that cannot be opened
+// gives text 25305, as every help page does.
 TEST_F(MainWindow, HelpPages) {
     open();
     platform::RecordingShell shell;
@@ -302,7 +353,8 @@ TEST_F(MainWindow, HelpPages) {
     const std::string folder = textById(26894);
     EXPECT_EQ(shell.opened,
               (std::vector<std::string>{folder + "/index.htm", folder + "/aindex.htm"}));
-    EXPECT_TRUE(boxes.boxes.empty());
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[1].text, textById(25305));
 }
 
 // The display settings hide and show the bars at once; each group's radio

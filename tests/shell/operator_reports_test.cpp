@@ -22,7 +22,10 @@
 namespace {
 
 // The fixed lines of a report page.
-constexpr const char* kPageTitleOpen = "<HTML><HEAD><TITLE>";
+// The head declares the code page the page is written in.
+constexpr const char* kPageTitleOpen =
+    "<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\">"
+    "<TITLE>";
 constexpr const char* kPageTitleClose = "</TITLE></HEAD>";
 constexpr const char* kPageBody = "<BODY>";
 constexpr const char* kPageLogo = "<P align=\"center\"><IMG src=\"qjp.gif\" alt=\"QJP logo\"></P>";

@@ -87,10 +87,11 @@ void sendDeleteWindow(Display* display, Window window) {
 }
 
 // The program started in a fresh working directory shows its splash over
-// the main window; the splash and then the main window closed with the
-// window manager's close box: it ends with 0 after its shutdown steps,
-// leaving the switch-on and switch-off lines in "sys.log".
-TEST(Program, ClosingTheMainWindowEndsWithZeroAfterShutdown) {
+// the main window; the splash closed, the main window's close box brings
+// the exit question. SIGTERM, twice, while the question is open: the
+// program ends with 0 after its shutdown steps, leaving the switch-on and
+// switch-off lines in "sys.log" and the table state in "orstate.dat".
+TEST(Program, SigtermEndsWithZeroAfterShutdown) {
     {
         // The program binds the workstation's port; when another program
         // holds it, it would stop at its error box.
@@ -121,7 +122,18 @@ TEST(Program, ClosingTheMainWindowEndsWithZeroAfterShutdown) {
         splash = findTransientFor(display, window);
     }
     if (splash) sendDeleteWindow(display, splash);
+    // The splash goes first; then the close box asks.
+    while (window && splash && findTransientFor(display, window) == splash &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
     if (window) sendDeleteWindow(display, window);
+    Window question = 0;
+    while (window && !question && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        question = findTransientFor(display, window);
+    }
+    kill(child, SIGTERM);
+    kill(child, SIGTERM);
     int status = -1;
     while (window && waitpid(child, &status, WNOHANG) == 0 &&
            std::chrono::steady_clock::now() < deadline)
@@ -133,6 +145,7 @@ TEST(Program, ClosingTheMainWindowEndsWithZeroAfterShutdown) {
     XCloseDisplay(display);
     ASSERT_NE(window, 0u) << "main window never appeared";
     EXPECT_NE(splash, 0u) << "the splash never appeared";
+    EXPECT_NE(question, 0u) << "the close box asked nothing";
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     const std::string log = dir.read("sys.log");

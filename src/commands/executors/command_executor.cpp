@@ -161,9 +161,11 @@ uint8_t executeWithValues(int commandId, const char* const* values, int count, c
         return kExecCheckRefused;
     }
     if (journalFlag != 0) runCommandJournal(commandId, record, rpNumber);
-    if (command->action == CommandAction::Request)
-        sendCommandRequest(commandId, record, rpNumber);
-    else
+    if (command->action != CommandAction::Request) {
         runLocalRoutine(command->routine, record);
-    return kExecDone;
+        return kExecDone;
+    }
+    if (sendCommandRequest(commandId, record, rpNumber) >= 0) return kExecDone;
+    copyErrorText(errorText, command->title);
+    return kExecNotSent;
 }

@@ -34,7 +34,8 @@ uint8_t convertValuesToRecord(const CommandRow& command, const char* const* valu
 // kExecMissingAmpersand or kExecDoubleAmpersand with the parameter's name in
 // errorText; kExecCheckRefused with the check's text; kExecTooFewValues or
 // kExecTooManyValues when count is not the number of parameters;
-// kExecUnknownCommand outside 5001..5599. A command without parameters does
+// kExecUnknownCommand outside 5001..5599; kExecNotSent with the command's
+// title when the request could not be sent. A command without parameters does
 // nothing here and gives kExecDone. errorText holds kExecutorErrorTextSize
 // bytes and is left alone on success.
 uint8_t executeWithValues(int commandId, const char* const* values, int count, char* errorText,

@@ -4,6 +4,7 @@
 
 #include "commands/command_table.h"
 #include "link/router.h"
+#include "link/text_lines.h"
 #include "utils/bytes.h"
 
 namespace {
@@ -56,9 +57,19 @@ int sendCommandRequest(int commandId, const uint8_t* record, uint16_t rpNumber) 
     ByteWriter prefix(body, sizeof body);
     if (hasRpNumber(commandId)) prefix.u16le(rpNumber);
     const int packed = packCommandRecord(commandId, record, body + prefix.size(), kRequestBodySize);
-    if (packed < 0 || router == nullptr) return -1;
-    return router->sendMessage(command->messageType, kExchangeAddress, command->code, body,
-                               static_cast<uint16_t>(prefix.size() + packed));
+    const int sent =
+        packed < 0 || router == nullptr
+            ? -1
+            : router->sendMessage(command->messageType, kExchangeAddress, command->code, body,
+                                  static_cast<uint16_t>(prefix.size() + packed));
+    if (sent < 0)
+        postTextLine(kLineLocal, requestNotSentText(command->title).c_str(), kTypeOperator);
+    return sent;
+}
+
+std::string requestNotSentText(const char* title) {
+    return std::string("Команда \"") + (title != nullptr ? title : "") +
+           "\" не отправлена на станцию: нет связи";
 }
 
 int packOkDodOgrPolazPozivaBezSifre(const SParamsOkDodOgrPolazPozivaBezSifre* record, uint8_t* body,

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "commands/param_records.h"
 
@@ -23,10 +24,15 @@ bool hasRpNumber(int commandId);
 
 // Sends the command's request to the management processor: its message type
 // and code, the packed record as body, the RP number in front for the RP
-// commands. Nothing is awaited; a request without a route is dropped.
+// commands. Nothing is awaited. A request that could not be sent (no route,
+// no router, a transport that refused it) is said in the operator messages
+// with requestNotSentText, right after the journal line the caller wrote.
 // Returns the router's result (-1 also without a router or for a command
 // that sends nothing).
 int sendCommandRequest(int commandId, const uint8_t* record, uint16_t rpNumber = 0);
+
+// The operator line of a command whose request could not be sent.
+std::string requestNotSentText(const char* title);
 
 // Body of command 5221, which the subscriber-indicator dialog sends itself.
 int packOkDodOgrPolazPozivaBezSifre(const SParamsOkDodOgrPolazPozivaBezSifre* record, uint8_t* body,

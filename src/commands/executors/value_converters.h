@@ -12,6 +12,8 @@ constexpr uint8_t kExecCheckRefused = 5;
 constexpr uint8_t kExecMissingAmpersand = 8;
 constexpr uint8_t kExecDoubleAmpersand = 9;
 constexpr uint8_t kExecDone = 10;
+// The command was journalled but its request could not be sent.
+constexpr uint8_t kExecNotSent = 11;
 
 // Converters of one MML value text into one field of a parameter record.
 // Each returns kExecDone and writes the destination, or a failure status and
