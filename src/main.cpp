@@ -40,9 +40,9 @@ int main(int argc, char** argv) {
 
     lastPollTime = programClock();
     mainWindow->armSplashTimeout();
-    mainWindow->armPollTimeout();
-    mainWindow->armPollChore();
+    mainWindow->startPolling();
     const int exitCode = application->run();
+    mainWindow->stopPolling();
 
     runStopSteps(serviceStopSteps());
     saveTableState("orstate.dat");
