@@ -10,6 +10,7 @@
 #include "link/timer_pool.h"
 #include "link/udp_transport.h"
 #include "monitoring/operator_channel.h"
+#include "peer/loopback_router.h"
 #include "peer/stand_in_exchange.h"
 #include "peer/test_app.h"
 #include "peer/work_dir.h"
@@ -293,6 +294,60 @@ TEST(PollInModalLoops, LinkPollsAreAnsweredWhileABoxFromAPollIsOpen) {
     destroyRouter();
     mainWindow = nullptr;
     delete window;
+    kopClose();
+    platform::setKopDevice(nullptr);
+    udpLocalPort = udpRemotePort = 0;
+}
+
+// Records type 150 and takes a millisecond of the test clock per message.
+class SlowLines : public TMessageReceiver {
+public:
+    explicit SlowLines(platform::TestTickSource& clock) : TMessageReceiver(150), clock_(clock) {
+        active = 1;
+    }
+    void onMessage(uint8_t, uint16_t, uint8_t, const uint8_t* payload, int length) override {
+        if (length > 0) codes.push_back(payload[0]);
+        clock_.advance(1);
+    }
+    std::vector<int> codes;
+
+private:
+    platform::TestTickSource& clock_;
+};
+
+bool lookNeverAgain(void*) {
+    return false;
+}
+
+// In the running loop, frames waiting on the link are taken as they come,
+// without waiting for the poll's 30 ms; a poll that its budget ends leaves
+// the rest to the next one, and all arrive in order.
+TEST(PollIntake, FramesAreTakenAtOnceAndABudgetEndedPollIsContinued) {
+    platform::FakeKopCard card;
+    card.present = false;
+    platform::setKopDevice(&card);
+    LoopbackRouter link;
+    link.startRouter(kLoopbackExchangeRoutes);
+    TTalvor* window = new TTalvor(&testApp());  // initialises the timer pool
+    window->create();
+    SlowLines lines(link.clock);
+    lastPollTime = programClock();
+    window->startPolling();
+    std::vector<int> sent;
+    for (int i = 0; i < 50; ++i) {
+        link.peer.sendFrame(150, 28673, 16408, 1, {uint8_t(i)});
+        sent.push_back(i);
+    }
+    LoopWatcher guard(lookNeverAgain, nullptr);
+    guard.start();
+    // The test clock stands still but for the frames' own milliseconds, so
+    // no poll is ever due by the clock: only the socket and the chore poll.
+    while (lines.codes.size() < sent.size() && !guard.done) testApp().runOneEvent();
+    EXPECT_EQ(lines.codes, sent);
+    EXPECT_FALSE(pollLeftFramesWaiting());
+    window->stopPolling();
+    delete window;
+    link.stopRouter();
     kopClose();
     platform::setKopDevice(nullptr);
     udpLocalPort = udpRemotePort = 0;
