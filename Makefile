@@ -12,7 +12,7 @@ ifneq ($(CCACHE),)
 LAUNCHER := -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)
 endif
 
-.PHONY: deps build run build-test test clean
+.PHONY: deps build run build-test test bench clean
 
 deps:
 	@missing=""; \
@@ -42,6 +42,11 @@ test: build-test
 	@tmp=$$(mktemp -d); \
 	cd build-test && HOME=$$tmp xvfb-run -a -s "-screen 0 1280x1024x24" \
 	  ctest --output-on-failure -j $(JOBS); rc=$$?; rm -rf $$tmp; exit $$rc
+
+bench: build
+	cmake --build build -j $(JOBS) --target kelm_bench
+	@if [ -n "$$DISPLAY" ]; then ./build/kelm_bench; \
+	else xvfb-run -a -s "-screen 0 1280x1024x24" ./build/kelm_bench; fi
 
 clean:
 	rm -rf build build-test

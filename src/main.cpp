@@ -40,11 +40,11 @@ int main(int argc, char** argv) {
 
     lastPollTime = programClock();
     mainWindow->armSplashTimeout();
-    mainWindow->armPollTimeout();
-    mainWindow->armPollChore();
+    mainWindow->startPolling();
     mainWindow->catchShutdownSignals();
     const int exitCode = application->run();
     TTalvor::ignoreShutdownSignals(application);
+    mainWindow->stopPolling();
 
     runStopSteps(serviceStopSteps());
     saveTableState("orstate.dat");

@@ -6,6 +6,7 @@
 #include "link/kop_card.h"
 #include "link/kop_diag.h"
 #include "link/message_bus.h"
+#include "link/text_lines.h"
 #include "link/udp_transport.h"
 #include "utils/bytes.h"
 #include "utils/ini_file.h"
@@ -14,9 +15,10 @@
 uint16_t ownAddress = kFirstWorkstationAddress;
 TKopCls* router = nullptr;
 
+int32_t routerReceiveBudgetMs = 20;
+
 namespace {
 constexpr uint32_t kTrafficPeriodMs = 1000;
-constexpr int kAttemptsPerPoll = 20;
 
 // The header word of the frame being delivered; saved and restored around
 // each delivery so that nested polls and local sends see their own.
@@ -120,10 +122,15 @@ bool TKopCls::forwardFrame(const SRoute* route, const uint8_t* frame, int frameB
     return true;
 }
 
+// Frames left in the socket are lost when it fills up, so a pass takes every
+// waiting frame, in arrival order, and stops at the first empty read; only
+// its time budget ends it earlier, and then the poll comes back for the rest.
 int TKopCls::receiveMessages() {
+    const int32_t start = programClock();
     int taken = 0;
-    for (int attempt = 0; attempt < kAttemptsPerPoll; ++attempt) {
-        // Each pass has its own buffer: a receiver that opens a modal dialog
+    framesLeft = false;
+    for (;;) {
+        // Each frame has its own buffer: a receiver that opens a modal dialog
         // runs nested polls that must not overwrite the frame it is reading.
         uint8_t buffer[kMaxReceivedFrame];
         uint32_t cardLength = 0;
@@ -133,14 +140,20 @@ int TKopCls::receiveMessages() {
         } else {
             uint32_t sender = 0;
             n = udpReceive(&sender, buffer, kMaxReceivedFrame);
-            if (n == -2) {
-                ++droppedFrames;
-                continue;
-            }
+            if (n == -1) break;
         }
-        if (n < 0) continue;
-        ++taken;
-        handleReceivedFrame(buffer, n);
+        if (n == -2) {
+            ++droppedFrames;
+        } else {
+            ++taken;
+            handleReceivedFrame(buffer, n);
+        }
+        const int32_t spent = static_cast<int32_t>(static_cast<uint32_t>(programClock()) -
+                                                   static_cast<uint32_t>(start));
+        if (spent >= routerReceiveBudgetMs) {
+            framesLeft = true;
+            break;
+        }
     }
     return taken;
 }
@@ -201,6 +214,7 @@ void TKopCls::readRoutes() {
 }
 
 void TKopCls::onTimer(const STimerEvent*) {
+    reportLostFrames();
     char text[32];
     std::snprintf(text, sizeof text, "%5d:%5d", static_cast<int>(bytesSent),
                   static_cast<int>(bytesReceived));
@@ -208,6 +222,18 @@ void TKopCls::onTimer(const STimerEvent*) {
     setTimer(this, kTrafficPeriodMs);
     bytesSent = 0;
     bytesReceived = 0;
+}
+
+// Frames the kernel dropped because the socket's buffer was full are told to
+// the operator, at most once a traffic period.
+void TKopCls::reportLostFrames() {
+    const uint32_t lost = udpLostFrames();
+    if (lost == reportedLostFrames) return;
+    char line[96];
+    std::snprintf(line, sizeof line, "Потеряно сообщений из канала связи: %u",
+                  static_cast<unsigned>(lost - reportedLostFrames));
+    reportedLostFrames = lost;
+    postTextLine(kLineLocal, line, kTypeOperator);
 }
 
 int createRouter() {
@@ -222,4 +248,8 @@ void destroyRouter() {
 
 int routerReceiveMessages() {
     return router ? router->receiveMessages() : 0;
+}
+
+bool routerFramesLeft() {
+    return router != nullptr && router->framesLeft;
 }

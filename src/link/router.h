@@ -46,6 +46,10 @@ struct SRoute {
 
 constexpr int kMaxRoutes = 100;
 
+// Program-clock milliseconds one receive pass may spend taking frames; the
+// rest wait for the next pass, so the window stays responsive under a flood.
+extern int32_t routerReceiveBudgetMs;
+
 // This workstation's address, read from "modem.ini" with the routes.
 extern uint16_t ownAddress;
 
@@ -59,7 +63,8 @@ public:
 
     int sendMessage(uint8_t type, uint16_t destination, uint8_t code, const uint8_t* payload,
                     uint16_t length);
-    // Takes and handles waiting frames; returns how many were taken.
+    // Takes and handles waiting frames, card before UDP, until neither has one
+    // or the receive budget is spent; returns how many were taken.
     int receiveMessages();
     // False when the transport did not take the frame.
     bool forwardFrame(const SRoute* route, const uint8_t* frame, int frameBytes);
@@ -68,12 +73,18 @@ public:
     // 0, or -1 after an error box.
     int loadKopFirmware();
     void onTimer(const STimerEvent* event) override;
+    // Posts the operator line on frames the kernel dropped since the last one.
+    void reportLostFrames();
 
     uint32_t routeCount = 0;
     SRoute routes[kMaxRoutes];
     uint32_t bytesSent = 0;
     uint32_t bytesReceived = 0;
     uint32_t droppedFrames = 0;  // malformed or oversize frames taken off the link
+    // Set when the last receive pass ended on its budget: frames may be waiting.
+    bool framesLeft = false;
+    // Frames the kernel dropped that the operator has been told of.
+    uint32_t reportedLostFrames = 0;
 
     // The route for a frame: the first entry naming the destination, or a
     // default entry when `sourceKnown` (always for frames this workstation sends).
@@ -92,6 +103,8 @@ int createRouter();
 void destroyRouter();
 // One poll's receive step (nothing without a router).
 int routerReceiveMessages();
+// Whether the last receive step ended on its budget with frames maybe waiting.
+bool routerFramesLeft();
 // While a received frame is delivered on the bus: the word in its first two
 // reserved header bytes (little-endian), which some senders use to number
 // what the frame belongs to; 0 for messages delivered without a frame.

@@ -14,6 +14,7 @@ constexpr uint8_t kCodePlainText = 255;
 constexpr uint8_t kCodeCodedText = 254;
 constexpr uint8_t kCodeRemoteCommand = 253;
 constexpr uint8_t kTypeOperator = 136;
+constexpr uint8_t kTypeDebugText = 13;  // the debug stream
 
 // Posts a text line (cut at 256 characters): sent first, then delivered locally.
 int postTextLine(uint8_t flags, const char* text, uint8_t type);

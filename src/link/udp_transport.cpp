@@ -1,5 +1,6 @@
 #include "link/udp_transport.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "link/text_catalogue.h"
@@ -9,15 +10,21 @@
 
 uint16_t udpLocalPort = 6666;
 uint16_t udpRemotePort = 6666;
+int udpReceiveBufferBytes = 4 * 1024 * 1024;
 
 namespace {
 platform::UdpSocket udpSocket;
 }
 
 int udpOpen() {
-    switch (udpSocket.open(udpLocalPort, kUdpReceiveBuffer)) {
-        case platform::UdpSocket::Opened:
+    switch (udpSocket.open(udpLocalPort, udpReceiveBufferBytes)) {
+        case platform::UdpSocket::Opened: {
+            char line[80];
+            std::snprintf(line, sizeof line, "Величина UDP приемного буфера: %d",
+                          udpReceiveBufferGranted());
+            postTextLine(kLineLocal, line, kTypeDebugText);
             return 0;
+        }
         case platform::UdpSocket::CreateFailed:
             postTextLine(1, textById(25922), 136);
             return -1;
@@ -31,11 +38,29 @@ int udpOpen() {
     return -1;
 }
 
-void udpClose() { udpSocket.close(); }
+void udpClose() {
+    udpSocket.close();
+}
 
-bool udpIsOpen() { return udpSocket.isOpen(); }
+bool udpIsOpen() {
+    return udpSocket.isOpen();
+}
 
-uint16_t udpBoundPort() { return udpSocket.localPort(); }
+uint16_t udpBoundPort() {
+    return udpSocket.localPort();
+}
+
+int udpReceiveBufferGranted() {
+    return udpSocket.receiveBufferBytes();
+}
+
+int udpDescriptor() {
+    return udpSocket.descriptor();
+}
+
+uint32_t udpLostFrames() {
+    return udpSocket.kernelDrops();
+}
 
 bool udpSend(uint32_t address, const uint8_t* data, int length) {
     return udpSocket.sendTo(address, udpRemotePort, data, length);

@@ -7,7 +7,9 @@
 extern uint16_t udpLocalPort;   // bound by udpOpen, 6666 by default
 extern uint16_t udpRemotePort;  // datagrams are sent to this port, 6666 by default
 
-constexpr int kUdpReceiveBuffer = 100000;
+// The receive buffer asked for: large enough to hold what arrives in a
+// burst while the program is busy elsewhere. Tests shrink it.
+extern int udpReceiveBufferBytes;
 
 // Opens the socket; 0, or -1 after reporting the failure to the operator.
 int udpOpen();
@@ -15,6 +17,13 @@ void udpClose();
 bool udpIsOpen();
 // The port actually bound (for tests that bind port 0).
 uint16_t udpBoundPort();
+// The receive buffer the kernel granted, 0 when the socket is closed.
+int udpReceiveBufferGranted();
+// The descriptor to wait on, -1 when the socket is closed.
+int udpDescriptor();
+// Datagrams the kernel dropped since the socket was opened, because they
+// arrived while its receive buffer was full.
+uint32_t udpLostFrames();
 // Sends one datagram to udpRemotePort of the address (network byte order);
 // false when it was not sent (the socket is not open or refused it).
 bool udpSend(uint32_t address, const uint8_t* data, int length);

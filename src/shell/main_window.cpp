@@ -10,6 +10,7 @@
 #include "link/text_catalogue.h"
 #include "link/text_lines.h"
 #include "link/timer_pool.h"
+#include "link/udp_transport.h"
 #include "menus/menu_bar.h"
 #include "shell/about_window.h"
 #include "shell/command_gate.h"
@@ -234,6 +235,7 @@ TTalvorMap[] = {
     FXMAPFUNC(FX::SEL_KEYPRESS, 0, TTalvor::onKeyPress),
     FXMAPFUNC(FX::SEL_KEYRELEASE, 0, TTalvor::onKeyRelease),
     FXMAPFUNC(FX::SEL_CHORE, TTalvor::ID_CHORE_POLL, TTalvor::onChorePoll),
+    FXMAPFUNC(FX::SEL_IO_READ, TTalvor::ID_INPUT_LINK, TTalvor::onInputLink),
     FXMAPFUNC(FX::SEL_CLOSE, 0, TTalvor::onClose),
     FXMAPFUNC(FX::SEL_SIGNAL, TTalvor::ID_SIGNAL_SHUTDOWN, TTalvor::onSignalShutdown),
 };
@@ -351,6 +353,7 @@ TTalvor::~TTalvor() {
     getApp()->removeTimeout(this, ID_TIMEOUT_POLL);
     getApp()->removeTimeout(this, ID_TIMEOUT_SPLASH);
     getApp()->removeChore(this, ID_CHORE_POLL);
+    watchLink(false);
     // The list's grid lies in the window's frames: it goes before them.
     delete mainMessageList;
     delete operatorStream;
@@ -389,14 +392,56 @@ bool TTalvor::poll() {
     return pollServices();
 }
 
+void TTalvor::startPolling() {
+    armPollTimeout();
+    armPollChore();
+    watchLink(true);
+}
+
+void TTalvor::stopPolling() {
+    watchLink(false);
+    getApp()->removeTimeout(this, ID_TIMEOUT_POLL);
+    getApp()->removeChore(this, ID_CHORE_POLL);
+    chorePending_ = false;
+}
+
+// FOX replaces a pending timeout of the same target and id.
 void TTalvor::armPollTimeout() {
-    getApp()->addTimeout(this, ID_TIMEOUT_POLL, kPollPeriodMs);
+    getApp()->addTimeout(this, ID_TIMEOUT_POLL,
+                         static_cast<FX::FXuint>(pollDueInMs(programClock())));
 }
 
 void TTalvor::armPollChore() {
     if (chorePending_) return;
     chorePending_ = true;
     getApp()->addChore(this, ID_CHORE_POLL);
+}
+
+void TTalvor::watchLink(bool on) {
+    const int socket = on ? udpDescriptor() : -1;
+    if (socket == watchedLink_) return;
+    if (watchedLink_ >= 0) getApp()->removeInput(watchedLink_, FX::INPUT_READ);
+    watchedLink_ = -1;
+    if (socket >= 0 && getApp()->addInput(socket, FX::INPUT_READ, this, ID_INPUT_LINK))
+        watchedLink_ = socket;
+}
+
+// A handler inside the poll may open a box or a form, whose nested loop
+// must go on polling: the timeout is pending before the poll starts, due one
+// period on. After the poll it is counted from the poll's end. When the
+// router's budget left frames waiting, the rest is taken by the chore, which
+// runs once the loop has repainted; the socket is not watched till then, so
+// that a flood cannot keep the window from being drawn.
+void TTalvor::runPoll() {
+    getApp()->addTimeout(this, ID_TIMEOUT_POLL, kPollPeriodMs + 1);
+    poll();
+    armPollTimeout();
+    if (pollLeftFramesWaiting()) {
+        watchLink(false);
+        armPollChore();
+    } else {
+        watchLink(true);
+    }
 }
 
 void TTalvor::confirmClearOperatorLog() {
@@ -442,18 +487,20 @@ long TTalvor::onCmdCommand(FX::FXObject*, FX::FXSelector sel, void*) {
     return 1;
 }
 
-// The poll handlers report "handled" only when frames arrived: FOX walks the
-// whole widget tree with GUI updates after every handled timeout or chore,
-// which every 30 ms (or at every 100 ms log flush) would keep a processor
-// busy while idle. Windows that a timer changes repaint themselves.
+// The poll handlers never report "handled": FOX would then send update
+// messages to the whole widget tree. What a poll changes repaints itself.
 long TTalvor::onTimeoutPoll(FX::FXObject*, FX::FXSelector, void*) {
-    const bool worked = pollIsDue(programClock()) && poll();
-    armPollTimeout();
-    // The chore is re-armed here, once per period, rather than from itself:
-    // FOX runs a chore whenever the loop is idle, and a chore that re-adds
-    // itself keeps a processor busy.
-    armPollChore();
-    return worked ? 1 : 0;
+    if (pollIsDue(programClock()))
+        runPoll();
+    else
+        armPollTimeout();
+    return 0;
+}
+
+// Frames are waiting on the link: they are taken at once.
+long TTalvor::onInputLink(FX::FXObject*, FX::FXSelector, void*) {
+    runPoll();
+    return 0;
 }
 
 void TTalvor::armSplashTimeout() {
@@ -481,7 +528,8 @@ long TTalvor::onKeyRelease(FX::FXObject* sender, FX::FXSelector sel, void* ptr) 
 
 long TTalvor::onChorePoll(FX::FXObject*, FX::FXSelector, void*) {
     chorePending_ = false;
-    return pollIsDue(programClock()) && poll() ? 1 : 0;
+    if (pollLeftFramesWaiting() || pollIsDue(programClock())) runPoll();
+    return 0;
 }
 
 // The window manager's close box (and its close request, which Alt-F4 may

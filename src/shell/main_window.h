@@ -12,8 +12,9 @@ class TTxtMsgWindow;
 // command from the user interface (menu, toolbar, accelerators, remote
 // requests) arrives here as SEL_COMMAND with the command id and goes through
 // the rights gate. The window owns the fonts other windows borrow, the poll
-// triggers (a 30 ms timeout and an idle chore, each polling when more than
-// 30 ms have passed since the last poll ended) and the shell's own commands.
+// triggers (a timeout due when more than 30 ms have passed since the last
+// poll ended, the link socket turning readable, and an idle chore that takes
+// what a poll's budget left waiting) and the shell's own commands.
 class TTalvor : public FX::FXMainWindow {
     FXDECLARE(TTalvor)
 
@@ -23,6 +24,7 @@ public:
         ID_TIMEOUT_SPLASH,
         ID_CHORE_POLL,
         ID_SIGNAL_SHUTDOWN,
+        ID_INPUT_LINK,
         ID_LAST
     };
     // Command messages the window takes; the gate runs 5001..5599 of them.
@@ -42,6 +44,11 @@ public:
     void createOperatorMessageWindow();
     // Posts the switch-off lines, flushes the stream to "sys.log" and deletes it.
     void logSwitchOff();
+    // Arms the poll triggers and watches the link socket (after the router
+    // is made); stopPolling undoes it before the router goes.
+    void startPolling();
+    void stopPolling();
+    // The poll timeout, due when the next poll is.
     void armPollTimeout();
     void armPollChore();
     // The about window as splash, 10 ms after the event loop starts.
@@ -69,6 +76,7 @@ public:
     long onKeyPress(FX::FXObject*, FX::FXSelector, void*);
     long onKeyRelease(FX::FXObject*, FX::FXSelector, void*);
     long onChorePoll(FX::FXObject*, FX::FXSelector, void*);
+    long onInputLink(FX::FXObject*, FX::FXSelector, void*);
     long onClose(FX::FXObject*, FX::FXSelector, void*);
     long onSignalShutdown(FX::FXObject*, FX::FXSelector, void*);
 
@@ -112,6 +120,11 @@ private:
     bool chorePending_ = false;
     bool exitQuestionOpen_ = false;
     bool shutdownSignalled_ = false;
+    int watchedLink_ = -1;  // the socket descriptor FOX watches, -1 for none
+
+    // Runs one poll with the next one already armed, then re-arms the triggers.
+    void runPoll();
+    void watchLink(bool on);
 };
 
 extern TTalvor* mainWindow;

@@ -6,10 +6,22 @@
 
 int32_t lastPollTime = 0;
 
+namespace {
+int32_t sinceLastPoll(int32_t now) {
+    return static_cast<int32_t>(static_cast<uint32_t>(now) - static_cast<uint32_t>(lastPollTime));
+}
+}  // namespace
+
 bool pollIsDue(int32_t now) {
-    const int32_t since =
-        static_cast<int32_t>(static_cast<uint32_t>(now) - static_cast<uint32_t>(lastPollTime));
-    return since > kPollPeriodMs;
+    return sinceLastPoll(now) > kPollPeriodMs;
+}
+
+int32_t pollDueInMs(int32_t now) {
+    const int32_t since = sinceLastPoll(now);
+    if (since > kPollPeriodMs) return 1;
+    // A clock that seems to run backwards waits one whole period.
+    if (since < 0) return kPollPeriodMs + 1;
+    return kPollPeriodMs + 1 - since;
 }
 
 bool pollServices() {
@@ -18,6 +30,10 @@ bool pollServices() {
     tickTimers();
     lastPollTime = programClock();
     return frames > 0;
+}
+
+bool pollLeftFramesWaiting() {
+    return routerFramesLeft();
 }
 
 bool pollIfDue() {

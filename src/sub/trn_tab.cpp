@@ -85,7 +85,9 @@ TTrnTabBase::TTrnTabBase(int32_t capacity, int16_t fieldCount, const SSubFieldDe
         static_cast<int16_t>(kSlotHeaderSize + layout_.keyLength + 2 * layout_.dataLength);
     try {
         createIndexTables(dictionary);
-        slots_.assign(size_t(capacity_) * size_t(slotLength_), 0);
+        const size_t bytes = size_t(capacity_) * size_t(slotLength_);
+        slots_.reset(static_cast<uint8_t*>(std::calloc(bytes > 0 ? bytes : 1, 1)));
+        if (!slots_) throw std::bad_alloc();
         scratch_.assign(size_t(slotLength_), 0);
         viewWork_.assign(size_t(layout_.recordLength), 0);
         size_t entry = 0;
@@ -95,7 +97,7 @@ TTrnTabBase::TTrnTabBase(int32_t capacity, int16_t fieldCount, const SSubFieldDe
         hasStorage_ = true;
     } catch (const std::bad_alloc&) {
         // A table that cannot be built completely holds no records.
-        slots_.clear();
+        slots_.reset();
         hasStorage_ = false;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -194,9 +195,9 @@ private:
     void createIndexTables(const SSubFieldDef* dictionary);
     std::unique_ptr<TTrnTabBase> createIndexTable(const SSubFieldDef& indexed,
                                                   const SSubFieldDef* dictionary);
-    uint8_t* slot(int32_t row) { return slots_.data() + size_t(row) * size_t(slotLength_); }
+    uint8_t* slot(int32_t row) { return slots_.get() + size_t(row) * size_t(slotLength_); }
     const uint8_t* slot(int32_t row) const {
-        return slots_.data() + size_t(row) * size_t(slotLength_);
+        return slots_.get() + size_t(row) * size_t(slotLength_);
     }
     bool rowInRange(int32_t row) const { return row >= 0 && row < recordCount_; }
     bool isFieldNumber(int16_t field) const { return field >= 1 && field <= fieldCount_; }
@@ -224,7 +225,12 @@ private:
     int32_t capacity_;
     int32_t recordLocks_[kTransactionSlots] = {};
     int16_t fieldLocks_[kTransactionSlots] = {};
-    std::vector<uint8_t> slots_;
+    // Zeroed storage of all slots, reserved at creation: pages that never
+    // hold a record are never written (calloc takes them zeroed from the system).
+    struct FreeStorage {
+        void operator()(uint8_t* p) const { std::free(p); }
+    };
+    std::unique_ptr<uint8_t[], FreeStorage> slots_;
     std::vector<uint8_t> scratch_;
     int32_t recordCount_ = 0;
     std::vector<SSubField> fields_;

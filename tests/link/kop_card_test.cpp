@@ -9,6 +9,7 @@
 #include "link/udp_transport.h"
 #include "peer/fake_card_setup.h"
 #include "peer/recording_receiver.h"
+#include "peer/stand_in_exchange.h"
 #include "peer/work_dir.h"
 #include "shell/poll_loop.h"
 
@@ -209,7 +210,9 @@ const char* const kGatewayIni =
     "[Usmeravanja\\Usmerenje1]\nUsmeravanje=Lokal\nDPC=28673\n"
     "[Usmeravanja\\Usmerenje2]\nUsmeravanje=KOP\nDPC=0\n";
 
-TEST(KopCardPoll, TwentyFramesAPollAcrossBlocks) {
+// A poll takes every frame of the block it read, the card's before the
+// datagram waiting on the LAN; the next block comes at the next poll.
+TEST(KopCardPoll, CardFramesBeforeUdpEveryFrameOfTheBlockAPoll) {
     ScopedFakeCard fake;
     fake.card.present = false;  // the router comes up without the card ...
     ScopedWorkDir dir;
@@ -225,16 +228,24 @@ TEST(KopCardPoll, TwentyFramesAPollAcrossBlocks) {
         second.push_back(platform::FakeKopCard::frame(150, 28673, 16408, uint8_t(100 + i), {}));
     fake.card.blocksToRead.push_back(platform::FakeKopCard::block(first));
     fake.card.blocksToRead.push_back(platform::FakeKopCard::block(second));
+    StandInExchange lan;
+    lan.setWorkstationPort(udpBoundPort());
+    lan.sendFrame(150, 28673, 16408, 200, {});
     RecordingReceiver rec(150);
-    const size_t expected[] = {20, 30, 35};
-    const int reads[] = {1, 1, 2};
+    const size_t expected[] = {31, 36, 36};
+    const int reads[] = {1, 2, 3};
     for (int poll = 0; poll < 3; ++poll) {
         pollServices();
         EXPECT_EQ(rec.messages.size(), expected[poll]) << poll;
         EXPECT_EQ(fake.card.reads, reads[poll]) << poll;
     }
-    for (size_t i = 0; i < rec.messages.size(); ++i)
-        EXPECT_EQ(rec.messages[i].code, i < 30 ? i : 100 + i - 30);
+    std::vector<int> codes;
+    for (const auto& m : rec.messages) codes.push_back(m.code);
+    std::vector<int> order;
+    for (int i = 0; i < 30; ++i) order.push_back(i);
+    order.push_back(200);
+    for (int i = 100; i < 105; ++i) order.push_back(i);
+    EXPECT_EQ(codes, order);
     // A message for the exchange goes onto the card at the next poll.
     router->sendMessage(160, 16408, 5, nullptr, 0);
     pollServices();

@@ -1,3 +1,6 @@
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -6,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "sub/sub_database.h"
 #include "sub/table_catalogue.h"
 #include "sub/table_dictionary.h"
 #include "sub/trn_tab.h"
@@ -304,6 +308,30 @@ TEST(TrnTabChanges, CapacityAndIndexCapacity) {
     EXPECT_EQ(insert(*t, 0, rec3(1, 9, 9)), tsPrepunaTabela);
     EXPECT_EQ(insert(*t, T1, rec3(0, 0, 9)), tsPrepunaTabela);
     EXPECT_EQ(t->recordCount(), 3);
+}
+
+// Bytes of this process held in memory.
+size_t residentBytes() {
+    long pages = 0, resident = 0;
+    FILE* f = std::fopen("/proc/self/statm", "r");
+    if (f == nullptr) return 0;
+    if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(f);
+    return size_t(resident) * size_t(sysconf(_SC_PAGESIZE));
+}
+
+// Every table's storage is reserved when the database is made, but making it
+// writes none of that storage: its pages stay out of memory until used.
+TEST(TrnTabChanges, StorageIsReservedButUntouchedAtCreation) {
+    const size_t before = residentBytes();
+    auto database = std::make_unique<KSub>();
+    const size_t grown = residentBytes() - before;
+    size_t reserved = 0;
+    for (int32_t t = 0; t <= 204; ++t)
+        if (const TTrnTabBase* table = database->table(t))
+            reserved += size_t(table->capacity()) * size_t(table->slotLength());
+    EXPECT_GT(reserved, size_t(8) << 20);
+    EXPECT_LT(grown, reserved / 2);
 }
 
 TEST(TrnTabChanges, CommitRemovesEveryDeletedSlot) {
