@@ -27,6 +27,7 @@ constexpr FXColor kStatusColour = FXRGB(85, 0, 85);
 constexpr FXColor kRed = FXRGB(255, 0, 0);
 constexpr FXColor kDarkGrey = FXRGB(100, 100, 100);
 constexpr FXColor kGrey = FXRGB(128, 128, 128);
+constexpr FXColor kSelectionColour = FXRGB(150, 190, 255);
 constexpr FXint kPixelsPerChar = 8;
 constexpr FXuint kKeyReturn = 0xFF0D;
 constexpr FXuint kKeyPadEnter = 0xFF8D;
@@ -232,6 +233,8 @@ KSpisakAlarmaShell::KSpisakAlarmaShell(FXWindow* owner)
     grid->setCellColor(1, 0, FXRGB(255, 255, 255));
     grid->setCellColor(1, 1, FXRGB(255, 255, 255));
     grid->setSelTextColor(FXRGB(0, 0, 0));
+    // A light blue that no line colour uses, so the black text stays legible.
+    grid->setSelBackColor(kSelectionColour);
     setTimer(this, 1);
 }
 
@@ -379,8 +382,8 @@ void KSpisakAlarmaShell::deleteAlarm() {
     const sListaAlarma key = *alarm;
     char description[kDescriptionSize];
     alarmDescription(description, sizeof description, key);
-    if (confirm(formattedText(kTextAskDelete, description).c_str(), this) == 0) return;
-    if (confirm(textById(kTextAskDeleteResponsibly), this) == 0) return;
+    if (confirmDeletion(formattedText(kTextAskDelete, description).c_str(), this) == 0) return;
+    if (confirmDeletion(textById(kTextAskDeleteResponsibly), this) == 0) return;
     if (!sendRequest(key, kCodeDelete)) return;
     setStatus(formattedText(kTextDeleteSent, description).c_str(), kStatusColour);
 }

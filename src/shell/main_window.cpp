@@ -375,6 +375,8 @@ TTalvor::~TTalvor() {
 
 void TTalvor::create() {
     FX::FXMainWindow::create();
+    // Wide enough for the whole toolbar, whatever width the window was made with.
+    if (getDefaultWidth() > getWidth()) resize(getDefaultWidth(), getHeight());
     appIcon->create();
     show(FX::PLACEMENT_SCREEN);
 }
@@ -394,7 +396,7 @@ void TTalvor::armPollChore() {
 }
 
 void TTalvor::confirmClearOperatorLog() {
-    if (!confirm(textById(21096), this)) return;
+    if (!confirmDeletion(textById(21096), this)) return;
     if (operatorStream != nullptr) operatorStream->clearAndDeleteLog();
 }
 
