@@ -96,7 +96,35 @@ std::string formattedText(int textId, const char* argument) {
 
 // ------------------------------------------------------------- the table
 
-FXIMPLEMENT(KSpisakAlarma, TTabela, nullptr, 0)
+FXDEFMAP(KSpisakAlarma)
+KSpisakAlarmaMap[] = {
+    FXMAPFUNC(SEL_SELECTED, TTabela::ID_TABLE, KSpisakAlarma::onTableSelected),
+    FXMAPFUNC(SEL_DESELECTED, TTabela::ID_TABLE, KSpisakAlarma::onTableDeselected),
+};
+FXIMPLEMENT(KSpisakAlarma, TTabela, KSpisakAlarmaMap, ARRAYNUMBER(KSpisakAlarmaMap))
+
+long KSpisakAlarma::onTableSelected(FXObject* sender, FXSelector sel, void* ptr) {
+    markLine(false);
+    TTabela::onTableSelected(sender, sel, ptr);
+    markLine(true);
+    return 1;
+}
+
+long KSpisakAlarma::onTableDeselected(FXObject* sender, FXSelector sel, void* ptr) {
+    markLine(false);
+    return TTabela::onTableDeselected(sender, sel, ptr);
+}
+
+void KSpisakAlarma::markLine(bool on) {
+    if (table == nullptr || selectedRow < 1 || selectedRow >= table->getNumRows()) return;
+    for (FXint col = 0; col < table->getNumCols(); ++col) {
+        if (col == selectedCol) continue;
+        if (on)
+            table->selectItem(selectedRow, col, FALSE);
+        else
+            table->deselectItem(selectedRow, col, FALSE);
+    }
+}
 
 KSpisakAlarma::KSpisakAlarma(FXComposite* parent, const char* layout, KSub& db)
     : TTabela(parent), model(db) {
