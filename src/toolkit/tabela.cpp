@@ -69,7 +69,9 @@ void OrTable::layout() {
     const FXint least = owner_->getColumnWidthChars(0) * kTabelaCharWidth;
     const FXint fits = getViewportWidth() - (getContentWidth() - getColumnWidth(0));
     const FXint width = FXMAX(least, fits);
-    if (width != getColumnWidth(0)) setColumnWidth(0, width);  // lays the grid out again
+    if (width == getColumnWidth(0)) return;
+    setColumnWidth(0, width);
+    TFXTable::layout();  // the grid's drawn extent and scroll ranges follow the column
 }
 
 // ---------------------------------------------------------------------------

@@ -274,6 +274,31 @@ TEST_F(WindowLayout, EveryWindowFitsItsContents) {
     std::cout << "windows checked:\n" << list;
 }
 
+// The main window opens wide enough for its whole toolbar, and the one
+// column of its message list follows the window's width as it changes,
+// never narrower than the column's own width.
+TEST_F(WindowLayout, MainWindowHoldsItsToolbarAndItsListFollowsItsWidth) {
+    layOut(main);
+    FX::FXToolBar* bar = main->toolBar();
+    EXPECT_GE(main->getWidth(), bar->getDefaultWidth());
+    for (FX::FXWindow* b = bar->getFirst(); b != nullptr; b = b->getNext())
+        EXPECT_LE(b->getX() + b->getWidth(), bar->getWidth());
+    TTxtMsgViewer* list = main->messageList()->viewer();
+    OrTable* grid = list->getTable();
+    const FX::FXint least = list->getColumnWidthChars(0) * kTabelaCharWidth;
+    for (const FX::FXint width : {main->getWidth() + 400, main->getWidth() + 100}) {
+        main->resize(width, main->getHeight());
+        layOut(main);
+        // The column ends at the list's right edge: no gap, no scrolling.
+        EXPECT_EQ(grid->getContentWidth(), grid->getViewportWidth()) << width;
+        EXPECT_EQ(grid->getTableRight() + 1, grid->getViewportWidth()) << width;  // drawn so far
+        EXPECT_GT(grid->getColumnWidth(0), least) << width;
+    }
+    main->resize(300, main->getHeight());
+    layOut(main);
+    EXPECT_EQ(grid->getColumnWidth(0), least);
+}
+
 // Each parameter form of the commands opens at its default size with
 // everything in it and the focus in its first field.
 TEST_F(WindowLayout, EveryCommandFormFitsItsContents) {
