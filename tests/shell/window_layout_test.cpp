@@ -32,6 +32,7 @@
 #include "shell/message_windows.h"
 #include "shell/operator_reports.h"
 #include "shell/text_streams.h"
+#include "sub/sub_database.h"
 #include "toolkit/base_shell.h"
 #include "toolkit/dialog_box.h"
 #include "toolkit/file_viewers.h"
@@ -136,6 +137,7 @@ std::function<void()> alarmListDialog(void (KSpisakAlarmaShell::*open)()) {
 std::vector<WindowRow> programWindows(TTalvor* main) {
     static const uint16_t options[] = {21288, 21289};
     static std::unique_ptr<TTxtMsgReceiver> stream;
+    static TTxtMsgWindow* messages = nullptr;
     static KProzorPracenjaProcesa* progress = nullptr;
     WindowRow about = modal("about window", false, [main] { runAboutWindow(main); });
     about.closeId = KOProgramu::ID_CLOSE_ABOUT;
@@ -207,6 +209,13 @@ std::vector<WindowRow> programWindows(TTalvor* main) {
                  }),
         modeless("record editor",
                  [main] { return shown(new TTableModifyShell(main, kRecordTable)); }),
+        modal("record form", true,
+              [main] {
+                  TTableModify form(main, subDatabase.fieldCount(kRecordTable), "Новая запись",
+                                    "~В~се в порядке", "~O~тменa");
+                  fillRecordForm(kRecordTable, form, kFormInsert, nullptr);
+                  form.execute(FX::PLACEMENT_CURSOR);
+              }),
         modal("record chooser", false,
               [] {
                   installRecordDialogChooser();
