@@ -230,13 +230,13 @@ std::vector<WindowRow> programWindows(TTalvor* main) {
             "message window",
             [] {
                 stream = std::make_unique<TTxtMsgReceiver>(170, 100, "ALARM.log", 100);
-                auto* window = new TTxtMsgWindow(stream.get(), nullptr, "Аварийные сигналы",
-                                                 "Время|Текст", 120, false, true, nullptr);
-                window->show();
-                return static_cast<FX::FXTopWindow*>(window->dialog());
+                messages = new TTxtMsgWindow(stream.get(), nullptr, "Аварийные сигналы",
+                                             "Время|Текст", 120, false, true, nullptr);
+                messages->show();
+                return static_cast<FX::FXTopWindow*>(messages->dialog());
             },
-            [](FX::FXTopWindow* dialog) {
-                delete dialog;
+            [](FX::FXTopWindow*) {
+                delete messages;  // with its dialog
                 stream.reset();
             }),
         modeless(
