@@ -154,8 +154,10 @@ FX::FXWindow* topDialogOwner() {
         FX::FXWindow* modal = app->getModalWindow();
         if (modal != nullptr && modal->shown()) return modal;
         FX::FXWindow* active = app->getActiveWindow();
+        // A window of the program, not a floating toolbar or a tooltip.
         if (active != nullptr && active->shown() &&
-            active->isMemberOf(FXMETACLASS(FX::FXTopWindow)))
+            (active->isMemberOf(FXMETACLASS(FX::FXDialogBox)) ||
+             active->isMemberOf(FXMETACLASS(FX::FXMainWindow))))
             return active;
     }
     return dialogOwner;
