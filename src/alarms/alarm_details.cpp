@@ -63,14 +63,16 @@ std::vector<SAlarmDetailLine> alarmDetailLines(KSub& db, const sListaAlarma& row
 
 void showAlarmDetails(const sListaAlarma& row, FXWindow* owner) {
     const std::vector<SAlarmDetailLine> lines = alarmDetailLines(alarmDatabase(), row);
-    TDialogBox dialog(owner, textById(kTextTitle), DECOR_TITLE | DECOR_BORDER, 0, 0, 0, 0, 10, 10,
-                      10, 10, 4, 4);
+    TDialogBox dialog(owner, textById(kTextTitle), DECOR_TITLE | DECOR_BORDER | DECOR_RESIZE, 0, 0,
+                      0, 0, 10, 10, 10, 10, 4, 4);
+    // The button first, along the bottom, so the lines above never push it out.
+    new FXButton(
+        &dialog, toUtf8(textById(kTextOk)), nullptr, &dialog, FXDialogBox::ID_ACCEPT,
+        BUTTON_DEFAULT | BUTTON_INITIAL | FRAME_RAISED | LAYOUT_SIDE_BOTTOM | LAYOUT_CENTER_X);
     auto* column =
         new FXVerticalFrame(&dialog, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0, 4, 4);
     for (const SAlarmDetailLine& l : lines)
         new FXLabel(column, toUtf8(l.text), nullptr,
                     (l.right ? JUSTIFY_RIGHT : JUSTIFY_LEFT) | LAYOUT_FILL_X);
-    new FXButton(&dialog, toUtf8(textById(kTextOk)), nullptr, &dialog, FXDialogBox::ID_ACCEPT,
-                 BUTTON_DEFAULT | BUTTON_INITIAL | FRAME_RAISED | LAYOUT_CENTER_X);
     dialog.execute(PLACEMENT_CURSOR);
 }

@@ -4,6 +4,7 @@
 #include "link/text_lines.h"
 #include "sub/sub_database.h"
 #include "toolkit/accelerators.h"
+#include "toolkit/combo_box.h"
 #include "toolkit/text_codec.h"
 
 namespace {
@@ -29,29 +30,30 @@ FXString labelOf(int textId) {
 
 }  // namespace
 
-void addAlarmDialogButtons(FXDialogBox* dialog) {
+void addAlarmDialogButtons(TDialogBox* dialog) {
     auto* row =
         new FXHorizontalFrame(dialog, LAYOUT_SIDE_BOTTOM | LAYOUT_FILL_X | PACK_UNIFORM_WIDTH);
     new FXButton(row, labelOf(22019), nullptr, dialog, FXDialogBox::ID_CANCEL, FRAME_RAISED);
-    new FXButton(row, labelOf(21401), nullptr, dialog, FXDialogBox::ID_ACCEPT,
-                 BUTTON_DEFAULT | BUTTON_INITIAL | FRAME_RAISED);
+    dialog->setAcceptButton(new FXButton(row, labelOf(21401), nullptr, dialog,
+                                         FXDialogBox::ID_ACCEPT,
+                                         BUTTON_DEFAULT | BUTTON_INITIAL | FRAME_RAISED));
 }
 
 // ------------------------------------------------------------- filter
 
-FXIMPLEMENT(KAlarmFilterDialog, FXDialogBox, nullptr, 0)
+FXIMPLEMENT(KAlarmFilterDialog, TDialogBox, nullptr, 0)
 
 KAlarmFilterDialog::KAlarmFilterDialog(FXWindow* owner, const char* title,
                                        const SAlarmFilter& filter, KSub& db)
-    : FXDialogBox(owner, toUtf8(title), kDialogDecor, 0, 0, 0, 0, 10, 10, 10, 10, 4, 4), db_(&db) {
+    : TDialogBox(owner, title, kDialogDecor, 0, 0, 0, 0, 10, 10, 10, 10, 4, 4), db_(&db) {
     addAlarmDialogButtons(this);
     auto* column =
         new FXVerticalFrame(this, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0, 4, 4);
     new FXLabel(column, toUtf8(textById(kTextClass)));
     TTrnTabBase* table = db.table(kAlarmClassTable);
     const int32_t count = table != nullptr ? table->recordCount() : 0;
-    classes = new FXComboBox(column, count + 1, nullptr, 0,
-                             COMBOBOX_STATIC | FRAME_SUNKEN | FRAME_THICK | LAYOUT_FILL_X);
+    classes = new TComboBox(column, count + 1, nullptr, 0,
+                            COMBOBOX_STATIC | FRAME_SUNKEN | FRAME_THICK | LAYOUT_FILL_X);
     classes->setNumVisible(count + 1);
     classes->appendItem(toUtf8(textById(kTextAllClasses)));
     FXString previous = classes->getItemText(0);
@@ -108,10 +110,10 @@ void KAlarmFilterDialog::getFilter(SAlarmFilter& out) const {
 
 // --------------------------------------------------------------- sort
 
-FXIMPLEMENT(KAlarmUredjDialog, FXDialogBox, nullptr, 0)
+FXIMPLEMENT(KAlarmUredjDialog, TDialogBox, nullptr, 0)
 
 KAlarmUredjDialog::KAlarmUredjDialog(FXWindow* owner, const char* title)
-    : FXDialogBox(owner, toUtf8(title), kDialogDecor, 0, 0, 0, 0, 10, 10, 10, 10, 4, 4) {
+    : TDialogBox(owner, title, kDialogDecor, 0, 0, 0, 0, 10, 10, 10, 10, 4, 4) {
     addAlarmDialogButtons(this);
     auto* group =
         new FXGroupBox(this, toUtf8(stripTildes(textById(kTextSort))),

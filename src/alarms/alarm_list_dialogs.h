@@ -10,7 +10,7 @@
 class KSub;
 
 // The filter of the alarm list: one class, the levels, on or off, the states.
-class KAlarmFilterDialog : public FX::FXDialogBox {
+class KAlarmFilterDialog : public TDialogBox {
     FXDECLARE(KAlarmFilterDialog)
 
 public:
@@ -37,7 +37,7 @@ private:
 };
 
 // The sort key of the alarm list; it starts with no key chosen.
-class KAlarmUredjDialog : public FX::FXDialogBox {
+class KAlarmUredjDialog : public TDialogBox {
     FXDECLARE(KAlarmUredjDialog)
 
 public:
@@ -54,5 +54,6 @@ private:
     TRadioExclusion exclusion_;
 };
 
-// The button row that ends both dialogs: cancel, then accept (default).
-void addAlarmDialogButtons(FX::FXDialogBox* dialog);
+// The button row that ends both dialogs: cancel, then accept (default, and
+// pressed by Enter).
+void addAlarmDialogButtons(TDialogBox* dialog);

@@ -27,6 +27,7 @@ constexpr FXColor kStatusColour = FXRGB(85, 0, 85);
 constexpr FXColor kRed = FXRGB(255, 0, 0);
 constexpr FXColor kDarkGrey = FXRGB(100, 100, 100);
 constexpr FXColor kGrey = FXRGB(128, 128, 128);
+constexpr FXColor kSelectionColour = FXRGB(150, 190, 255);
 constexpr FXint kPixelsPerChar = 8;
 constexpr FXuint kKeyReturn = 0xFF0D;
 constexpr FXuint kKeyPadEnter = 0xFF8D;
@@ -95,7 +96,35 @@ std::string formattedText(int textId, const char* argument) {
 
 // ------------------------------------------------------------- the table
 
-FXIMPLEMENT(KSpisakAlarma, TTabela, nullptr, 0)
+FXDEFMAP(KSpisakAlarma)
+KSpisakAlarmaMap[] = {
+    FXMAPFUNC(SEL_SELECTED, TTabela::ID_TABLE, KSpisakAlarma::onTableSelected),
+    FXMAPFUNC(SEL_DESELECTED, TTabela::ID_TABLE, KSpisakAlarma::onTableDeselected),
+};
+FXIMPLEMENT(KSpisakAlarma, TTabela, KSpisakAlarmaMap, ARRAYNUMBER(KSpisakAlarmaMap))
+
+long KSpisakAlarma::onTableSelected(FXObject* sender, FXSelector sel, void* ptr) {
+    markLine(false);
+    TTabela::onTableSelected(sender, sel, ptr);
+    markLine(true);
+    return 1;
+}
+
+long KSpisakAlarma::onTableDeselected(FXObject* sender, FXSelector sel, void* ptr) {
+    markLine(false);
+    return TTabela::onTableDeselected(sender, sel, ptr);
+}
+
+void KSpisakAlarma::markLine(bool on) {
+    if (table == nullptr || selectedRow < 1 || selectedRow >= table->getNumRows()) return;
+    for (FXint col = 0; col < table->getNumCols(); ++col) {
+        if (col == selectedCol) continue;
+        if (on)
+            table->selectItem(selectedRow, col, FALSE);
+        else
+            table->deselectItem(selectedRow, col, FALSE);
+    }
+}
 
 KSpisakAlarma::KSpisakAlarma(FXComposite* parent, const char* layout, KSub& db)
     : TTabela(parent), model(db) {
@@ -232,6 +261,8 @@ KSpisakAlarmaShell::KSpisakAlarmaShell(FXWindow* owner)
     grid->setCellColor(1, 0, FXRGB(255, 255, 255));
     grid->setCellColor(1, 1, FXRGB(255, 255, 255));
     grid->setSelTextColor(FXRGB(0, 0, 0));
+    // A light blue that no line colour uses, so the black text stays legible.
+    grid->setSelBackColor(kSelectionColour);
     setTimer(this, 1);
 }
 
@@ -379,8 +410,8 @@ void KSpisakAlarmaShell::deleteAlarm() {
     const sListaAlarma key = *alarm;
     char description[kDescriptionSize];
     alarmDescription(description, sizeof description, key);
-    if (confirm(formattedText(kTextAskDelete, description).c_str(), this) == 0) return;
-    if (confirm(textById(kTextAskDeleteResponsibly), this) == 0) return;
+    if (confirmDeletion(formattedText(kTextAskDelete, description).c_str(), this) == 0) return;
+    if (confirmDeletion(textById(kTextAskDeleteResponsibly), this) == 0) return;
     if (!sendRequest(key, kCodeDelete)) return;
     setStatus(formattedText(kTextDeleteSent, description).c_str(), kStatusColour);
 }

@@ -31,6 +31,11 @@ public:
     void setDataRowCount(int32_t rows);
 
     void setFonts(FX::FXFont* normal, FX::FXFont* bold);
+
+    // A selected cell selects its whole line, so that the line the buttons
+    // act on stands out in every cell.
+    long onTableSelected(FX::FXObject*, FX::FXSelector, void*);
+    long onTableDeselected(FX::FXObject*, FX::FXSelector, void*);
     FX::FXIcon* confirmedIcon() const { return confirmedIcon_; }
     FX::FXIcon* unconfirmedIcon() const { return unconfirmedIcon_; }
 
@@ -40,6 +45,9 @@ protected:
     KSpisakAlarma() : model(alarmDatabase()) {}
 
 private:
+    // Selects or deselects the other cells of the selected cell's line.
+    void markLine(bool on);
+
     FX::FXIcon* confirmedIcon_ = nullptr;
     FX::FXIcon* unconfirmedIcon_ = nullptr;
     FX::FXFont* normal_ = nullptr;

@@ -36,8 +36,9 @@ FXText* textArea(FXComposite* parent, FXint x, FXint y, FXint w, FXint h) {
 }  // namespace
 
 KKOP_StatProzor::KKOP_StatProzor(FXApp* app, const char* title)
-    : FXDialogBox(app, toUtf8(title), kDecorations, 50, 20, 390, 345, 10, 10, 10, 10, 4, 4) {
-    // The areas stand at their own places inside a plain packer.
+    : FXDialogBox(app, toUtf8(title), kDecorations, 50, 20, 390, 345, 0, 0, 0, 0, 0, 0) {
+    // The areas stand at their own places inside a plain packer that fills
+    // the whole window, so that their margins are the window's.
     auto* place = new FXPacker(this, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
     header_ = textArea(place, 5, 5, 380, 40);
     statistics_ = textArea(place, 5, 50, 380, 290);

@@ -16,9 +16,10 @@
 
 namespace {
 
+// The tree grows with the window, so the dialogs can be made larger as well.
 constexpr FX::FXuint kRightsDialogDecor = FX::DECOR_TITLE | FX::DECOR_MINIMIZE |
                                           FX::DECOR_MAXIMIZE | FX::DECOR_CLOSE | FX::DECOR_BORDER |
-                                          FX::DECOR_SHRINKABLE;
+                                          FX::DECOR_RESIZE;
 
 FX::FXButton* captionButton(FX::FXComposite* parent, int textId, FX::FXObject* target,
                             FX::FXSelector id, FX::FXuint opts) {
@@ -94,7 +95,7 @@ KPodesiPravaPristupa::KPodesiPravaPristupa(FX::FXWindow* owner, const char* titl
         this, FX::LAYOUT_SIDE_BOTTOM | FX::LAYOUT_FILL_X | FX::STATUSBAR_WITH_DRAGCORNER);
     auto* frame = new FX::FXVerticalFrame(this, FX::LAYOUT_FILL_X | FX::LAYOUT_FILL_Y);
     auto* row = new FX::FXHorizontalFrame(
-        frame, FX::LAYOUT_SIDE_BOTTOM | FX::LAYOUT_FILL_X | FX::PACK_UNIFORM_WIDTH);
+        frame, FX::LAYOUT_BOTTOM | FX::LAYOUT_FILL_X | FX::PACK_UNIFORM_WIDTH);
     const struct {
         int text;
         FX::FXSelector id;
@@ -155,6 +156,6 @@ KPrikPravaPristupa::KPrikPravaPristupa(FX::FXWindow* owner, const char* title, c
     : KPravaPristupaBase(owner, title, 300, 500) {
     auto* frame = new FX::FXVerticalFrame(this, FX::LAYOUT_FILL_X | FX::LAYOUT_FILL_Y);
     captionButton(frame, 21403, this, FX::FXDialogBox::ID_ACCEPT,
-                  FX::LAYOUT_SIDE_BOTTOM | FX::LAYOUT_CENTER_X);
+                  FX::LAYOUT_BOTTOM | FX::LAYOUT_CENTER_X);
     begin(frame, group);
 }

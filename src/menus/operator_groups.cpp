@@ -8,6 +8,7 @@
 #include "menus/group_rights.h"
 #include "menus/rights_tree.h"
 #include "toolkit/accelerators.h"
+#include "toolkit/combo_box.h"
 #include "toolkit/text_codec.h"
 #include "utils/bytes.h"
 
@@ -43,11 +44,16 @@ FX::FXButton* captionButton(FX::FXComposite* parent, int textId, FX::FXObject* t
                             id, FX::BUTTON_NORMAL | opts);
 }
 
-// Cancel and accept of the small dialogs; accept is also Enter's button.
-void addSmallDialogButtons(TDialogBox& dialog, FX::FXComposite* parent) {
-    captionButton(parent, 22019, &dialog, FX::FXDialogBox::ID_CANCEL);
+// Cancel and accept of the small dialogs; accept is also Enter's button in
+// a text field. The initial button is accept, or cancel for a question
+// before deleting, so that a stray Enter deletes nothing.
+void addSmallDialogButtons(TDialogBox& dialog, FX::FXComposite* parent, bool deleting = false) {
+    FX::FXButton* cancel = captionButton(parent, 22019, &dialog, FX::FXDialogBox::ID_CANCEL,
+                                         deleting ? FX::BUTTON_INITIAL | FX::BUTTON_DEFAULT : 0);
     dialog.setAcceptButton(
-        captionButton(parent, 21401, &dialog, FX::FXDialogBox::ID_ACCEPT, FX::BUTTON_DEFAULT));
+        captionButton(parent, 21401, &dialog, FX::FXDialogBox::ID_ACCEPT,
+                      deleting ? FX::BUTTON_DEFAULT : FX::BUTTON_INITIAL | FX::BUTTON_DEFAULT));
+    if (deleting) cancel->setFocus();
 }
 
 constexpr FX::FXuint kSmallDialogDecor = FX::DECOR_TITLE | FX::DECOR_CLOSE | FX::DECOR_BORDER;
@@ -68,7 +74,7 @@ bool askGroupName(FX::FXWindow* owner, const char* title, int labelText, std::st
     FX::FXComboBox* base = nullptr;
     if (baseGroup != nullptr) {
         new FX::FXLabel(grid, toUtf8(textById(25285)));
-        base = new FX::FXComboBox(
+        base = new TComboBox(
             grid, 20, nullptr, 0,
             FX::COMBOBOX_NORMAL | FX::FRAME_SUNKEN | FX::FRAME_THICK | FX::LAYOUT_FIX_WIDTH, 0, 0,
             130, 0);
@@ -87,7 +93,7 @@ bool confirmDelete(FX::FXWindow* owner, const char* text) {
     TDialogBox dialog(owner, text, kSmallDialogDecor);
     new FX::FXLabel(&dialog, toUtf8Literal(text));
     auto* row = new FX::FXHorizontalFrame(&dialog, FX::LAYOUT_FILL_X | FX::PACK_UNIFORM_WIDTH);
-    addSmallDialogButtons(dialog, row);
+    addSmallDialogButtons(dialog, row, true);
     return dialog.execute(FX::PLACEMENT_CURSOR) != 0;
 }
 

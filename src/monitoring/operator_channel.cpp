@@ -135,7 +135,7 @@ int32_t chosenTable(int16_t way, const char (&typed)[31], int32_t listValue) {
 }
 
 void openTableView(uint16_t table, int questionId) {
-    if (confirm(textById(questionId), mainWindow) != 1) return;
+    if (confirm(textById(questionId)) != 1) return;
     if (tableViewOpener != nullptr)
         tableViewOpener(table);
     else

@@ -32,7 +32,7 @@ void showNumberRefusal(int textId, const char* number) {
 void confirmThen(int questionId, const char* number, void (*operation)(const char*)) {
     char question[256];
     formatMessage(question, sizeof question, questionId, number);
-    if (confirm(question, mainDialogOwner()) == 1) operation(number);
+    if (confirm(question) == 1) operation(number);
 }
 
 // Reads one whole line (its end consumed, a CR before it dropped): false at

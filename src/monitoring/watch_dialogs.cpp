@@ -71,14 +71,15 @@ FXButton* addDialogButton(FXComposite* row, int textId, FXObject* target, FXSele
 }
 
 // The button row at the dialog's bottom: the dialog's own button, then
-// cancel and accept.
-void addButtonRow(FXDialogBox* dialog, int ownTextId, FXSelector ownId) {
+// cancel and accept, which Enter in a text field presses.
+void addButtonRow(TDialogBox* dialog, int ownTextId, FXSelector ownId) {
     auto* buttons =
         new FXHorizontalFrame(dialog, LAYOUT_SIDE_BOTTOM | LAYOUT_FILL_X | PACK_UNIFORM_WIDTH);
     addDialogButton(buttons, ownTextId, dialog, ownId);
     addDialogButton(buttons, 22019, dialog, FXDialogBox::ID_CANCEL);
-    addDialogButton(buttons, 21401, dialog, FXDialogBox::ID_ACCEPT)
-        ->setButtonStyle(BUTTON_INITIAL | BUTTON_DEFAULT);
+    FXButton* accept = addDialogButton(buttons, 21401, dialog, FXDialogBox::ID_ACCEPT);
+    accept->setButtonStyle(BUTTON_INITIAL | BUTTON_DEFAULT);
+    dialog->setAcceptButton(accept);
 }
 
 // Asks for a file name with the form of this title and label; false when
@@ -139,19 +140,21 @@ KDialogZaUnosKZPMap[] = {
     FXMAPFUNC(SEL_COMMAND, KDialogZaUnosKZP::ID_CHOOSE, KDialogZaUnosKZP::onCmdChoose),
 };
 
-FXIMPLEMENT(KDialogZaUnosKZP, FXDialogBox, KDialogZaUnosKZPMap, ARRAYNUMBER(KDialogZaUnosKZPMap))
+FXIMPLEMENT(KDialogZaUnosKZP, TDialogBox, KDialogZaUnosKZPMap, ARRAYNUMBER(KDialogZaUnosKZPMap))
 
 KDialogZaUnosKZP::KDialogZaUnosKZP(const char* title, FXWindow* ownerWindow)
-    : FXDialogBox(applicationOf(ownerWindow), toUtf8(title), kDialogDecorations, 10, 10, 450, 150),
+    : TDialogBox(applicationOf(ownerWindow), title, kDialogDecorations, 10, 10, 450, 150),
       owner(ownerWindow) {
     addButtonRow(this, 21071, ID_CHOOSE);
     auto* grid = new FXMatrix(this, 2, MATRIX_BY_COLUMNS | LAYOUT_FILL_X | LAYOUT_FILL_Y);
     new FXLabel(grid, toUtf8(textById(21049)));
     commandField =
-        new FXTextField(grid, 60, nullptr, 0, FRAME_SUNKEN | LAYOUT_FILL_X | LAYOUT_FILL_COLUMN);
+        new FXTextField(grid, 60, this, ID_ENTER,
+                        TEXTFIELD_ENTER_ONLY | FRAME_SUNKEN | LAYOUT_FILL_X | LAYOUT_FILL_COLUMN);
     new FXLabel(grid, toUtf8(textById(21050)));
     periodField =
-        new FXTextField(grid, 60, nullptr, 0, FRAME_SUNKEN | LAYOUT_FILL_X | LAYOUT_FILL_COLUMN);
+        new FXTextField(grid, 60, this, ID_ENTER,
+                        TEXTFIELD_ENTER_ONLY | FRAME_SUNKEN | LAYOUT_FILL_X | LAYOUT_FILL_COLUMN);
 }
 
 long KDialogZaUnosKZP::onCmdChoose(FXObject*, FXSelector, void*) {
@@ -160,7 +163,7 @@ long KDialogZaUnosKZP::onCmdChoose(FXObject*, FXSelector, void*) {
 }
 
 void KDialogZaUnosKZP::chooseCommand() {
-    KIzborKZP chooser(textById(21072), mainDialogOwner());
+    KIzborKZP chooser(textById(21072), topDialogOwner());
     if (!chooser.execute(PLACEMENT_OWNER)) return;
     const char* pattern = mmlExecutor().getCommandTemplate(chooser.selectedCommandName());
     commandField->setText(toUtf8(pattern != nullptr ? pattern : ""));
@@ -173,10 +176,10 @@ KIzborKZPMap[] = {
     FXMAPFUNC(SEL_COMMAND, KIzborKZP::ID_DESCRIPTION, KIzborKZP::onCmdDescription),
 };
 
-FXIMPLEMENT(KIzborKZP, FXDialogBox, KIzborKZPMap, ARRAYNUMBER(KIzborKZPMap))
+FXIMPLEMENT(KIzborKZP, TDialogBox, KIzborKZPMap, ARRAYNUMBER(KIzborKZPMap))
 
 KIzborKZP::KIzborKZP(const char* title, FXWindow* ownerWindow)
-    : FXDialogBox(applicationOf(ownerWindow), toUtf8(title), kDialogDecorations, 10, 10, 780, 450) {
+    : TDialogBox(applicationOf(ownerWindow), title, kDialogDecorations, 10, 10, 780, 450) {
     addButtonRow(this, 21095, ID_DESCRIPTION);
     commandList = new KPZP_List(this, 20);
     for (int i = 0; i < kWatchableCommandCount; ++i)
@@ -197,10 +200,10 @@ long KIzborKZP::onCmdDescription(FXObject*, FXSelector, void*) {
 
 // ----------------------------------------------------------------- details
 
-FXIMPLEMENT(KDetaljiPracenja, FXDialogBox, nullptr, 0)
+FXIMPLEMENT(KDetaljiPracenja, TDialogBox, nullptr, 0)
 
 KDetaljiPracenja::KDetaljiPracenja(const char* title, FXWindow* ownerWindow, const SWatchRow* row)
-    : FXDialogBox(applicationOf(ownerWindow), toUtf8(title), kDialogDecorations, 10, 10, 390, 225),
+    : TDialogBox(applicationOf(ownerWindow), title, kDialogDecorations, 10, 10, 390, 225),
       owner(ownerWindow) {
     commandLabel = new FXLabel(this, toUtf8Literal(catalogueText(21042, row->mmlText)), nullptr,
                                LABEL_NORMAL | JUSTIFY_LEFT);
@@ -238,7 +241,7 @@ void KProzorZaPracenje::addRow() {
         showError(catalogueText(21052, kWatchRowCount).c_str());
         return;
     }
-    KDialogZaUnosKZP dialog(textById(21051), mainDialogOwner());
+    KDialogZaUnosKZP dialog(textById(21051), topDialogOwner());
     while (dialog.execute(PLACEMENT_OWNER)) {
         const std::string statement = fieldText(dialog.commandField);
         if (statement.empty()) {
@@ -298,8 +301,7 @@ void KOsnovniProzorZaPracenje::saveToFile() {
     if (!askFileName(21062, 21063, typed)) return;
     const std::string name = watchFileName(typed.c_str());
     const std::string path = "./" + name;
-    if (canOpenFile(path.c_str()) &&
-        confirm(catalogueText(21064, name).c_str(), mainDialogOwner()) != 1)
+    if (canOpenFile(path.c_str()) && confirmDeletion(catalogueText(21064, name).c_str()) != 1)
         return;
     writeRows(path, name);
 }

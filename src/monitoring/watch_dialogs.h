@@ -6,16 +6,18 @@
 #include <fox-1.6/fx.h>
 
 #include "monitoring/watch_windows.h"
+#include "toolkit/dialog_box.h"
 
 class KSimpleDialog;
 
 // The entry dialog of a new row: a statement and a period in seconds; its
 // Choose button fills the statement with the template of a watchable command.
-class KDialogZaUnosKZP : public FX::FXDialogBox {
+// Enter in either field accepts it.
+class KDialogZaUnosKZP : public TDialogBox {
     FXDECLARE(KDialogZaUnosKZP)
 
 public:
-    enum { ID_CHOOSE = FX::FXDialogBox::ID_LAST, ID_LAST };
+    enum { ID_CHOOSE = TDialogBox::ID_LAST, ID_LAST };
 
     KDialogZaUnosKZP(const char* title, FX::FXWindow* owner);
     void chooseCommand();
@@ -30,11 +32,11 @@ protected:
 };
 
 // The chooser of watchable commands.
-class KIzborKZP : public FX::FXDialogBox {
+class KIzborKZP : public TDialogBox {
     FXDECLARE(KIzborKZP)
 
 public:
-    enum { ID_DESCRIPTION = FX::FXDialogBox::ID_LAST, ID_LAST };
+    enum { ID_DESCRIPTION = TDialogBox::ID_LAST, ID_LAST };
 
     KIzborKZP(const char* title, FX::FXWindow* owner);
     // commandName of the watchable command of the current line.
@@ -49,7 +51,7 @@ protected:
 
 // The details of one row: statement, period and printout archive, as they
 // were when the dialog was made.
-class KDetaljiPracenja : public FX::FXDialogBox {
+class KDetaljiPracenja : public TDialogBox {
     FXDECLARE(KDetaljiPracenja)
 
 public:

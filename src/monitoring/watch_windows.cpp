@@ -302,7 +302,7 @@ void KProzorZaPracenje::deleteRow() {
     const int count = rowCount();
     const int current = currentRow();
     if (count == 0 || current < 0 || current >= count) return;
-    if (confirm(textById(21046), mainDialogOwner()) != 1) return;
+    if (confirmDeletion(textById(21046)) != 1) return;
     // The confirmation runs a modal loop: take the current line again.
     const int index = currentRow();
     if (index >= 0 && index < rowCount()) removeRow(index);

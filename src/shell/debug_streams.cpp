@@ -124,7 +124,7 @@ void openSecondDebugWatchWindow() {
 }
 
 void confirmClearDebugLog() {
-    if (debugStream == nullptr || !confirm(textById(26273), mainWindow)) return;
+    if (debugStream == nullptr || !confirmDeletion(textById(26273))) return;
     debugStream->clearAndDeleteLog();
 }
 

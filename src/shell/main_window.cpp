@@ -384,6 +384,8 @@ TTalvor::~TTalvor() {
 
 void TTalvor::create() {
     FX::FXMainWindow::create();
+    // Wide enough for the whole toolbar, whatever width the window was made with.
+    if (getDefaultWidth() > getWidth()) resize(getDefaultWidth(), getHeight());
     appIcon->create();
     show(FX::PLACEMENT_SCREEN);
 }
@@ -445,7 +447,7 @@ void TTalvor::runPoll() {
 }
 
 void TTalvor::confirmClearOperatorLog() {
-    if (!confirm(textById(21096), this)) return;
+    if (!confirmDeletion(textById(21096), this)) return;
     if (operatorStream != nullptr) operatorStream->clearAndDeleteLog();
 }
 

@@ -5,6 +5,11 @@
   - TMsgBox ends its modal loop itself with the result of the button; the
     cancel command, which FXDialogBox also sends for Escape, counts as Cancel.
   - The message label doubles every "&" so that the text shows unchanged.
+  - Boxes and small dialogs belong to the topmost window that shows, and a
+    TFocusKeeper around every modal run puts the focus back into the field
+    that had it, so the operator can type on after a box.
+  - A dialog's default width holds its title: the window manager would cut
+    a title wider than the window.
 */
 #include "toolkit/dialog_box.h"
 
@@ -23,6 +28,37 @@
 namespace {
 
 FX::FXWindow* dialogOwner = nullptr;
+
+// Room that a title bar needs beside its text: the window icon, the margins
+// and one button per decoration.
+constexpr FX::FXint kTitleMargin = 40;
+constexpr FX::FXint kTitleButtonWidth = 24;
+
+bool isEditableField(FX::FXWindow* w) {
+    if (w == nullptr || !w->isMemberOf(FXMETACLASS(FX::FXTextField))) return false;
+    auto* field = static_cast<FX::FXTextField*>(w);
+    return field->shown() && field->isEnabled() && field->isEditable();
+}
+
+// A size given by the window's maker never cuts its contents off.
+void fitContents(FX::FXTopWindow* window) {
+    const FX::FXint w = FXMAX(window->getWidth(), window->getDefaultWidth());
+    const FX::FXint h = FXMAX(window->getHeight(), window->getDefaultHeight());
+    if (w != window->getWidth() || h != window->getHeight()) window->resize(w, h);
+}
+
+bool isTopLevel(FX::FXApp* app, FX::FXWindow* window) {
+    for (FX::FXWindow* w = app->getRootWindow()->getFirst(); w != nullptr; w = w->getNext())
+        if (w == window) return true;
+    return false;
+}
+
+bool holds(FX::FXWindow* root, FX::FXWindow* window) {
+    if (root == window) return true;
+    for (FX::FXWindow* w = root->getFirst(); w != nullptr; w = w->getNext())
+        if (holds(w, window)) return true;
+    return false;
+}
 
 enum class EButtonIcon : uint8_t { None, Accept, Cancel };
 
@@ -93,6 +129,7 @@ FX::FXuint runBox(FX::FXWindow* owner, FX::FXuint opts, const char* caption,
     if (app == nullptr) return kMsgBoxClickedCancel;
     FX::FXIcon* icon = makeMessageIcon(kind);
     const FX::FXuint boxOpts = opts | FX::DECOR_TITLE | FX::DECOR_BORDER;
+    if (owner == nullptr) owner = topDialogOwner();
     TMsgBox* box = owner != nullptr ? new TMsgBox(owner, caption, text.c_str(), icon, boxOpts)
                                     : new TMsgBox(app, caption, text.c_str(), icon, boxOpts);
     const FX::FXuint result = box->execute(FX::PLACEMENT_CURSOR);
@@ -109,6 +146,68 @@ void setMainDialogOwner(FX::FXWindow* owner) {
 
 FX::FXWindow* mainDialogOwner() {
     return dialogOwner;
+}
+
+FX::FXWindow* topDialogOwner() {
+    FX::FXApp* app = FX::FXApp::instance();
+    if (app != nullptr) {
+        FX::FXWindow* modal = app->getModalWindow();
+        if (modal != nullptr && modal->shown()) return modal;
+        FX::FXWindow* active = app->getActiveWindow();
+        // A window of the program, not a floating toolbar or a tooltip.
+        if (active != nullptr && active->shown() &&
+            (active->isMemberOf(FXMETACLASS(FX::FXDialogBox)) ||
+             active->isMemberOf(FXMETACLASS(FX::FXMainWindow))))
+            return active;
+    }
+    return dialogOwner;
+}
+
+FX::FXWindow* focusedWidget(FX::FXWindow* window) {
+    if (window == nullptr) return nullptr;
+    while (window->getFocus() != nullptr) window = window->getFocus();
+    return window;
+}
+
+FX::FXTextField* firstEditableField(FX::FXWindow* root) {
+    if (root == nullptr) return nullptr;
+    for (FX::FXWindow* w = root->getFirst(); w != nullptr; w = w->getNext()) {
+        if (!w->shown()) continue;
+        if (isEditableField(w)) return static_cast<FX::FXTextField*>(w);
+        if (FX::FXTextField* field = firstEditableField(w)) return field;
+    }
+    return nullptr;
+}
+
+void focusField(FX::FXTextField* field) {
+    if (field == nullptr) return;
+    field->setFocus();
+    field->selectAll();
+}
+
+FX::FXint titleWidth(FX::FXTopWindow* window) {
+    const FX::FXuint decor = window->getDecorations();
+    if ((decor & FX::DECOR_TITLE) == 0) return 0;
+    FX::FXint buttons = 0;
+    for (FX::FXuint d : {FX::DECOR_CLOSE, FX::DECOR_MINIMIZE, FX::DECOR_MAXIMIZE})
+        if ((decor & d) != 0) ++buttons;
+    return window->getApp()->getNormalFont()->getTextWidth(window->getTitle()) + kTitleMargin +
+           buttons * kTitleButtonWidth;
+}
+
+// ------------------------------------------------------------- TFocusKeeper
+
+TFocusKeeper::TFocusKeeper() {
+    shell_ = topDialogOwner();
+    widget_ = focusedWidget(shell_);
+}
+
+TFocusKeeper::~TFocusKeeper() {
+    FX::FXApp* app = FX::FXApp::instance();
+    if (app == nullptr || shell_ == nullptr || widget_ == nullptr || widget_ == shell_) return;
+    // The box's loop served the poll: the window may have gone meanwhile.
+    if (!isTopLevel(app, shell_) || !shell_->shown() || !holds(shell_, widget_)) return;
+    widget_->setFocus();
 }
 
 // ---------------------------------------------------------------- TDialogBox
@@ -131,6 +230,42 @@ TDialogBox::TDialogBox(FX::FXWindow* owner, const char* title, FX::FXuint opts, 
                        FX::FXint y, FX::FXint w, FX::FXint h, FX::FXint pl, FX::FXint pr,
                        FX::FXint pt, FX::FXint pb, FX::FXint hs, FX::FXint vs)
     : FX::FXDialogBox(owner, toUtf8(title), opts, x, y, w, h, pl, pr, pt, pb, hs, vs) {}
+
+void TDialogBox::show(FX::FXuint placement) {
+    fitContents(this);
+    FX::FXDialogBox::show(placement);
+    focusFirstField();
+}
+
+void TDialogBox::show() {
+    fitContents(this);
+    FX::FXDialogBox::show();
+    focusFirstField();
+}
+
+void TDialogBox::focusFirstField() {
+    if (isEditableField(focusedWidget(this))) return;
+    FX::FXWindow* had = focusOnHide_;
+    focusOnHide_ = nullptr;
+    if (had != nullptr && holds(this, had) && isEditableField(had))
+        had->setFocus();
+    else
+        focusField(firstEditableField(this));
+}
+
+void TDialogBox::hide() {
+    focusOnHide_ = focusedWidget(this);
+    FX::FXDialogBox::hide();
+}
+
+FX::FXint TDialogBox::getDefaultWidth() {
+    return FXMAX(FX::FXDialogBox::getDefaultWidth(), titleWidth(this));
+}
+
+FX::FXuint TDialogBox::execute(FX::FXuint placement) {
+    TFocusKeeper keeper;
+    return FX::FXDialogBox::execute(placement);
+}
 
 void TDialogBox::openHelp() {
     openHelpPage(static_cast<uint16_t>(helpPage));
@@ -172,17 +307,19 @@ FXIMPLEMENT(TMsgBox, FX::FXDialogBox, TMsgBoxMap, ARRAYNUMBER(TMsgBoxMap))
 
 TMsgBox::TMsgBox(FX::FXWindow* owner, const char* caption, const char* text, FX::FXIcon* icon,
                  FX::FXuint opts, FX::FXint x, FX::FXint y)
-    : FX::FXDialogBox(owner, toUtf8(caption),
-                      (opts & ~kMsgBoxSetMask) | FX::DECOR_TITLE | FX::DECOR_BORDER, x, y, 0, 0, 0,
-                      0, 0, 0, 4, 4) {
+    : FX::FXDialogBox(
+          owner, toUtf8(caption),
+          (opts & ~(kMsgBoxSetMask | kMsgBoxInitialNo)) | FX::DECOR_TITLE | FX::DECOR_BORDER, x, y,
+          0, 0, 0, 0, 0, 0, 4, 4) {
     build(text, icon, opts);
 }
 
 TMsgBox::TMsgBox(FX::FXApp* app, const char* caption, const char* text, FX::FXIcon* icon,
                  FX::FXuint opts, FX::FXint x, FX::FXint y)
-    : FX::FXDialogBox(app, toUtf8(caption),
-                      (opts & ~kMsgBoxSetMask) | FX::DECOR_TITLE | FX::DECOR_BORDER, x, y, 0, 0, 0,
-                      0, 0, 0, 4, 4) {
+    : FX::FXDialogBox(
+          app, toUtf8(caption),
+          (opts & ~(kMsgBoxSetMask | kMsgBoxInitialNo)) | FX::DECOR_TITLE | FX::DECOR_BORDER, x, y,
+          0, 0, 0, 0, 0, 0, 4, 4) {
     build(text, icon, opts);
 }
 
@@ -202,18 +339,34 @@ void TMsgBox::build(const char* text, FX::FXIcon* icon, FX::FXuint opts) {
     FXuint set = (opts & kMsgBoxSetMask) >> 28;
     if (set < 1 || set > 6) set = 1;  // a box always has a button to end it
     const SMsgButtonSet& buttons = kButtonSets[set - 1];
+    bool hasNo = false;
+    for (int i = 0; i < buttons.count; ++i)
+        if (buttons.buttons[i].result == kMsgBoxClickedNo) hasNo = true;
     for (int i = 0; i < buttons.count; ++i) {
         const SMsgButton& b = buttons.buttons[i];
         const std::string label =
             b.textId != 0 ? convertTildeAccel(textById(b.textId)) : std::string(b.plainLabel);
-        FXuint buttonOpts = BUTTON_DEFAULT | FRAME_RAISED | FRAME_THICK | LAYOUT_TOP | LAYOUT_LEFT |
-                            LAYOUT_CENTER_X;
-        if (b.initial) buttonOpts |= BUTTON_INITIAL;
+        FXuint buttonOpts = kDialogButtonOpts | LAYOUT_TOP | LAYOUT_LEFT | LAYOUT_CENTER_X;
+        const bool initial =
+            (opts & kMsgBoxInitialNo) != 0 && hasNo ? b.result == kMsgBoxClickedNo : b.initial;
+        if (initial) buttonOpts |= BUTTON_INITIAL;
         auto* button = new FXButton(row, toUtf8(label), buttonIcon(b.icon), this,
                                     ID_CLICKED_YES + b.result - kMsgBoxClickedYes, buttonOpts, 0, 0,
                                     0, 0, 30, 30, 2, 2);
-        if (b.initial) button->setFocus();
+        if (initial) {
+            button->setFocus();
+            button->setDefault(TRUE);
+        }
     }
+}
+
+FX::FXint TMsgBox::getDefaultWidth() {
+    return FXMAX(FX::FXDialogBox::getDefaultWidth(), titleWidth(this));
+}
+
+FX::FXuint TMsgBox::execute(FX::FXuint placement) {
+    TFocusKeeper keeper;
+    return FX::FXDialogBox::execute(placement);
 }
 
 long TMsgBox::onCmdClicked(FX::FXObject*, FX::FXSelector sel, void*) {

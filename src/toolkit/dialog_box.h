@@ -8,6 +8,36 @@
 // window once it exists. Without one, dialogs belong to the application.
 void setMainDialogOwner(FX::FXWindow* owner);
 FX::FXWindow* mainDialogOwner();
+// The window that a box or small dialog raised now belongs to: the window of
+// the innermost modal loop while it shows, else the top-level window that has
+// the focus, else the main window. The box then stays over the window that
+// raised it, and the window manager gives that window the focus back.
+FX::FXWindow* topDialogOwner();
+
+// The widget at the end of the window's focus chain: the window itself when
+// none of its children has the focus.
+FX::FXWindow* focusedWidget(FX::FXWindow* window);
+// The first text field under root, depth first, that is shown, enabled and
+// editable (the text of a drop-down list counts); null when there is none.
+FX::FXTextField* firstEditableField(FX::FXWindow* root);
+// Puts the focus in the field and selects its whole text, so that typing
+// replaces it.
+void focusField(FX::FXTextField* field);
+
+// Remembers which widget of the topmost window has the focus and gives the
+// focus back to it when destroyed, if the widget is still there and shows:
+// every modal dialog and box keeps one around its run.
+class TFocusKeeper {
+public:
+    TFocusKeeper();
+    ~TFocusKeeper();
+    TFocusKeeper(const TFocusKeeper&) = delete;
+    TFocusKeeper& operator=(const TFocusKeeper&) = delete;
+
+private:
+    FX::FXWindow* shell_ = nullptr;
+    FX::FXWindow* widget_ = nullptr;
+};
 
 // Base of every dialog of the program: a help page opened with F1 or the help
 // command, and an optional accept button that lets Enter in a text field
@@ -37,6 +67,22 @@ public:
     // Opens the dialog's help page (0: the help index).
     void openHelp();
 
+    // Shows the dialog at least as large as its contents need, with the focus
+    // in its first editable field, unless a field of it has the focus
+    // already (a dialog shown again after a box).
+    void show() override;
+    void show(FX::FXuint placement) override;
+    // Puts the focus in the field that had it when the dialog last hid, else
+    // in the first editable field, unless a field has it.
+    void focusFirstField();
+    // Remembers the field that has the focus, for the next showing.
+    void hide() override;
+    // At least as wide as the title, so that the title is not cut.
+    FX::FXint getDefaultWidth() override;
+    // Runs the dialog modally over the window that opened it; the focus goes
+    // back to where it was when the dialog ends.
+    FX::FXuint execute(FX::FXuint placement = FX::PLACEMENT_CURSOR) override;
+
     long onCmdEnter(FX::FXObject*, FX::FXSelector, void*);
     long onCmdHelp(FX::FXObject*, FX::FXSelector, void*);
     long onKeyPress(FX::FXObject*, FX::FXSelector, void*);
@@ -47,7 +93,15 @@ public:
 
 protected:
     TDialogBox() {}
+
+private:
+    FX::FXWindow* focusOnHide_ = nullptr;
 };
+
+// Options of the buttons of the program's dialogs: a raised default-capable
+// button whose icon stands before its caption, never over it.
+constexpr FX::FXuint kDialogButtonOpts = FX::BUTTON_DEFAULT | FX::FRAME_RAISED | FX::FRAME_THICK |
+                                         FX::ICON_BEFORE_TEXT | FX::JUSTIFY_NORMAL;
 
 // Button sets of TMsgBox: set n stands in bits 28 to 30 of the options.
 constexpr FX::FXuint kMsgBoxOk = 1u << 28;
@@ -57,6 +111,9 @@ constexpr FX::FXuint kMsgBoxYesNoCancel = 4u << 28;
 constexpr FX::FXuint kMsgBoxQuitCancel = 5u << 28;
 constexpr FX::FXuint kMsgBoxQuitSaveCancel = 6u << 28;
 constexpr FX::FXuint kMsgBoxSetMask = 7u << 28;
+// With a set that has a No button: No is the initial button, so that Enter
+// pressed by mistake does not delete or destroy anything.
+constexpr FX::FXuint kMsgBoxInitialNo = 1u << 31;
 
 // What ended a box.
 enum : FX::FXuint {
@@ -93,8 +150,13 @@ public:
     long onCmdClicked(FX::FXObject*, FX::FXSelector, void*);
     long onCmdCancel(FX::FXObject*, FX::FXSelector, void*);
 
+    // At least as wide as the caption.
+    FX::FXint getDefaultWidth() override;
+    // Runs the box; the focus goes back to where it was when it ends.
+    FX::FXuint execute(FX::FXuint placement = FX::PLACEMENT_CURSOR) override;
+
     // Build the message from the format, show the box with its icon over the
-    // owner (null: the application), placed under the mouse cursor, and
+    // owner (null: the topmost window), placed under the mouse cursor, and
     // return the result 1..6.
     static FX::FXuint error(FX::FXWindow* owner, FX::FXuint opts, const char* caption,
                             const char* format, ...) __attribute__((format(printf, 4, 5)));
@@ -109,6 +171,10 @@ protected:
 private:
     void build(const char* text, FX::FXIcon* icon, FX::FXuint opts);
 };
+
+// Width a top-level window needs so that its title is shown whole: the
+// title's text in the normal font and room for the decorations.
+FX::FXint titleWidth(FX::FXTopWindow* window);
 
 // Target of the radio buttons of one or more group boxes: a button that is
 // checked unchecks the other radio buttons of its own box, which FOX 1.6

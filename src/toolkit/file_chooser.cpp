@@ -5,9 +5,21 @@
 #include <fox-1.6/fx.h>
 
 #include "link/text_catalogue.h"
+#include "toolkit/dialog_box.h"
 #include "toolkit/text_codec.h"
 
 namespace {
+
+// FOX's file dialog with the focus in its file-name field, so that a name
+// can be typed at once.
+class TFileDialog : public FX::FXFileDialog {
+public:
+    using FX::FXFileDialog::FXFileDialog;
+    void show(FX::FXuint placement) override {
+        FX::FXFileDialog::show(placement);
+        focusField(firstEditableField(this));
+    }
+};
 
 class FoxFileNameChooser : public IFileNameChooser {
 public:
@@ -16,7 +28,24 @@ public:
         FX::FXApp* app = FX::FXApp::instance();
         if (app == nullptr) return false;
         const FX::FXString title = toUtf8(textById(23246));
-        FX::FXFileDialog dialog(app, title);
+        // Over the window that asks, so that it stays above it and the focus
+        // goes back to that window's field.
+        FX::FXWindow* owner = topDialogOwner();
+        TFocusKeeper keeper;
+        FX::FXFileDialog* dialog =
+            owner != nullptr ? new TFileDialog(owner, title, FX::DECOR_ALL, 0, 0, kWidth, kHeight)
+                             : new TFileDialog(app, title, FX::DECOR_ALL, 0, 0, kWidth, kHeight);
+        const bool chose = run(*dialog, patterns, initialName, patternIndex, chosen);
+        delete dialog;
+        return chose;
+    }
+
+private:
+    static constexpr FX::FXint kWidth = 500;
+    static constexpr FX::FXint kHeight = 300;
+
+    static bool run(FX::FXFileDialog& dialog, const char* patterns, const char* initialName,
+                    int patternIndex, std::string& chosen) {
         dialog.setPatternList(toUtf8(patterns ? patterns : ""));
         dialog.setCurrentPattern(patternIndex);
         dialog.setFilename(toUtf8(initialName ? initialName : ""));

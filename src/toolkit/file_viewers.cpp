@@ -76,6 +76,7 @@ class FoxViewerFileDialogs : public IViewerFileDialogs {
 public:
     bool choose(FXWindow* owner, bool save, const char* title, const char* initial,
                 const char* patterns, std::string& chosen) override {
+        TFocusKeeper keeper;
         const FXString name = save ? FXFileDialog::getSaveFilename(
                                          owner, toUtf8(title), toUtf8(initial), toUtf8(patterns))
                                    : FXFileDialog::getOpenFilename(
@@ -105,6 +106,7 @@ void reportCannotOpen(const std::string& name) {
 // A question for a text with an initial answer; false when cancelled.
 bool askText(FXWindow* owner, int titleId, int labelId, std::string& answer) {
     FXString result = toUtf8(answer);
+    TFocusKeeper keeper;
     if (!FXInputDialog::getString(result, owner, toUtf8(textById(titleId)),
                                   toUtf8(convertTildeAccel(textById(labelId)))))
         return false;
@@ -343,7 +345,7 @@ long TTxtFileLineDial::onCmdCopyFile(FXObject*, FXSelector, void*) {
 }
 
 long TTxtFileLineDial::onCmdDeleteFile(FXObject*, FXSelector, void*) {
-    if (confirm(textById(kTextDeleteFile), mainDialogOwner()) == 0) return 1;
+    if (confirmDeletion(textById(kTextDeleteFile)) == 0) return 1;
     setStatus(textById(deleteFile(fileName_.c_str()) == 0 ? kTextDeleted : kTextDeleteFailed));
     return 1;
 }

@@ -1031,6 +1031,12 @@ void TFXTable::setSelTextColor(FXColor color) {
     update();
 }
 
+void TFXTable::setSelBackColor(FXColor color) {
+    if (color == selBackColor) return;
+    selBackColor = color;
+    update();
+}
+
 void TFXTable::setCellColor(FXint row, FXint col, FXColor color) {
     FXColor& slot = cellBackColor[row & 1][col & 1];
     if (slot == color) return;
@@ -1315,9 +1321,10 @@ FXint TFXTable::endCol(FXint row, FXint col) const {
 
 FXColor TFXTable::cellFillColor(FXint sr, FXint er, FXint sc, FXint ec) const {
     const TFXTableItem* item = insideGrid(sr, sc) ? cellAt(sr, sc) : nullptr;
-    // An item's own colour counts only with its own font.
-    if (item != nullptr && item->font != nullptr && item->backColor != 0) return item->backColor;
+    // The selection shows over every colour; an item's own colour counts only
+    // with its own font.
     if (item != nullptr && item->isSelected()) return selBackColor;
+    if (item != nullptr && item->font != nullptr && item->backColor != 0) return item->backColor;
     if (er - sr == 1 && ec - sc == 1) return cellBackColor[sr & 1][sc & 1];
     return backColor;
 }

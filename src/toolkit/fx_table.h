@@ -239,6 +239,8 @@ public:
     void setFont(FX::FXFont* fnt);
     FX::FXFont* getFont() const { return font; }
     void setSelTextColor(FX::FXColor color);
+    void setSelBackColor(FX::FXColor color);
+    FX::FXColor getSelBackColor() const { return selBackColor; }
     FX::FXColor getSelTextColor() const { return selTextColor; }
     void setCellColor(FX::FXint row, FX::FXint col, FX::FXColor color);
     FX::FXColor getCellColor(FX::FXint row, FX::FXint col) const;

@@ -417,7 +417,7 @@ void TTableModifyShell::sendRequest(uint8_t code, uint8_t field, const std::vect
 void TTableModifyShell::insertRecord() {
     if (!recordFitsRequest()) return;
     const int16_t count = subDatabase.fieldCount(table_);
-    form_ = new TTableModify(mainDialogOwner(), count, formTitle(26325, table_).c_str(),
+    form_ = new TTableModify(topDialogOwner(), count, formTitle(26325, table_).c_str(),
                              textById(kTextAccept), textById(kTextCancel));
     fillRecordForm(table_, *form_, kFormInsert, nullptr);
     std::vector<uint8_t> image = imageOf(*cursor_, nullptr);
@@ -434,7 +434,7 @@ void TTableModifyShell::deleteRecord() {
     if (selected == nullptr) return;
     const std::vector<uint8_t> image = imageOf(*cursor_, selected);
     const int16_t keys = subDatabase.keyFieldCount(table_);
-    form_ = new TTableModify(mainDialogOwner(), keys, textById(26327), textById(kTextAccept),
+    form_ = new TTableModify(topDialogOwner(), keys, textById(26327), textById(kTextAccept),
                              textById(kTextCancel));
     fillRecordForm(table_, *form_, keys, image.data());
     const bool accepted = runForm([] { return 0; });
@@ -449,7 +449,7 @@ void TTableModifyShell::modifyRecord() {
     const uint8_t* selected = getSelectedRecord();
     if (selected == nullptr) return;
     std::vector<uint8_t> image = imageOf(*cursor_, selected);
-    form_ = new TTableModify(mainDialogOwner(), subDatabase.fieldCount(table_),
+    form_ = new TTableModify(topDialogOwner(), subDatabase.fieldCount(table_),
                              formTitle(26329, table_).c_str(), textById(kTextAccept),
                              textById(kTextCancel));
     fillRecordForm(table_, *form_, kFormModifyRecord, image.data());
@@ -474,7 +474,7 @@ void TTableModifyShell::modifyField() {
     }
     const auto field = static_cast<int16_t>(column + 1);
     std::vector<uint8_t> image = imageOf(*cursor_, selected);
-    form_ = new TTableModify(mainDialogOwner(), keys + 1, formTitle(26331, table_).c_str(),
+    form_ = new TTableModify(topDialogOwner(), keys + 1, formTitle(26331, table_).c_str(),
                              textById(kTextAccept), textById(kTextCancel));
     fillRecordForm(table_, *form_, field, image.data());
     int bad = 0;
@@ -496,7 +496,7 @@ int saveTablesToScript() {
     if (fileExists(name)) {
         char question[kNameSize + 100];
         formatMessage(question, sizeof question, 21228, name);
-        if (confirm(question, mainDialogOwner()) == 0) return 0;
+        if (confirmDeletion(question) == 0) return 0;
     }
     if (exportTableContents(&subDatabase, name, ',') == 0)
         showInformation(textById(21232));

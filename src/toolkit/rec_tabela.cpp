@@ -209,7 +209,7 @@ class TRecDialChooser : public IRecordChooser {
 public:
     int choose(const char* title, int16_t table, const RecordFilter& filter,
                std::vector<uint8_t>& chosen) override {
-        auto* dialog = new TRecDial(table, mainDialogOwner(), title, filter);
+        auto* dialog = new TRecDial(table, topDialogOwner(), title, filter);
         if (dialog->execute(PLACEMENT_CURSOR) == 0) {
             delete dialog;
             return kPickCancelled;

@@ -4,8 +4,10 @@
     accept finds a bad field shows the same window again with what the
     operator typed, until every field reads or the operator cancels.
   - Text fields send the dialog its enter command, and the accept button is
-    registered, so Enter in a text field accepts; the drop-down list of a
-    choice field has no target, so Enter there does not.
+    registered, so Enter in a text field accepts; so does Enter in the text
+    of a drop-down list (TComboBox), which has no target of its own.
+  - A form shown again after a refused field's error box has the focus back
+    in the field that had it (TDialogBox remembers it as the form hides).
   - A later run shows what the last accepted run stored: numbers printed in
     full, texts, the chosen entry of each choice and the buttons of each
     group as they were accepted.
@@ -22,6 +24,7 @@
 #include "link/catalogue_message.h"
 #include "link/text_catalogue.h"
 #include "toolkit/accelerators.h"
+#include "toolkit/combo_box.h"
 #include "toolkit/dialog_box.h"
 #include "toolkit/dialog_icons.h"
 #include "toolkit/text_codec.h"
@@ -249,8 +252,8 @@ void KSimpleDialog::buildWindow(FX::FXDialogBox* dialog, FX::FXObject* radioTarg
                     break;
                 }
                 case okChoice: {
-                    field.comboBox = new FXComboBox(grid, std::max(field.width, 1), nullptr, 0,
-                                                    COMBOBOX_NORMAL | FRAME_SUNKEN | FRAME_THICK);
+                    field.comboBox = new TComboBox(grid, std::max(field.width, 1), nullptr, 0,
+                                                   COMBOBOX_NORMAL | FRAME_SUNKEN | FRAME_THICK);
                     const int count = static_cast<int>(field.choices.size());
                     field.comboBox->setNumVisible(std::min(count, kMaxVisibleChoices));
                     int current = 0;
@@ -290,13 +293,11 @@ void KSimpleDialog::buildWindow(FX::FXDialogBox* dialog, FX::FXObject* radioTarg
         new FXHorizontalFrame(column, LAYOUT_FILL_X | LAYOUT_BOTTOM, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
     auto* accept =
         new FXButton(bar, toUtf8(convertTildeAccel(textById(kTextAccept))), acceptIcon(), dialog,
-                     FXDialogBox::ID_ACCEPT,
-                     BUTTON_INITIAL | BUTTON_DEFAULT | FRAME_RAISED | FRAME_THICK | LAYOUT_RIGHT);
+                     FXDialogBox::ID_ACCEPT, BUTTON_INITIAL | kDialogButtonOpts | LAYOUT_RIGHT);
     new FXButton(bar, toUtf8(convertTildeAccel(textById(kTextCancel))), cancelIcon(), dialog,
-                 FXDialogBox::ID_CANCEL, BUTTON_DEFAULT | FRAME_RAISED | FRAME_THICK | LAYOUT_LEFT);
+                 FXDialogBox::ID_CANCEL, kDialogButtonOpts | LAYOUT_LEFT);
     new FXButton(bar, toUtf8(convertTildeAccel(textById(kTextHelp))), helpIcon(), dialog,
-                 TDialogBox::ID_HELP,
-                 BUTTON_DEFAULT | FRAME_RAISED | FRAME_THICK | LAYOUT_CENTER_X);
+                 TDialogBox::ID_HELP, kDialogButtonOpts | LAYOUT_CENTER_X);
     static_cast<TDialogBox*>(dialog)->setAcceptButton(accept);
 }
 
@@ -304,7 +305,7 @@ int KSimpleDialog::execute(uint16_t helpTopic) {
     FX::FXApp* app = FX::FXApp::instance();
     if (app == nullptr) return -1;
     const FX::FXuint opts = FX::DECOR_TITLE | FX::DECOR_BORDER | FX::DECOR_CLOSE;
-    FX::FXWindow* owner = mainDialogOwner();
+    FX::FXWindow* owner = topDialogOwner();
     TDialogBox* dialog =
         owner != nullptr
             ? new TDialogBox(owner, title_.c_str(), opts, 0, 0, 0, 0, 10, 10, 10, 10, 4, 4)

@@ -82,12 +82,12 @@ int chooseOption(const char* title, int count, const uint16_t* textIds, int pres
     FXApp* app = FXApp::instance();
     if (app == nullptr) return -1;
     if (textIds == nullptr || count < 0) count = 0;
-    FXWindow* owner = mainDialogOwner();
-    const FXString caption = toUtf8(title);
+    FXWindow* owner = topDialogOwner();
+    const char* caption = title != nullptr ? title : "";
     const FXuint decor = DECOR_TITLE | DECOR_BORDER;
-    FXDialogBox* dialog = owner != nullptr
-                              ? new FXDialogBox(owner, caption, decor, 0, 0, 0, 0, 10, 10, 10, 10)
-                              : new FXDialogBox(app, caption, decor, 0, 0, 0, 0, 10, 10, 10, 10);
+    TDialogBox* dialog = owner != nullptr
+                             ? new TDialogBox(owner, caption, decor, 0, 0, 0, 0, 10, 10, 10, 10)
+                             : new TDialogBox(app, caption, decor, 0, 0, 0, 0, 10, 10, 10, 10);
     TRadioExclusion radios;
     auto* content = new FXVerticalFrame(dialog, LAYOUT_FILL_X | LAYOUT_FILL_Y);
     auto* box = new FXGroupBox(content, toUtf8Literal(title != nullptr ? title : ""),
@@ -101,10 +101,9 @@ int chooseOption(const char* title, int count, const uint16_t* textIds, int pres
     }
     auto* row = new FXHorizontalFrame(content, LAYOUT_FILL_X | PACK_UNIFORM_WIDTH);
     new FXButton(row, toUtf8(convertTildeAccel(textById(kTextCancel))), cancelIcon(), dialog,
-                 FXDialogBox::ID_CANCEL, BUTTON_DEFAULT | FRAME_RAISED | FRAME_THICK | LAYOUT_LEFT);
+                 FXDialogBox::ID_CANCEL, kDialogButtonOpts | LAYOUT_LEFT);
     new FXButton(row, toUtf8(convertTildeAccel(textById(kTextAccept))), acceptIcon(), dialog,
-                 FXDialogBox::ID_ACCEPT,
-                 BUTTON_INITIAL | BUTTON_DEFAULT | FRAME_RAISED | FRAME_THICK | LAYOUT_RIGHT);
+                 FXDialogBox::ID_ACCEPT, BUTTON_INITIAL | kDialogButtonOpts | LAYOUT_RIGHT);
     int result = -1;
     if (dialog->execute(PLACEMENT_CURSOR) != 0) {
         result = count;
@@ -123,7 +122,8 @@ int askString(const char* caption, const char* label, char* buffer, std::size_t 
     FX::FXApp* app = FX::FXApp::instance();
     if (buffer != nullptr && size > 0) buffer[0] = '\0';
     if (app == nullptr) return -1;
-    FX::FXWindow* owner = mainDialogOwner();
+    FX::FXWindow* owner = topDialogOwner();
+    TFocusKeeper keeper;
     TStringPrompt* prompt = owner != nullptr ? new TStringPrompt(owner, caption, label)
                                              : new TStringPrompt(app, caption, label);
     int result = -1;

@@ -63,6 +63,17 @@ const char* OrTable::getCellText(FXint row, FXint col) const {
     return owner_ != nullptr ? owner_->getCellText(row, col) : nullptr;
 }
 
+void OrTable::layout() {
+    TFXTable::layout();
+    if (owner_ == nullptr || getNumCols() != 1) return;
+    const FXint least = owner_->getColumnWidthChars(0) * kTabelaCharWidth;
+    const FXint fits = getViewportWidth() - (getContentWidth() - getColumnWidth(0));
+    const FXint width = FXMAX(least, fits);
+    if (width == getColumnWidth(0)) return;
+    setColumnWidth(0, width);
+    TFXTable::layout();  // the grid's drawn extent and scroll ranges follow the column
+}
+
 // ---------------------------------------------------------------------------
 
 FXDEFMAP(TTabela)

@@ -32,6 +32,9 @@ public:
             FX::FXObject* tgt, FX::FXSelector sel, FX::FXuint opts, FX::FXint pl, FX::FXint pr,
             FX::FXint pt, FX::FXint pb);
     const char* getCellText(FX::FXint row, FX::FXint col) const override;
+    // The one column of a single-column view follows the view's width; it
+    // keeps at least its own width, beyond which the view scrolls.
+    void layout() override;
 
 protected:
     OrTable() = default;

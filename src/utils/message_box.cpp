@@ -18,12 +18,12 @@ const char* captionQuestion() {
     return textById(21402);
 }
 
-// Shows the boxes as TMsgBox over the given owner, else the main window.
+// Shows the boxes as TMsgBox over the given owner, else the topmost window.
 class FoxMessageBoxPresenter : public IMessageBoxPresenter {
 public:
     int show(Kind kind, const char* caption, const char* text, FX::FXWindow* owner) override {
         if (FX::FXApp::instance() == nullptr) return 0;
-        if (owner == nullptr) owner = mainDialogOwner();
+        if (owner == nullptr) owner = topDialogOwner();
         // The text is never used as a format: it goes through "%s".
         switch (kind) {
             case Kind::Information:
@@ -33,10 +33,14 @@ public:
                 TMsgBox::error(owner, kMsgBoxOk, caption, "%s", text != nullptr ? text : "");
                 return 1;
             case Kind::Question:
-                return TMsgBox::question(owner, kMsgBoxYesNo, caption, "%s",
-                                         text != nullptr ? text : "") == kMsgBoxClickedYes
+            case Kind::DeletionQuestion: {
+                const FX::FXuint opts =
+                    kMsgBoxYesNo | (kind == Kind::DeletionQuestion ? kMsgBoxInitialNo : 0);
+                return TMsgBox::question(owner, opts, caption, "%s", text != nullptr ? text : "") ==
+                               kMsgBoxClickedYes
                            ? 1
                            : 0;
+            }
         }
         return 0;
     }
@@ -45,6 +49,12 @@ public:
 FoxMessageBoxPresenter foxPresenter;
 IMessageBoxPresenter* presenter = &foxPresenter;
 bool commandFromTextInput = false;
+
+// A question answers yes at once while a typed or scripted command runs.
+int ask(IMessageBoxPresenter::Kind kind, const char* text, FX::FXWindow* owner) {
+    if (commandFromTextInput) return 1;
+    return presenter->show(kind, captionQuestion(), text, owner) == 1 ? 1 : 0;
+}
 
 }  // namespace
 
@@ -80,11 +90,11 @@ int showErrorCaptioned(const char* caption, const char* text) {
 }
 
 int confirm(const char* text, FX::FXWindow* owner) {
-    if (isCommandFromTextInput()) return 1;
-    return presenter->show(IMessageBoxPresenter::Kind::Question, captionQuestion(), text, owner) ==
-                   1
-               ? 1
-               : 0;
+    return ask(IMessageBoxPresenter::Kind::Question, text, owner);
+}
+
+int confirmDeletion(const char* text, FX::FXWindow* owner) {
+    return ask(IMessageBoxPresenter::Kind::DeletionQuestion, text, owner);
 }
 
 bool isCommandFromTextInput() {

@@ -9,9 +9,11 @@ class FXWindow;
 // built below the window toolkit can show them and tests can answer them.
 class IMessageBoxPresenter {
 public:
-    enum class Kind { Information, Error, Question };
+    // A deletion question is a question whose initial answer is No.
+    enum class Kind { Information, Error, Question, DeletionQuestion };
     virtual ~IMessageBoxPresenter() = default;
-    // Shows a modal box; returns 1 for Yes/OK, 0 for No or Escape.
+    // Shows a modal box over the owner (null: the topmost window that shows);
+    // returns 1 for Yes/OK, 0 for No or Escape.
     virtual int show(Kind kind, const char* caption, const char* text, FX::FXWindow* owner) = 0;
 };
 
@@ -28,6 +30,9 @@ int showErrorCaptioned(const char* caption, const char* text);
 // Yes/No question: 1 for Yes, 0 otherwise. Answers 1 at once, showing
 // nothing, while a command given as MML text or from a script executes.
 int confirm(const char* text, FX::FXWindow* owner = nullptr);
+// The same for a question before deleting or destroying something: No is the
+// initial answer, so that a stray Enter keeps what is there.
+int confirmDeletion(const char* text, FX::FXWindow* owner = nullptr);
 
 // Set by the MML executor around a command from typed text or a script.
 bool isCommandFromTextInput();

@@ -477,6 +477,32 @@ TEST_F(AlarmListWindow, SelectionOfAnAlarmNoLongerShown) {
     EXPECT_EQ(peer.pump(), 0);
 }
 
+// The selected line stands out from every line colour (A1 red, A2 yellow,
+// inactive green, A0 white) in all of its cells; the other lines keep theirs.
+TEST_F(AlarmListWindow, SelectedLineIsMarkedOverItsColour) {
+    d.load({r1, r2, r3, r4});
+    open();
+    OrTable* grid = window->table()->getTable();
+    const int rows = window->table()->dataRowCount();
+    ASSERT_EQ(rows, 4);
+    auto fill = [&](int row, int col) { return grid->cellFillColor(row, row + 1, col, col + 1); };
+    std::vector<FXColor> own;
+    for (int row = 1; row <= rows; ++row) own.push_back(fill(row, 1));
+    for (int selected = 1; selected <= rows; ++selected) {
+        select(selected);
+        for (int row = 1; row <= rows; ++row)
+            for (int col = 0; col < 4; ++col) {
+                if (row != selected) {
+                    EXPECT_EQ(fill(row, col), own[static_cast<std::size_t>(row - 1)]);
+                    continue;
+                }
+                EXPECT_EQ(fill(row, col), grid->getSelBackColor()) << row << " " << col;
+                for (FXColor c : own) EXPECT_NE(fill(row, col), c) << row << " " << col;
+            }
+        grid->killSelection(TRUE);
+    }
+}
+
 TEST_F(AlarmListWindow, DetailsOpenOnReturn) {
     d.load({r1});
     open();

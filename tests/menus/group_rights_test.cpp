@@ -185,3 +185,40 @@ TEST_F(GroupRights, ViewerRunsModallyAndClosesWithItsButton) {
 }
 
 }  // namespace
+
+namespace {
+
+// The editor opens at least 400 x 300 with the tree list over the whole row
+// of its buttons, and can be made larger and smaller; the viewer's button
+// stands under its tree as well.
+TEST_F(GroupRights, ButtonsRunAlongTheBottomUnderTheTree) {
+    auto editor = openEditor();
+    KPrikPravaPristupa viewer(owner.get(), "Pregled", "Grupa1");
+    viewer.create();
+    struct Case {
+        const char* name;
+        KPravaPristupaBase* dialog;
+        FX::FXint width, height;
+    };
+    for (const Case& c :
+         {Case{"editor", editor.get(), 400, 300}, Case{"viewer", &viewer, 300, 500}}) {
+        c.dialog->show(FX::PLACEMENT_DEFAULT);
+        c.dialog->layout();
+        EXPECT_GE(c.dialog->getWidth(), c.width) << c.name;
+        EXPECT_GE(c.dialog->getHeight(), c.height) << c.name;
+        EXPECT_EQ(c.dialog->getDecorations() & FX::DECOR_RESIZE, FX::DECOR_RESIZE) << c.name;
+        FX::FXTreeList* tree = c.dialog->rightsTree()->treeList();
+        const auto buttons = childrenOf<FX::FXButton>(c.dialog);
+        ASSERT_FALSE(buttons.empty()) << c.name;
+        for (FX::FXButton* b : buttons) {
+            FX::FXint treeX = 0, treeY = 0, x = 0, y = 0;
+            tree->translateCoordinatesTo(treeX, treeY, c.dialog, 0, 0);
+            b->translateCoordinatesTo(x, y, c.dialog, 0, 0);
+            EXPECT_GE(y, treeY + tree->getHeight()) << c.name;
+            EXPECT_GT(tree->getHeight(), 3 * b->getHeight()) << c.name;
+        }
+        c.dialog->hide();
+    }
+}
+
+}  // namespace

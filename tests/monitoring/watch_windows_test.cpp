@@ -402,7 +402,7 @@ TEST_F(WatchWindows, DeleteAsksAndRemovesTheCurrentRow) {
     EXPECT_EQ(window->rowCount(), 2);
     boxes.answer = 1;
     window->deleteRow();
-    EXPECT_EQ(boxTexts(Kind::Question), (std::vector<std::string>{kText21046, kText21046}));
+    EXPECT_EQ(boxTexts(Kind::DeletionQuestion), (std::vector<std::string>{kText21046, kText21046}));
     EXPECT_EQ(listLines(window->rowList), std::vector<std::string>{statementOf(5064)});
 }
 
@@ -496,7 +496,7 @@ TEST_F(WatchWindows, SaveOverAnExistingFileAsksAndWritesKeyByKey) {
         driver.start();
         window->saveToFile();
     }
-    EXPECT_EQ(boxTexts(Kind::Question),
+    EXPECT_EQ(boxTexts(Kind::DeletionQuestion),
               std::vector<std::string>{withArgs(kText21064, {"old.ini"})});
     EXPECT_EQ(dir.read("old.ini"), eight);
 

@@ -1,3 +1,4 @@
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "platform/shell.h"
 #include "toolkit/accelerators.h"
 #include "toolkit/dialog_box.h"
+#include "toolkit/small_dialogs.h"
 #include "toolkit/text_codec.h"
 #include "utils/message_box.h"
 
@@ -62,6 +64,11 @@ TEST(MsgBox, ResultTellsWhichButtonEndedIt) {
         {kMsgBoxQuitSaveCancel, Act::Enter, kMsgBoxClickedSave},
         {kMsgBoxQuitSaveCancel, Act::Click0, kMsgBoxClickedQuit},
         {kMsgBoxQuitSaveCancel, Act::Click2, kMsgBoxClickedCancel},
+        // A question before deleting starts on No: Enter keeps what is there.
+        {kMsgBoxYesNo | kMsgBoxInitialNo, Act::Enter, kMsgBoxClickedNo},
+        {kMsgBoxYesNo | kMsgBoxInitialNo, Act::Click0, kMsgBoxClickedYes},
+        {kMsgBoxYesNoCancel | kMsgBoxInitialNo, Act::Enter, kMsgBoxClickedNo},
+        {kMsgBoxOk | kMsgBoxInitialNo, Act::Enter, kMsgBoxClickedOk},
     };
     for (const auto& c : cases) {
         ModalDriver driver;
@@ -91,6 +98,7 @@ TEST(MsgBox, ButtonSets) {
         {kMsgBoxYesNoCancel, {yes, no, cancel}, {false, false, true}, 0},
         {kMsgBoxQuitCancel, {"&Quit", "&Cancel"}, {false, false}, 0},
         {kMsgBoxQuitSaveCancel, {"&Quit", "&Save", "&Cancel"}, {false, false, false}, 1},
+        {kMsgBoxYesNo | kMsgBoxInitialNo, {yes, no}, {true, true}, 1},
     };
     for (const auto& c : cases) {
         TMsgBox box(&app, "caption", "text", nullptr, c.set);
@@ -106,6 +114,9 @@ TEST(MsgBox, ButtonSets) {
             EXPECT_EQ(fromUtf8(b->getText()), shown) << (c.set >> 28) << " " << i;
             EXPECT_EQ(b->getIcon() != nullptr, c.icons[i]) << (c.set >> 28) << " " << i;
             EXPECT_EQ(b->isInitial(), i == c.initial) << (c.set >> 28) << " " << i;
+            // The icon stands beside the caption, never over it.
+            if (b->getIcon() != nullptr)
+                EXPECT_EQ(b->getIconPosition() & FX::ICON_BEFORE_TEXT, FX::ICON_BEFORE_TEXT);
         }
     }
 }
@@ -132,6 +143,9 @@ TEST(MessageBoxes, ShowTMsgBoxesWithTheirCaptions) {
         {"confirm yes", [] { return confirm("text"); }, Act::Enter, 1, 21402},
         {"confirm no", [] { return confirm("text"); }, Act::Click1, 0, 21402},
         {"confirm escape", [] { return confirm("text"); }, Act::Escape, 0, 21402},
+        {"deletion enter", [] { return confirmDeletion("text"); }, Act::Enter, 0, 21402},
+        {"deletion yes", [] { return confirmDeletion("text"); }, Act::Click0, 1, 21402},
+        {"deletion escape", [] { return confirmDeletion("text"); }, Act::Escape, 0, 21402},
     };
     for (const auto& c : cases) {
         ModalDriver driver;
@@ -151,7 +165,53 @@ TEST(MessageBoxes, ConfirmAnswersYesAtOnceForTypedCommands) {
     testApp();
     setCommandFromTextInput(true);
     EXPECT_EQ(confirm("text"), 1);  // no box: a driver-less box would never close
+    EXPECT_EQ(confirmDeletion("text"), 1);
     setCommandFromTextInput(false);
+}
+
+// A box raised from an open dialog belongs to that dialog, not to the main
+// window, and when it goes the focus is back in the field that had it, so
+// the operator types on; the same for a dialog raised from the dialog.
+TEST(MessageBoxes, BelongToTheDialogThatRaisedThemAndGiveTheFocusBack) {
+    FX::FXApp& app = testApp();
+    FX::FXMainWindow main(&app, "main");
+    main.create();
+    setMainDialogOwner(&main);
+    const struct {
+        const char* name;
+        std::function<void()> raise;
+    } cases[] = {
+        {"error box", [] { showError("text"); }},
+        {"question", [] { confirm("text"); }},
+        {"option dialog",
+         [] {
+             const uint16_t ids[] = {21401};
+             chooseOption("title", 1, ids, 0);
+         }},
+    };
+    for (const auto& c : cases) {
+        TDialogBox dialog(&main, "form");
+        new FX::FXTextField(&dialog, 10);
+        auto* second = new FX::FXTextField(&dialog, 10);
+        FX::FXWindow* boxOwner = nullptr;
+        FX::FXWindow* focusAfter = nullptr;
+        ModalDriver driver;
+        driver.then([&](FX::FXWindow* form) {
+            second->setFocus();
+            c.raise();
+            focusAfter = focusedWidget(form);
+        });
+        driver.then([&](FX::FXWindow* box) {
+            boxOwner = box->getOwner();
+            sendCommand(box, FX::FXDialogBox::ID_CANCEL);
+        });
+        driver.then([](FX::FXWindow* form) { sendCommand(form, FX::FXDialogBox::ID_CANCEL); });
+        driver.start();
+        dialog.execute(FX::PLACEMENT_DEFAULT);
+        EXPECT_EQ(boxOwner, &dialog) << c.name;
+        EXPECT_EQ(focusAfter, second) << c.name;
+    }
+    setMainDialogOwner(nullptr);
 }
 
 // F1 that nothing else takes and the help command open the dialog's page.

@@ -180,6 +180,11 @@ TEST_F(TableGeometry, FillColourOfACell) {
     item->setSelected(TRUE);
     EXPECT_EQ(t->cellFillColor(1, 2, 0, 1), testApp().getSelbackColor());
     item->font = testApp().getNormalFont();
+    // The selection shows over the item's own colour too.
+    EXPECT_EQ(t->cellFillColor(1, 2, 0, 1), testApp().getSelbackColor());
+    t->setSelBackColor(FXRGB(0, 9, 0));
+    EXPECT_EQ(t->cellFillColor(1, 2, 0, 1), FXRGB(0, 9, 0));
+    item->setSelected(FALSE);
     EXPECT_EQ(t->cellFillColor(1, 2, 0, 1), FXRGB(0, 0, 7));
     t->setBackColor(FXRGB(3, 3, 3));
     EXPECT_EQ(t->cellFillColor(0, 2, 1, 3), FXRGB(3, 3, 3));  // a span of several cells

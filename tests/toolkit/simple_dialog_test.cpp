@@ -15,6 +15,7 @@
 #include "peer/recording_boxes.h"
 #include "peer/test_app.h"
 #include "platform/shell.h"
+#include "toolkit/dialog_box.h"
 #include "toolkit/simple_dialog.h"
 #include "toolkit/text_codec.h"
 
@@ -239,32 +240,30 @@ TEST(SimpleDialog, TwoWrongFieldsGiveTwoBoxesThenTheFormAgain) {
     EXPECT_EQ(form.getShort("b"), -3);
 }
 
-// Enter in a text field accepts like the accept button, reading included;
-// Enter in the text of a choice does not.
-TEST(SimpleDialog, EnterAcceptsFromTextFieldsOnly) {
+// Enter in a text field and in the text of a choice accepts like the accept
+// button, reading included; after the refusal's box the focus is back in the
+// field the operator pressed Enter in.
+TEST(SimpleDialog, EnterAcceptsFromEveryField) {
     testApp();
     RecordingBoxes boxes;
     KSimpleDialog form("title");
     form.addByte("n", "Число", 0);
     form.addChoice("c", "Выбор", kChoices, 3);
     ModalDriver driver;
+    FX::FXTextField* choiceText = nullptr;
     driver.then([&](FX::FXWindow* modal) {
+        form.findField("n")->textField->setText("999");
         // Typing goes to the text part of the drop-down list.
-        findChild<FX::FXTextField>(form.findField("c")->comboBox)->setFocus();
-        pressKey(modal, KEY_Return, "\r");
-    });
-    driver.then([&](FX::FXWindow* modal) {
-        EXPECT_EQ(modal, form.window());  // still open, nothing read
-        EXPECT_TRUE(boxes.boxes.empty());
-        SOptList* n = form.findField("n");
-        n->textField->setText("999");
-        n->textField->setFocus();
+        choiceText = findChild<FX::FXTextField>(form.findField("c")->comboBox);
+        choiceText->setFocus();
         pressKey(modal, KEY_Return, "\r");
     });
     driver.then([&](FX::FXWindow* modal) {
         EXPECT_EQ(boxes.boxes.size(), 1u);  // read and refused: shown again
-        form.findField("n")->textField->setText("99");
-        form.findField("n")->textField->setFocus();
+        EXPECT_EQ(focusedWidget(modal), choiceText);
+        SOptList* n = form.findField("n");
+        n->textField->setText("99");
+        n->textField->setFocus();
         pressKey(modal, KEY_Return, "\r");
     });
     driver.start();

@@ -48,7 +48,7 @@ bool sameText(const char (&a)[N], const char (&b)[N]) {
 const char* confirmed(int32_t command, std::size_t index) {
     const CheckRow* check = findCheck(command);
     if (check == nullptr || check->question == nullptr) return nullptr;
-    return confirm(check->question, mainWindow) ? nullptr : refusal(command, index);
+    return confirm(check->question) ? nullptr : refusal(command, index);
 }
 
 // A signalling point code within 0..16383, else the command's first text.

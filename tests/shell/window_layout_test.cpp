@@ -1,0 +1,336 @@
+// Every window of the program at its default size, checked from its widgets
+// as an operator meets it: nothing outside the window, nothing over anything
+// else, no text cut, the focus in the first field of a form.
+
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <fox-1.6/fx.h>
+#include <gtest/gtest.h>
+
+#include "alarms/alarm_details.h"
+#include "alarms/alarm_list_window.h"
+#include "alarms/kop_statistics_window.h"
+#include "commands/command_table.h"
+#include "commands/dialogs/command_forms.h"
+#include "link/text_catalogue.h"
+#include "menus/group_rights.h"
+#include "menus/operator_groups.h"
+#include "mml/progress_dialog.h"
+#include "mml/progress_window.h"
+#include "monitoring/watch_dialogs.h"
+#include "monitoring/watch_windows.h"
+#include "peer/modal_driver.h"
+#include "peer/test_app.h"
+#include "peer/window_layout.h"
+#include "peer/work_dir.h"
+#include "shell/about_window.h"
+#include "shell/main_window.h"
+#include "shell/message_windows.h"
+#include "shell/operator_reports.h"
+#include "shell/text_streams.h"
+#include "sub/sub_database.h"
+#include "toolkit/base_shell.h"
+#include "toolkit/dialog_box.h"
+#include "toolkit/file_viewers.h"
+#include "toolkit/rec_shell.h"
+#include "toolkit/rec_tabela.h"
+#include "toolkit/simple_dialog.h"
+#include "toolkit/small_dialogs.h"
+#include "utils/message_box.h"
+
+namespace {
+
+constexpr int16_t kRecordTable = 12;
+
+// How the test meets a window: a modal one is opened by `run` and checked
+// from inside its loop, then cancelled; a modeless one is made and shown by
+// `open`, checked, and let go by `close` (deleted when not given).
+struct WindowRow {
+    const char* name;
+    bool form;  // the focus must start in its first editable field
+    std::function<void()> run;
+    std::function<FX::FXTopWindow*()> open;
+    std::function<void(FX::FXTopWindow*)> close;
+    FX::FXSelector closeId = FX::FXDialogBox::ID_CANCEL;  // ends a modal window
+};
+
+WindowRow modal(const char* name, bool form, std::function<void()> run) {
+    return {name, form, std::move(run), nullptr, nullptr};
+}
+
+WindowRow modeless(const char* name, std::function<FX::FXTopWindow*()> open,
+                   std::function<void(FX::FXTopWindow*)> close = nullptr) {
+    return {name, false, nullptr, std::move(open), std::move(close)};
+}
+
+FX::FXTopWindow* shown(FX::FXTopWindow* window) {
+    window->create();
+    window->show(FX::PLACEMENT_DEFAULT);
+    return window;
+}
+
+class WindowLayout : public ::testing::Test {
+protected:
+    void SetUp() override {
+        main = new TTalvor(&testApp());
+        mainWindow = main;
+        main->create();
+        main->show(FX::PLACEMENT_DEFAULT);
+    }
+    void TearDown() override {
+        main->logSwitchOff();
+        delete main;
+        mainWindow = nullptr;
+        testApp().flush(true);
+    }
+
+    // Checks a window the row opens; false when no window showed.
+    bool check(const WindowRow& row, std::vector<std::string>& faults) {
+        FX::FXTopWindow* seen = nullptr;
+        if (row.run) {
+            ModalDriver driver;
+            driver.then([&](FX::FXWindow* window) {
+                seen = static_cast<FX::FXTopWindow*>(window);
+                faults = layoutFaults(seen, row.form);
+                window->handle(nullptr, FXSEL(FX::SEL_COMMAND, row.closeId), nullptr);
+            });
+            driver.start();
+            row.run();
+        } else {
+            seen = row.open();
+            if (seen != nullptr) faults = layoutFaults(seen, row.form);
+            if (row.close)
+                row.close(seen);
+            else
+                delete seen;
+        }
+        return seen != nullptr;
+    }
+
+    ScopedWorkDir dir;
+    TTalvor* main = nullptr;
+};
+
+// Runs a command of the operator groups window from a new window, which goes after.
+std::function<void()> groupsCommand(FX::FXSelector id) {
+    return [id] {
+        openOperatorGroupsDialog();
+        sendCommand(operatorGroupsWindow, id);
+        destroyOperatorGroupsWindow();
+    };
+}
+
+// Runs a dialog of the alarm list window from a new window, which goes after.
+std::function<void()> alarmListDialog(void (KSpisakAlarmaShell::*open)()) {
+    return [open] {
+        KSpisakAlarmaShell* window = openAlarmListWindow();
+        (window->*open)();
+        delete window;
+    };
+}
+
+// One row per window of the program. A new window gets its row here.
+std::vector<WindowRow> programWindows(TTalvor* main) {
+    static const uint16_t options[] = {21288, 21289};
+    static std::unique_ptr<TTxtMsgReceiver> stream;
+    static TTxtMsgWindow* messages = nullptr;
+    static KProzorPracenjaProcesa* progress = nullptr;
+    WindowRow about = modal("about window", false, [main] { runAboutWindow(main); });
+    about.closeId = KOProgramu::ID_CLOSE_ABOUT;
+    std::vector<WindowRow> rows = {
+        modal("information box", false, [] { showInformation("Сведения для оператора"); }),
+        modal("error box", false, [] { showError("Ошибка при выполнении"); }),
+        modal("question", false, [] { confirm("Конец работы?"); }),
+        modal("deletion question", false, [] { confirmDeletion("Вы уверены?"); }),
+        modal("parameter form without fields", false,
+              [] { KSimpleDialog("Выполнить команду?").execute(0); }),
+        modal("option choice", false, [] { chooseOption("Выбор", 2, options, 0); }),
+        modal("text prompt", true,
+              [] {
+                  char text[20];
+                  askString("Имя", "Новое имя:", text, sizeof text);
+              }),
+        modal("file name dialog", true, [] { chooseFileNameStatic("*.*\n*.dat"); }),
+        modal("display settings", false, [main] { main->showDisplaySettings(); }),
+        modeless(
+            "main window", [main] { return static_cast<FX::FXTopWindow*>(main); },
+            [](FX::FXTopWindow*) {}),
+        modeless(
+            "operator groups window",
+            [] {
+                openOperatorGroupsDialog();
+                return static_cast<FX::FXTopWindow*>(operatorGroupsWindow);
+            },
+            [](FX::FXTopWindow*) { destroyOperatorGroupsWindow(); }),
+        modal("group rename dialog", true, groupsCommand(KGrupeOperShell::ID_RENAME_GROUP)),
+        modal("group add dialog", true, groupsCommand(KGrupeOperShell::ID_ADD_GROUP)),
+        modal("group deletion question", false, groupsCommand(KGrupeOperShell::ID_DELETE_GROUP)),
+        modal("rights editor", false,
+              [main] {
+                  KPodesiPravaPristupa editor(main, "Настройка прав по командам для группы: G1",
+                                              "G1");
+                  editor.execute(FX::PLACEMENT_CURSOR);
+              }),
+        modal("rights viewer", false,
+              [main] {
+                  KPrikPravaPristupa viewer(main, "Права группы G1", "G1");
+                  viewer.execute(FX::PLACEMENT_CURSOR);
+              }),
+        modeless("alarm list window",
+                 [] { return static_cast<FX::FXTopWindow*>(openAlarmListWindow()); }),
+        modal("alarm legend", false, alarmListDialog(&KSpisakAlarmaShell::showLegend)),
+        modal("alarm filter", false, alarmListDialog(&KSpisakAlarmaShell::editFilter)),
+        modal("alarm sort order", false, alarmListDialog(&KSpisakAlarmaShell::editSortOrder)),
+        modal("alarm details", false,
+              [main] {
+                  sListaAlarma row{};
+                  showAlarmDetails(row, main);
+              }),
+        modeless("watch window",
+                 [main] { return shown(new KProzorZaPracenje(textById(21045), main)); }),
+        modal("watch command chooser", false,
+              [main] {
+                  KIzborKZP chooser(textById(21072), main);
+                  chooser.execute(FX::PLACEMENT_OWNER);
+              }),
+        modal("watch command entry", true,
+              [main] {
+                  KDialogZaUnosKZP entry(textById(21051), main);
+                  entry.execute(FX::PLACEMENT_OWNER);
+              }),
+        modeless("watch details",
+                 [main] {
+                     SWatchRow row;
+                     return shown(new KDetaljiPracenja(textById(21045), main, &row));
+                 }),
+        modeless("record editor",
+                 [main] { return shown(new TTableModifyShell(main, kRecordTable)); }),
+        modal("record form", true,
+              [main] {
+                  TTableModify form(main, subDatabase.fieldCount(kRecordTable), "Новая запись",
+                                    "~В~се в порядке", "~O~тменa");
+                  fillRecordForm(kRecordTable, form, kFormInsert, nullptr);
+                  form.execute(FX::PLACEMENT_CURSOR);
+              }),
+        modal("record chooser", false,
+              [] {
+                  installRecordDialogChooser();
+                  uint8_t record[4096];
+                  pickTableRecord("Выбор записи", kRecordTable, record, sizeof record, nullptr);
+              }),
+        modeless("text file viewer", [main] { return shown(new TTxtFileLineDial(main)); }),
+        modeless("binary file viewer", [main] { return shown(new TBinFileLineDial(main)); }),
+        modeless("card link statistics",
+                 [] { return shown(new KKOP_StatProzor(&testApp(), "Статистика КОП")); }),
+        modeless(
+            "message window",
+            [] {
+                stream = std::make_unique<TTxtMsgReceiver>(170, 100, "ALARM.log", 100);
+                messages = new TTxtMsgWindow(stream.get(), nullptr, "Аварийные сигналы",
+                                             "Время|Текст", 120, false, true, nullptr);
+                messages->show();
+                return static_cast<FX::FXTopWindow*>(messages->dialog());
+            },
+            [](FX::FXTopWindow*) {
+                delete messages;  // with its dialog
+                stream.reset();
+            }),
+        modeless(
+            "operator report",
+            [] {
+                initOperatorReports();
+                const SIzvestaj report = openOperatorReport(16408, 3, 1, 23291, 23313);
+                return static_cast<FX::FXTopWindow*>(report.window);
+            },
+            [](FX::FXTopWindow*) { freeOperatorReports(); }),
+        modeless(
+            "progress window",
+            [main] {
+                installProgressDialogs(main);
+                progress = new KProzorPracenjaProcesa("Ход работы", 68, nullptr, 3);
+                return dynamic_cast<FX::FXTopWindow*>(progress->window());
+            },
+            [](FX::FXTopWindow*) {
+                delete progress;
+                setProgressViewFactory(nullptr);
+            }),
+        about,
+    };
+    for (FX::FXuint set = 1; set <= 6; ++set) {
+        static const char* names[] = {"box of set 1", "box of set 2", "box of set 3",
+                                      "box of set 4", "box of set 5", "box of set 6"};
+        rows.push_back(modal(names[set - 1], false, [set] {
+            TMsgBox::question(nullptr, set << 28, "Подтверждение", "%s", "Вопрос оператору?");
+        }));
+    }
+    return rows;
+}
+
+TEST_F(WindowLayout, EveryWindowFitsItsContents) {
+    std::vector<std::string> checked;
+    for (const WindowRow& row : programWindows(main)) {
+        std::vector<std::string> faults;
+        EXPECT_TRUE(check(row, faults)) << row.name << ": no window showed";
+        for (const std::string& fault : faults) ADD_FAILURE() << row.name << ": " << fault;
+        checked.push_back(row.name);
+    }
+    std::string list;
+    for (const std::string& name : checked) list += "  " + name + "\n";
+    std::cout << "windows checked:\n" << list;
+}
+
+// The main window opens wide enough for its whole toolbar, and the one
+// column of its message list follows the window's width as it changes,
+// never narrower than the column's own width.
+TEST_F(WindowLayout, MainWindowHoldsItsToolbarAndItsListFollowsItsWidth) {
+    layOut(main);
+    FX::FXToolBar* bar = main->toolBar();
+    EXPECT_GE(main->getWidth(), bar->getDefaultWidth());
+    for (FX::FXWindow* b = bar->getFirst(); b != nullptr; b = b->getNext())
+        EXPECT_LE(b->getX() + b->getWidth(), bar->getWidth());
+    TTxtMsgViewer* list = main->messageList()->viewer();
+    OrTable* grid = list->getTable();
+    const FX::FXint least = list->getColumnWidthChars(0) * kTabelaCharWidth;
+    for (const FX::FXint width : {main->getWidth() + 400, main->getWidth() + 100}) {
+        main->resize(width, main->getHeight());
+        layOut(main);
+        // The column ends at the list's right edge: no gap, no scrolling.
+        EXPECT_EQ(grid->getContentWidth(), grid->getViewportWidth()) << width;
+        EXPECT_EQ(grid->getTableRight() + 1, grid->getViewportWidth()) << width;  // drawn so far
+        EXPECT_GT(grid->getColumnWidth(0), least) << width;
+    }
+    main->resize(300, main->getHeight());
+    layOut(main);
+    EXPECT_EQ(grid->getColumnWidth(0), least);
+}
+
+// Each parameter form of the commands opens at its default size with
+// everything in it and the focus in its first field.
+TEST_F(WindowLayout, EveryCommandFormFitsItsContents) {
+    std::size_t forms = 0;
+    for (const CommandRow& command : kCommands) {
+        if (!hasForm(command)) continue;
+        const auto form = buildCommandForm(command);
+        ASSERT_NE(form, nullptr) << command.id;
+        bool editable = false;
+        for (const SOptList& f : form->fields())
+            if (f.kind <= okChoice) editable = true;
+        std::vector<std::string> faults;
+        ModalDriver driver;
+        driver.then([&](FX::FXWindow* window) {
+            faults = layoutFaults(static_cast<FX::FXTopWindow*>(window), editable);
+            window->handle(nullptr, FXSEL(FX::SEL_COMMAND, FX::FXDialogBox::ID_CANCEL), nullptr);
+        });
+        driver.start();
+        EXPECT_EQ(form->execute(1), -1) << command.id;
+        for (const std::string& fault : faults) ADD_FAILURE() << command.id << ": " << fault;
+        ++forms;
+    }
+    EXPECT_EQ(forms, 552u);
+}
+
+}  // namespace
