@@ -11,7 +11,7 @@ ifneq ($(CCACHE),)
 LAUNCHER := -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)
 endif
 
-.PHONY: deps build run build-test test clean
+.PHONY: deps build run build-test test fuzz clean
 
 deps:
 	@missing=""; \
@@ -42,5 +42,15 @@ test: build-test
 	cd build-test && HOME=$$tmp xvfb-run -a -s "-screen 0 1280x1024x24" \
 	  ctest --output-on-failure -j $(JOBS); rc=$$?; rm -rf $$tmp; exit $$rc
 
+# Seconds of fuzzing per target, and how many targets run at once.
+FUZZ_TIME ?= 60
+FUZZ_JOBS ?= $(JOBS)
+
+fuzz:
+	$(MAKE) deps PACKAGES="$(PACKAGES) afl++"
+	cmake -S . -B build-fuzz -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELM_SANITIZE=ON -DKELM_FUZZ=ON $(LAUNCHER)
+	cmake --build build-fuzz -j $(JOBS) --target kelm_fuzz
+	tests/fuzz/afl/run_afl.sh build-fuzz/kelm_fuzz tests/fuzz/corpus build-fuzz/out $(FUZZ_TIME) $(FUZZ_JOBS)
+
 clean:
-	rm -rf build build-test
+	rm -rf build build-test build-fuzz
