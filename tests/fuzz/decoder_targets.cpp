@@ -9,7 +9,10 @@
 #include "alarms/alarm_row.h"
 #include "alarms/isup_parameters.h"
 #include "alarms/line_test_decoder.h"
+#include "alarms/no7_monitor.h"
 #include "fuzz/fuzz_targets.h"
+#include "sub/sub_database.h"
+#include "utils/dates.h"
 #include "utils/bytes.h"
 #include "utils/html_filter.h"
 
@@ -41,8 +44,16 @@ void fuzzHtmlToText(const uint8_t* data, size_t size) {
     }
 }
 
-// An ISUP message of the No.7 monitor: one parameter, then an optional part.
+// A message the No.7 monitor mirrors (first byte: which of its four codes),
+// one ISUP parameter, and an optional part.
 void fuzzIsup(const uint8_t* data, size_t size) {
+    if (size >= 1) {
+        const std::vector<uint8_t> payload(data + 1, data + size);
+        STime now;
+        now.hour = 23;
+        checkLines(decodeNo7Message(static_cast<uint8_t>(kNo7SentBySpc + data[0] % 4),
+                                    payload.data(), payload.size(), now));
+    }
     TMonitorLines lines;
     if (size >= 2) {
         const size_t length = data[1];
@@ -104,7 +115,8 @@ void fuzzLineTest(const uint8_t* data, size_t size) {
 
 // An alarm record image (table 172) and an alarm-count answer: the row
 // encodes back to the same image, its description and line arguments stay
-// in their buffers, and key order is antisymmetric.
+// in their buffers, and key order is antisymmetric. The rows go into the
+// alarm table, which then counts them and finds each by its key.
 void fuzzAlarmRows(const uint8_t* data, size_t size) {
     SAlarmCounts counts;
     const std::vector<uint8_t> all(data, data + size);
@@ -150,4 +162,23 @@ void fuzzAlarmRows(const uint8_t* data, size_t size) {
             const int ab = compareAlarmKeys(a, b), ba = compareAlarmKeys(b, a);
             FUZZ_CHECK((ab < 0 && ba > 0) || (ab > 0 && ba < 0) || (ab == 0 && ba == 0));
         }
+
+    KSub& db = emptiedDatabase(0);
+    std::vector<sListaAlarma> stored;
+    for (const sListaAlarma& row : rows) {
+        uint8_t image[kAlarmRowSize];
+        encodeAlarmRow(row, image);
+        uint8_t conflict = 0;
+        if (db.insertRecord(0, kAlarmListTable, image, &conflict) == 0) stored.push_back(row);
+    }
+    FUZZ_CHECK(alarmTableCount(db) == static_cast<int32_t>(stored.size()));
+    for (const sListaAlarma& row : stored) {
+        sListaAlarma found;
+        FUZZ_CHECK(readAlarmByKey(db, row, found));
+        FUZZ_CHECK(compareAlarmKeys(row, found) == 0);
+    }
+    for (int32_t i = 0; i < alarmTableCount(db); ++i) {
+        sListaAlarma row;
+        FUZZ_CHECK(readAlarmTableRow(db, i, row));
+    }
 }
