@@ -50,7 +50,8 @@ fuzz:
 	$(MAKE) deps PACKAGES="$(PACKAGES) afl++"
 	cmake -S . -B build-fuzz -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELM_SANITIZE=ON -DKELM_FUZZ=ON $(LAUNCHER)
 	cmake --build build-fuzz -j $(JOBS) --target kelm_fuzz
-	tests/fuzz/afl/run_afl.sh build-fuzz/kelm_fuzz tests/fuzz/corpus build-fuzz/out $(FUZZ_TIME) $(FUZZ_JOBS)
+	xvfb-run -a -s "-screen 0 1280x1024x24" \
+	  tests/fuzz/afl/run_afl.sh build-fuzz/kelm_fuzz tests/fuzz/corpus build-fuzz/out $(FUZZ_TIME) $(FUZZ_JOBS)
 
 clean:
 	rm -rf build build-test build-fuzz

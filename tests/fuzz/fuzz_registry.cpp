@@ -17,6 +17,7 @@ const SFuzzTarget fuzzTargets[] = {
     {"line_test", fuzzLineTest},
     {"alarm_rows", fuzzAlarmRows},
     {"stat_file", fuzzStatFile},
+    {"watch_file", fuzzWatchFile},
     {nullptr, nullptr},
 };
 

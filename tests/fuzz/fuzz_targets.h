@@ -58,3 +58,4 @@ void fuzzIsup(const uint8_t* data, size_t size);
 void fuzzLineTest(const uint8_t* data, size_t size);
 void fuzzAlarmRows(const uint8_t* data, size_t size);
 void fuzzStatFile(const uint8_t* data, size_t size);
+void fuzzWatchFile(const uint8_t* data, size_t size);

@@ -17,7 +17,7 @@
 #include "link/router.h"
 #include "link/timer_pool.h"
 #include "link/udp_transport.h"
-#include "peer/fake_card_setup.h"
+#include "fuzz/fuzz_fixtures.h"
 #include "peer/recording_receiver.h"
 #include "platform/kop_device.h"
 #include "platform/tick.h"
@@ -27,33 +27,6 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 constexpr uint16_t kOwnAddress = 28673;
-
-// A gateway: its own address is local, every other goes to the card.
-const char* const kGatewayIni =
-    "[Usmeravanja]\nBrojORa=28673\nBrojUsmeravanja=2\n"
-    "[Usmeravanja\\Usmerenje1]\nUsmeravanje=Lokal\nDPC=28673\n"
-    "[Usmeravanja\\Usmerenje2]\nUsmeravanje=KOP\nDPC=0\n";
-
-// The router over a scripted card and a test clock, for one input.
-class CardRouter {
-public:
-    CardRouter() : card(fake.card) {
-        std::ofstream("modem.ini", std::ios::binary) << kGatewayIni;
-        card.present = false;  // no program load at start-up
-        createRouter();
-        card.present = true;
-        kopOpen();
-    }
-    ~CardRouter() {
-        destroyRouter();
-        ownAddress = kFirstWorkstationAddress;
-    }
-    CardRouter(const CardRouter&) = delete;
-    CardRouter& operator=(const CardRouter&) = delete;
-
-    ScopedFakeCard fake;
-    platform::FakeKopCard& card;
-};
 
 // Sends the bytes as one datagram to the router's port on the loopback address.
 void sendDatagram(const uint8_t* bytes, size_t size) {
