@@ -1,5 +1,6 @@
 #include "monitoring/stat_files.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "link/catalogue_message.h"
@@ -161,12 +162,17 @@ bool statEventTimes(const SStatCallRecord& record, std::vector<int32_t>& times) 
     std::vector<int16_t> deltas;
     SStatEvent e;
     while (reader.next(e)) deltas.push_back(e.hasDelta ? e.delta : int16_t(0));
-    int32_t time = record.timeOfDay;
+    // Summed in 64 bits: a time of day from a damaged file may lie anywhere.
+    // Times that do not fit 32 bits are refused, none of them given.
+    int64_t time = record.timeOfDay;
     for (int16_t d : deltas) time -= d;
+    std::vector<int32_t> out;
     for (int16_t d : deltas) {
         time += d;
-        times.push_back(time);
+        if (time < INT32_MIN || time > INT32_MAX) return false;
+        out.push_back(static_cast<int32_t>(time));
     }
+    times.insert(times.end(), out.begin(), out.end());
     return !reader.bad();
 }
 

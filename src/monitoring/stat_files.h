@@ -88,7 +88,8 @@ bool readStatEventValues(const SStatEvent& event, std::vector<SStatValue>& value
 
 // The time of every event of the record, seconds since midnight: the last
 // event is at timeOfDay, each earlier one its successors' deltas before it.
-// False when the event area is bad (the times of the items read before kept).
+// False when the event area is bad (the times of the items read before kept),
+// and, with no times given, when a time does not fit 32 bits.
 bool statEventTimes(const SStatCallRecord& record, std::vector<int32_t>& times);
 
 // Receiver of a statistics file transfer: opens the case's file on code 32,
