@@ -12,7 +12,7 @@ ifneq ($(CCACHE),)
 LAUNCHER := -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)
 endif
 
-.PHONY: deps build run build-test test bench clean
+.PHONY: deps build run build-test test bench fuzz clean
 
 deps:
 	@missing=""; \
@@ -48,5 +48,16 @@ bench: build
 	@if [ -n "$$DISPLAY" ]; then ./build/kelm_bench; \
 	else xvfb-run -a -s "-screen 0 1280x1024x24" ./build/kelm_bench; fi
 
+# Seconds of fuzzing per target, and how many targets run at once.
+FUZZ_TIME ?= 60
+FUZZ_JOBS ?= $(JOBS)
+
+fuzz:
+	$(MAKE) deps PACKAGES="$(PACKAGES) afl++"
+	cmake -S . -B build-fuzz -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELM_SANITIZE=ON -DKELM_FUZZ=ON $(LAUNCHER)
+	cmake --build build-fuzz -j $(JOBS) --target kelm_fuzz
+	xvfb-run -a -s "-screen 0 1280x1024x24" \
+	  tests/fuzz/afl/run_afl.sh build-fuzz/kelm_fuzz tests/fuzz/corpus build-fuzz/out $(FUZZ_TIME) $(FUZZ_JOBS)
+
 clean:
-	rm -rf build build-test
+	rm -rf build build-test build-fuzz

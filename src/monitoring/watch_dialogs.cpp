@@ -1,5 +1,6 @@
 #include "monitoring/watch_dialogs.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -312,7 +313,12 @@ int KOsnovniProzorZaPracenje::writeRows(const std::string& fileName, const std::
     bool written = file.writeInt(kMainSection, "BrojRedova", count) != 0;
     for (int i = 0; written && i < count; ++i) {
         const std::string section = sectionName(i + 1);
-        written = file.writeString(section.c_str(), "MML", rows_[i].mmlText) != 0 &&
+        // A statement read with a carriage return inside it is written with a
+        // blank there: an INI line cannot hold it, and MML reads both as white space.
+        std::string statement = rows_[i].mmlText;
+        std::replace_if(
+            statement.begin(), statement.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        written = file.writeString(section.c_str(), "MML", statement.c_str()) != 0 &&
                   file.writeInt(section.c_str(), "Period", rows_[i].periodMs) != 0;
     }
     if (!written) {

@@ -21,6 +21,8 @@
 #include "menus/operator_groups.h"
 #include "mml/progress_dialog.h"
 #include "mml/progress_window.h"
+#include "monitoring/backup_window.h"
+#include "monitoring/load_window.h"
 #include "monitoring/watch_dialogs.h"
 #include "monitoring/watch_windows.h"
 #include "peer/modal_driver.h"
@@ -222,6 +224,20 @@ std::vector<WindowRow> programWindows(TTalvor* main) {
                   uint8_t record[4096];
                   pickTableRecord("Выбор записи", kRecordTable, record, sizeof record, nullptr);
               }),
+        modeless(
+            "backup window",
+            [] {
+                openBackupWindow();
+                return static_cast<FX::FXTopWindow*>(backupWindow);
+            },
+            [](FX::FXTopWindow*) { delete backupWindow; }),
+        modeless(
+            "load window",
+            [] {
+                openLoadWindow();
+                return static_cast<FX::FXTopWindow*>(loadWindow);
+            },
+            [](FX::FXTopWindow*) { delete loadWindow; }),
         modeless("text file viewer", [main] { return shown(new TTxtFileLineDial(main)); }),
         modeless("binary file viewer", [main] { return shown(new TBinFileLineDial(main)); }),
         modeless("card link statistics",
