@@ -1130,7 +1130,8 @@ void TFXTable::moveContents(FXint x, FXint y) {
 FXint TFXTable::colAtX(FXint x) const {
     if (ncols <= 0 || x < table_left || x > table_right) return -1;
     if (x < scrollable_left) return searchBoundary(col_x, 0, leading_cols - 1, x);
-    if (x >= scrollable_right)
+    // Without trailing columns the right edge still belongs to the scrolling band.
+    if (trailing_cols > 0 && x >= scrollable_right)
         return searchBoundary(col_x, ncols - trailing_cols, ncols - 1,
                               x + col_x[ncols - trailing_cols] - scrollable_right);
     return searchBoundary(col_x, leading_cols, ncols - trailing_cols - 1, x - pos_x);
@@ -1139,7 +1140,7 @@ FXint TFXTable::colAtX(FXint x) const {
 FXint TFXTable::rowAtY(FXint y) const {
     if (nrows <= 0 || y < table_top || y > table_bottom) return -1;
     if (y < scrollable_top) return searchBoundary(row_y, 0, leading_rows - 1, y);
-    if (y >= scrollable_bottom)
+    if (trailing_rows > 0 && y >= scrollable_bottom)
         return searchBoundary(row_y, nrows - trailing_rows, nrows - 1,
                               y + row_y[nrows - trailing_rows] - scrollable_bottom);
     return searchBoundary(row_y, leading_rows, nrows - trailing_rows - 1, y - pos_y);
