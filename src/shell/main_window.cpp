@@ -19,6 +19,7 @@
 #include "shell/text_streams.h"
 #include "shell/toolbar_images.h"
 #include "toolkit/dialog_box.h"
+#include "toolkit/shared_fonts.h"
 #include "toolkit/text_codec.h"
 #include "utils/dates.h"
 #include "utils/ini_file.h"
@@ -255,6 +256,7 @@ TTalvor::TTalvor(FX::FXApp* application)
     setMainWindowCommandHandler(sendCommandToMainWindow);
     fillShellRoutines(true);
     setMainDialogOwner(this);  // the program's dialogs and message boxes belong to it
+    setSharedFonts({normalFont, boldFont, boldItalicFont, italicFont, fixedPitchFont});
 }
 
 void TTalvor::makeFonts() {
@@ -349,6 +351,7 @@ TTalvor::~TTalvor() {
     delete mainMessageList;
     delete operatorStream;
     if (mainDialogOwner() == this) setMainDialogOwner(nullptr);
+    if (sharedFonts().normal == normalFont) setSharedFonts({});
     if (mainWindow == this) {
         mainWindow = nullptr;
         setMainWindowCommandHandler(nullptr);

@@ -19,8 +19,8 @@
 #include "link/catalogue_message.h"
 #include "link/text_catalogue.h"
 #include "platform/paths.h"
-#include "shell/main_window.h"
 #include "toolkit/accelerators.h"
+#include "toolkit/shared_fonts.h"
 #include "toolkit/text_codec.h"
 #include "utils/files.h"
 #include "utils/message_box.h"
@@ -188,7 +188,7 @@ TTxtFileLineDial::TTxtFileLineDial(FXWindow* owner)
         new FXVerticalFrame(this, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
     new FXHorizontalSeparator(mainFrame_, SEPARATOR_GROOVE | LAYOUT_FILL_X);
     text_ = new FXText(mainFrame_, this, ID_TEXT, LAYOUT_FILL_X | LAYOUT_FILL_Y);
-    if (fixedPitchFont != nullptr) text_->setFont(fixedPitchFont);
+    if (sharedFonts().fixedPitch != nullptr) text_->setFont(sharedFonts().fixedPitch);
     statusBar_ = new FXStatusBar(mainFrame_, LAYOUT_FILL_X | STATUSBAR_WITH_DRAGCORNER);
 }
 

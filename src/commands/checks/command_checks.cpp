@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "commands/command_table.h"
-#include "shell/main_window.h"
+#include "toolkit/dialog_box.h"
 #include "utils/message_box.h"
 
 namespace {
@@ -48,7 +48,7 @@ bool sameText(const char (&a)[N], const char (&b)[N]) {
 const char* confirmed(int32_t command, std::size_t index) {
     const CheckRow* check = findCheck(command);
     if (check == nullptr || check->question == nullptr) return nullptr;
-    return confirm(check->question, mainWindow) ? nullptr : refusal(command, index);
+    return confirm(check->question, mainDialogOwner()) ? nullptr : refusal(command, index);
 }
 
 // A signalling point code within 0..16383, else the command's first text.
