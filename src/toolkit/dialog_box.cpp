@@ -19,6 +19,7 @@
 #include "toolkit/accelerators.h"
 #include "toolkit/dialog_icons.h"
 #include "toolkit/text_codec.h"
+#include "utils/message_box.h"
 
 namespace {
 
@@ -109,6 +110,39 @@ void setMainDialogOwner(FX::FXWindow* owner) {
 
 FX::FXWindow* mainDialogOwner() {
     return dialogOwner;
+}
+
+namespace {
+
+class TMsgBoxPresenter : public IMessageBoxPresenter {
+public:
+    int show(Kind kind, const char* caption, const char* text, FX::FXWindow* owner) override {
+        if (FX::FXApp::instance() == nullptr) return 0;
+        if (owner == nullptr) owner = mainDialogOwner();
+        // The text is never used as a format: it goes through "%s".
+        switch (kind) {
+            case Kind::Information:
+                TMsgBox::information(owner, kMsgBoxOk, caption, "%s", text != nullptr ? text : "");
+                return 1;
+            case Kind::Error:
+                TMsgBox::error(owner, kMsgBoxOk, caption, "%s", text != nullptr ? text : "");
+                return 1;
+            case Kind::Question:
+                return TMsgBox::question(owner, kMsgBoxYesNo, caption, "%s",
+                                         text != nullptr ? text : "") == kMsgBoxClickedYes
+                           ? 1
+                           : 0;
+        }
+        return 0;
+    }
+};
+
+TMsgBoxPresenter msgBoxPresenter;
+
+}  // namespace
+
+void useToolkitMessageBoxes() {
+    setDefaultMessageBoxPresenter(&msgBoxPresenter);
 }
 
 // ---------------------------------------------------------------- TDialogBox

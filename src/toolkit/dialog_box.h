@@ -8,6 +8,9 @@
 // window once it exists. Without one, dialogs belong to the application.
 void setMainDialogOwner(FX::FXWindow* owner);
 FX::FXWindow* mainDialogOwner();
+// Makes the program's message boxes (utils/message_box.h) TMsgBox boxes over
+// the given owner, else the main dialog owner; called once the application exists.
+void useToolkitMessageBoxes();
 
 // Base of every dialog of the program: a help page opened with F1 or the help
 // command, and an optional accept button that lets Enter in a text field

@@ -1,9 +1,6 @@
 #include "utils/message_box.h"
 
-#include <fox-1.6/fx.h>
-
 #include "link/text_catalogue.h"
-#include "toolkit/dialog_box.h"
 
 namespace {
 
@@ -18,38 +15,27 @@ const char* captionQuestion() {
     return textById(21402);
 }
 
-// Shows the boxes as TMsgBox over the given owner, else the main window.
-class FoxMessageBoxPresenter : public IMessageBoxPresenter {
+// Without the toolkit's boxes nothing is shown and questions answer No.
+class SilentPresenter : public IMessageBoxPresenter {
 public:
-    int show(Kind kind, const char* caption, const char* text, FX::FXWindow* owner) override {
-        if (FX::FXApp::instance() == nullptr) return 0;
-        if (owner == nullptr) owner = mainDialogOwner();
-        // The text is never used as a format: it goes through "%s".
-        switch (kind) {
-            case Kind::Information:
-                TMsgBox::information(owner, kMsgBoxOk, caption, "%s", text != nullptr ? text : "");
-                return 1;
-            case Kind::Error:
-                TMsgBox::error(owner, kMsgBoxOk, caption, "%s", text != nullptr ? text : "");
-                return 1;
-            case Kind::Question:
-                return TMsgBox::question(owner, kMsgBoxYesNo, caption, "%s",
-                                         text != nullptr ? text : "") == kMsgBoxClickedYes
-                           ? 1
-                           : 0;
-        }
-        return 0;
-    }
+    int show(Kind, const char*, const char*, FX::FXWindow*) override { return 0; }
 };
 
-FoxMessageBoxPresenter foxPresenter;
-IMessageBoxPresenter* presenter = &foxPresenter;
+SilentPresenter silentPresenter;
+IMessageBoxPresenter* defaultPresenter = &silentPresenter;
+IMessageBoxPresenter* presenter = &silentPresenter;
 bool commandFromTextInput = false;
 
 }  // namespace
 
 void setMessageBoxPresenter(IMessageBoxPresenter* p) {
-    presenter = p ? p : &foxPresenter;
+    presenter = p ? p : defaultPresenter;
+}
+
+void setDefaultMessageBoxPresenter(IMessageBoxPresenter* p) {
+    const bool followsDefault = presenter == defaultPresenter;
+    defaultPresenter = p ? p : &silentPresenter;
+    if (followsDefault) presenter = defaultPresenter;
 }
 
 IMessageBoxPresenter& messageBoxPresenter() {
