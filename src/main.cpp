@@ -1,11 +1,11 @@
 #include <fox-1.6/fx.h>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/timer_pool.h"
 #include "platform/numeric_locale.h"
 #include "shell/main_window.h"
 #include "shell/poll_loop.h"
-#include "shell/startup.h"
+#include "startup.h"
 #include "shell/table_state.h"
 #include "toolkit/dialog_box.h"
 

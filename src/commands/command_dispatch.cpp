@@ -2,9 +2,9 @@
 
 #include "commands/command_table.h"
 #include "commands/executors/local_routines.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 #include "utils/files.h"
 #include "utils/message_box.h"
 

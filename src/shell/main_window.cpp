@@ -5,8 +5,8 @@
 #include <string>
 
 #include "commands/executors/local_routines.h"
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "link/timer_pool.h"
 #include "menus/menu_bar.h"
@@ -16,7 +16,7 @@
 #include "shell/message_windows.h"
 #include "shell/poll_loop.h"
 #include "shell/status_bar.h"
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 #include "shell/toolbar_images.h"
 #include "toolkit/dialog_box.h"
 #include "toolkit/shared_fonts.h"

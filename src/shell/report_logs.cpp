@@ -4,7 +4,7 @@
 
 #include "commands/command_dispatch.h"
 #include "commands/command_table.h"
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "shell/main_window.h"
 #include "utils/files.h"
 

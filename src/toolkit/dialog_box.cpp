@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <string>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "toolkit/accelerators.h"
 #include "toolkit/dialog_icons.h"

@@ -16,8 +16,8 @@
 
 #include <fox-1.6/fxkeys.h>
 
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "platform/paths.h"
 #include "toolkit/accelerators.h"
 #include "toolkit/shared_fonts.h"

@@ -17,9 +17,9 @@
 
 #include <fox-1.6/fxkeys.h>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "sub/field_text.h"
 #include "sub/sub_database.h"
 #include "sub/sub_status.h"

@@ -11,7 +11,7 @@
 #include <cstring>
 #include <string>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "sub/sub_status.h"
 #include "toolkit/accelerators.h"
 #include "toolkit/shared_fonts.h"

@@ -18,8 +18,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "toolkit/accelerators.h"
 #include "toolkit/dialog_box.h"
 #include "toolkit/dialog_icons.h"

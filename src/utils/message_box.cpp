@@ -1,6 +1,6 @@
 #include "utils/message_box.h"
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace {
 

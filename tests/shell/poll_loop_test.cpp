@@ -8,7 +8,7 @@
 #include "platform/tick.h"
 #include "shell/main_window.h"
 #include "shell/poll_loop.h"
-#include "shell/startup.h"
+#include "startup.h"
 
 namespace {
 

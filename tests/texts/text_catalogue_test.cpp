@@ -1,4 +1,4 @@
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 
 namespace {
 
