@@ -20,7 +20,7 @@
 #include <fox-1.6/fx.h>
 
 #include "link/message_bus.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/router.h"
 #include "link/timer_pool.h"
 #include "link/udp_transport.h"

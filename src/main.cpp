@@ -1,12 +1,13 @@
 #include <fox-1.6/fx.h>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/timer_pool.h"
 #include "platform/numeric_locale.h"
 #include "shell/main_window.h"
 #include "shell/poll_loop.h"
-#include "shell/startup.h"
+#include "startup.h"
 #include "shell/table_state.h"
+#include "toolkit/dialog_box.h"
 
 // Code of the Cyrillic character set that every font of the program asks for.
 FX::FXuint programFontEncoding = 5;
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     application->init(argc, argv);
     // Numbers are read and printed in the "C" locale whatever the environment says.
     platform::useCNumericLocale();
+    useToolkitMessageBoxes();
 
     // Texts are drawn as UTF-8, so the font asks for no particular encoding;
     // the program's encoding stays recorded for the windows that show it.

@@ -2,8 +2,8 @@
 
 #include <fox-1.6/fx.h>
 
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "sub/sub_database.h"
 #include "toolkit/dialog_box.h"
 #include "toolkit/text_codec.h"

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "sub/sub_database.h"
 #include "utils/code_mappers.h"
 #include "utils/dates.h"

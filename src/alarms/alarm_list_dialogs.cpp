@@ -1,6 +1,6 @@
 #include "alarms/alarm_list_dialogs.h"
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "sub/sub_database.h"
 #include "toolkit/accelerators.h"

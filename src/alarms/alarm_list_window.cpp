@@ -6,14 +6,14 @@
 #include "alarms/alarm_details.h"
 #include "alarms/alarm_list_dialogs.h"
 #include "alarms/alarm_reporter.h"
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
-#include "shell/main_window.h"
 #include "sub/replication_control.h"
 #include "sub/sub_database.h"
 #include "toolkit/accelerators.h"
+#include "toolkit/shared_fonts.h"
 #include "toolkit/text_codec.h"
 #include "utils/message_box.h"
 
@@ -244,8 +244,8 @@ KSpisakAlarmaShell::KSpisakAlarmaShell(FXWindow* owner)
                   textById(25678), textById(25679));
     alarmListSortKey = 0;
     table_.reset(new KSpisakAlarma(contents, layout, *db_));
-    FXFont* normal = mainWindow != nullptr ? mainWindow->normalFont : nullptr;
-    FXFont* bold = mainWindow != nullptr ? mainWindow->boldFont : nullptr;
+    FXFont* normal = sharedFonts().normal;
+    FXFont* bold = sharedFonts().bold;
     if (normal == nullptr) normal = getApp()->getNormalFont();
     if (bold == nullptr) {
         FXFontDesc desc;
@@ -456,10 +456,9 @@ void KSpisakAlarmaShell::showLegend() {
     new FXButton(
         &dialog, ui(textById(21403)), nullptr, &dialog, FXDialogBox::ID_ACCEPT,
         LAYOUT_SIDE_BOTTOM | LAYOUT_CENTER_X | BUTTON_DEFAULT | BUTTON_INITIAL | FRAME_RAISED);
-    FXFont* normal = mainWindow != nullptr && mainWindow->normalFont != nullptr
-                         ? mainWindow->normalFont
-                         : getApp()->getNormalFont();
-    FXFont* bold = ownBold_ != nullptr ? ownBold_ : mainWindow->boldFont;
+    FXFont* normal =
+        sharedFonts().normal != nullptr ? sharedFonts().normal : getApp()->getNormalFont();
+    FXFont* bold = ownBold_ != nullptr ? ownBold_ : sharedFonts().bold;
     auto* colours = new FXMatrix(&dialog, 1, MATRIX_BY_COLUMNS | LAYOUT_FILL_X);
     for (const SLegendRow& r : rows) {
         auto* label = new FXLabel(colours, ui(formattedText(r.textId, r.levels).c_str()), nullptr,

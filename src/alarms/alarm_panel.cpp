@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "platform/serial_port.h"
 #include "utils/code_mappers.h"

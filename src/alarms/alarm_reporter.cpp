@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/text_lines.h"
 #include "sub/sub_database.h"
 #include "utils/dates.h"

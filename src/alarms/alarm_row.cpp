@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "sub/sub_database.h"
 #include "utils/bytes.h"
 

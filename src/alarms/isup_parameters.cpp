@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "alarms/no7_labels.h"
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "utils/code_mappers.h"
 
 // Notes: each parameter is a row: fields read from its value bytes (a value

@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "alarms/kop_statistics_window.h"
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "utils/bytes.h"
 
 // Notes: an answer's first 16 bytes hold the six traffic counters; bytes 16

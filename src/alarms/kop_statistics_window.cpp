@@ -2,7 +2,7 @@
 
 #include <fox-1.6/fxkeys.h>
 
-#include "shell/main_window.h"
+#include "toolkit/shared_fonts.h"
 #include "toolkit/text_codec.h"
 
 using namespace FX;
@@ -29,7 +29,7 @@ FXText* textArea(FXComposite* parent, FXint x, FXint y, FXint w, FXint h) {
     auto* frame = new FXVerticalFrame(parent, FRAME_SUNKEN | FRAME_THICK | kPlaced, x, y, w, h, 0,
                                       0, 0, 0, 0, 0);
     auto* text = new FXText(frame, nullptr, 0, TEXT_READONLY | LAYOUT_FILL_X | LAYOUT_FILL_Y);
-    if (fixedPitchFont != nullptr) text->setFont(fixedPitchFont);
+    if (sharedFonts().fixedPitch != nullptr) text->setFont(sharedFonts().fixedPitch);
     return text;
 }
 

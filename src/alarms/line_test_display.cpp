@@ -6,8 +6,8 @@
 #include <string>
 
 #include "alarms/line_test_texts.h"
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "utils/bytes.h"
 

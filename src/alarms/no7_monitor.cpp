@@ -4,8 +4,8 @@
 #include <string>
 
 #include "alarms/no7_labels.h"
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "utils/code_mappers.h"
 

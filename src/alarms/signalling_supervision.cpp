@@ -4,7 +4,7 @@
 #include <new>
 #include <string>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/text_lines.h"
 #include "utils/bytes.h"
 #include "utils/dates.h"

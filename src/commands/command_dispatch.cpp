@@ -2,12 +2,21 @@
 
 #include "commands/command_table.h"
 #include "commands/executors/local_routines.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
+#include "link/text_streams.h"
+#include "utils/files.h"
+#include "utils/message_box.h"
 
 namespace {
 
 CommandDispatcherFn installedDispatcher = nullptr;
 ReportStreamHandlerFn reportStreamHandler = nullptr;
+ReportWindowOpenerFn reportWindowOpener = nullptr;
+
+// Texts of the log deletion.
+constexpr int kTextDone = 26959;
+constexpr int kTextAlreadyDeleted = 25644;
 
 void postUnavailable(const CommandRow& command) {
     postTextLine(kLineLocal, unavailableFunctionText(command.title).c_str(), kTypeOperator);
@@ -26,6 +35,26 @@ void runWithoutForms(const CommandRow& command) {
             break;
     }
     postUnavailable(command);
+}
+
+TTxtMsgReceiver* streamReceiver(const ReportStreamRow& stream) {
+    for (TTxtMsgReceiver* receiver : messageReceiverList())
+        if (receiver->messageType() == stream.messageType) return receiver;
+    return nullptr;
+}
+
+void runThroughWindowOpener(const ReportStreamRow& stream, ReportOp op) {
+    switch (op) {
+        case ReportOp::View:
+        case ReportOp::Monitor:
+            reportWindowOpener(stream.messageType, op == ReportOp::Monitor ? 1 : 0);
+            return;
+        case ReportOp::DeleteLog:
+            deleteReportStreamLog(stream);
+            return;
+        case ReportOp::None:
+            return;
+    }
 }
 
 }  // namespace
@@ -48,11 +77,30 @@ void setReportStreamHandler(ReportStreamHandlerFn handler) {
     reportStreamHandler = handler;
 }
 
+void setReportWindowOpener(ReportWindowOpenerFn opener) {
+    reportWindowOpener = opener;
+    setReportStreamHandler(opener != nullptr ? runThroughWindowOpener : nullptr);
+}
+
 void runReportStreamCommand(const CommandRow& command) {
     const ReportStreamRow* stream = findReportStream(command.id);
-    if (reportStreamHandler == nullptr || stream == nullptr) {
-        postUnavailable(command);
+    if (stream != nullptr && reportStreamHandler != nullptr) {
+        reportStreamHandler(*stream, command.reportOp);
         return;
     }
-    reportStreamHandler(*stream, command.reportOp);
+    if (stream != nullptr && command.reportOp == ReportOp::DeleteLog) {
+        deleteReportStreamLog(*stream);
+        return;
+    }
+    postUnavailable(command);
+}
+
+void deleteReportStreamLog(const ReportStreamRow& stream) {
+    TTxtMsgReceiver* receiver = streamReceiver(stream);
+    const bool deleted =
+        receiver != nullptr ? receiver->clearAndDeleteLog() == 0 : deleteFile(stream.logFile) == 0;
+    if (deleted)
+        showInformation(textById(kTextDone));
+    else
+        showError(textById(kTextAlreadyDeleted));
 }

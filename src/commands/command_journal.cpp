@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "utils/bytes.h"
 #include "utils/code_mappers.h"

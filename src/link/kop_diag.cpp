@@ -4,7 +4,7 @@
 
 #include "link/kop_card.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "platform/kop_device.h"
 #include "platform/speaker.h"

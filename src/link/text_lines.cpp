@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "platform/shell.h"
 #include "utils/bytes.h"
 #include "utils/message_box.h"

@@ -2,12 +2,7 @@
 
 #include <cstring>
 
-#include "platform/tick.h"
-
 namespace {
-
-uint32_t clockStart = 0;
-bool clockStarted = false;
 
 struct Batch;
 
@@ -80,17 +75,9 @@ void cancel(STimerNode* node) {
 
 }  // namespace
 
-int32_t programClock() {
-    if (!clockStarted) resetProgramClock();
-    return static_cast<int32_t>(platform::tickSource().milliseconds() - clockStart);
+TTimerReceiver::~TTimerReceiver() {
+    killTimers(this);
 }
-
-void resetProgramClock() {
-    clockStart = platform::tickSource().milliseconds();
-    clockStarted = true;
-}
-
-TTimerReceiver::~TTimerReceiver() { killTimers(this); }
 
 void initTimers() {
     freeTimers = nullptr;
@@ -104,6 +91,8 @@ void initTimers() {
     for (Batch* b = runningBatches; b; b = b->outer) b->head = nullptr;
     timerTickBase = programClock();
     timersInitialised = true;
+    // Time spent setting the local clock does not count towards armed timers.
+    setClockSetListener([](int32_t before, int32_t after) { shiftTimerBase(before, after); });
 }
 
 int setTimer(TTimerReceiver* receiver, uint32_t delay, const STimerEvent* event) {
@@ -215,8 +204,10 @@ int tickTimers() {
 }
 
 int32_t shiftTimerBase(int32_t before, int32_t after) {
-    const int32_t shift = static_cast<int32_t>(static_cast<uint32_t>(after) - static_cast<uint32_t>(before));
-    timerTickBase = static_cast<int32_t>(static_cast<uint32_t>(timerTickBase) + static_cast<uint32_t>(shift));
+    const int32_t shift =
+        static_cast<int32_t>(static_cast<uint32_t>(after) - static_cast<uint32_t>(before));
+    timerTickBase =
+        static_cast<int32_t>(static_cast<uint32_t>(timerTickBase) + static_cast<uint32_t>(shift));
     return shift;
 }
 
@@ -228,6 +219,7 @@ int armedTimerCount() {
 
 int dueListDeltas(uint32_t* out, int max) {
     int n = 0;
-    for (STimerNode* node = activeTimers; node && n < max; node = node->next) out[n++] = node->delta;
+    for (STimerNode* node = activeTimers; node && n < max; node = node->next)
+        out[n++] = node->delta;
     return n;
 }

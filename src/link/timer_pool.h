@@ -2,11 +2,8 @@
 
 #include <cstdint>
 
-// The program clock: milliseconds since program start, from the tick source.
-int32_t programClock();
-// Takes the current tick as the program's start (called once by main; tests
-// call it after installing their tick source).
-void resetProgramClock();
+// The timers run on the program clock.
+#include "platform/program_clock.h"
 
 struct STimerEvent {
     int32_t timerId = 0;

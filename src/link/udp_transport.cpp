@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "platform/udp_socket.h"
 #include "utils/message_box.h"

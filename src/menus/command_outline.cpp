@@ -1,6 +1,6 @@
 #include "menus/command_outline.h"
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 
 const char* outlineLabel(const OutlineEntry& entry) {

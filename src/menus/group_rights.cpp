@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "menus/rights_protocol.h"
 #include "toolkit/accelerators.h"
 #include "toolkit/text_codec.h"

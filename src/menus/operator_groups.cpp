@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "commands/executors/local_routines.h"
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "menus/group_rights.h"
 #include "menus/rights_tree.h"
 #include "toolkit/accelerators.h"

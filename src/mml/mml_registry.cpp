@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "utils/message_box.h"
 

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "commands/executors/local_routines.h"
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "mml/mml_registry.h"
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 #include "utils/files.h"
 #include "utils/message_box.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "commands/executors/command_requests.h"
 #include "link/text_lines.h"
 

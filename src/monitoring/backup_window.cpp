@@ -18,9 +18,9 @@
 #include <iterator>
 #include <string>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "sub/field_text.h"
 #include "sub/rec_cursor.h"
 #include "toolkit/dialog_box.h"

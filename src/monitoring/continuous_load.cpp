@@ -1,7 +1,7 @@
 #include "monitoring/continuous_load.h"
 
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "sub/replication_control.h"
 #include "utils/message_box.h"
 

@@ -16,8 +16,8 @@
 #include <cstring>
 #include <iterator>
 
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "sub/rec_cursor.h"
 #include "toolkit/dialog_box.h"
 #include "toolkit/small_dialogs.h"

@@ -16,7 +16,7 @@
 #include "monitoring/tt_transfer.h"
 #include "monitoring/watch_dialogs.h"
 #include "monitoring/watch_windows.h"
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 #include "sub/replication_control.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "shell/main_window.h"
 #include "sub/replication_control.h"

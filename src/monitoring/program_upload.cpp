@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "sub/replication_control.h"
 #include "sub/sub_database.h"

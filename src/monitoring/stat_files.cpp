@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "platform/paths.h"
 #include "platform/speaker.h"

@@ -1,6 +1,6 @@
 #include "monitoring/stat_reports.h"
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "monitoring/stat_reviews.h"
 #include "toolkit/small_dialogs.h"

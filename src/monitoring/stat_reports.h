@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "commands/param_records.h"
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/timer_pool.h"
 #include "monitoring/stat_files.h"
 

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "shell/report_logs.h"
 #include "sub/rec_cursor.h"

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "sub/replication_control.h"
 #include "sub/table_catalogue.h"

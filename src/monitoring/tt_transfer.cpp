@@ -1,8 +1,8 @@
 #include "monitoring/tt_transfer.h"
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "monitoring/tt_report.h"
 #include "sub/field_text.h"

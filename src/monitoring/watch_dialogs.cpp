@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "mml/mml_registry.h"
 #include "mml/mml_status.h"

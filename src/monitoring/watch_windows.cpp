@@ -4,8 +4,8 @@
 #include <cstring>
 #include <new>
 
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "menus/printout_map.h"
 #include "mml/mml_registry.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "shell/about_images.h"
 #include "shell/main_window.h"
 #include "toolkit/accelerators.h"

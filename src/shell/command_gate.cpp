@@ -1,8 +1,8 @@
 #include "shell/command_gate.h"
 
 #include "commands/command_dispatch.h"
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "utils/bytes.h"
 #include "utils/message_box.h"

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "commands/executors/local_routines.h"
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "shell/main_window.h"
 #include "sub/field_text.h"
 #include "utils/dates.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "shell/message_windows.h"
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 
 // A stream of diagnostic texts from the link: every message of its type, from
 // anywhere and with any code, becomes a line stamped with its arrival date

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "commands/executors/local_routines.h"
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "link/timer_pool.h"
 #include "link/udp_transport.h"
@@ -17,10 +17,11 @@
 #include "shell/message_windows.h"
 #include "shell/poll_loop.h"
 #include "shell/status_bar.h"
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 #include "shell/toolbar_images.h"
 #include "shell/visual_case.h"
 #include "toolkit/dialog_box.h"
+#include "toolkit/shared_fonts.h"
 #include "toolkit/text_codec.h"
 #include "utils/dates.h"
 #include "utils/ini_file.h"
@@ -263,6 +264,7 @@ TTalvor::TTalvor(FX::FXApp* application)
     setMainWindowCommandHandler(sendCommandToMainWindow);
     fillShellRoutines(true);
     setMainDialogOwner(this);  // the program's dialogs and message boxes belong to it
+    setSharedFonts({normalFont, boldFont, boldItalicFont, italicFont, fixedPitchFont});
 }
 
 void TTalvor::makeFonts() {
@@ -358,6 +360,7 @@ TTalvor::~TTalvor() {
     delete mainMessageList;
     delete operatorStream;
     if (mainDialogOwner() == this) setMainDialogOwner(nullptr);
+    if (sharedFonts().normal == normalFont) setSharedFonts({});
     if (mainWindow == this) {
         mainWindow = nullptr;
         setMainWindowCommandHandler(nullptr);

@@ -4,7 +4,7 @@
 
 #include <fox-1.6/fx.h>
 
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 #include "toolkit/dialog_box.h"
 #include "toolkit/tabela.h"
 

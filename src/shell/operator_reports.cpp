@@ -7,9 +7,9 @@
 
 #include <fox-1.6/fxkeys.h>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "platform/shell.h"
 #include "shell/main_window.h"

@@ -8,7 +8,7 @@
 
 #include "link/message_bus.h"
 #include "shell/message_windows.h"
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 #include "utils/sort_array.h"
 
 // Operator reports: windows of lines that the exchange opens on this

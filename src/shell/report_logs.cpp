@@ -3,9 +3,8 @@
 #include <cstddef>
 
 #include "commands/command_dispatch.h"
-#include "commands/dialogs/command_dispatcher.h"
 #include "commands/command_table.h"
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "shell/main_window.h"
 #include "utils/files.h"
 
@@ -37,15 +36,11 @@ void runReportCommand(const ReportStreamRow& row, ReportOp op) {
             openReportWindow(row.messageType, true);
             return;
         case ReportOp::DeleteLog:
-            deleteReportLog(row.messageType);
+            deleteReportStreamLog(row);
             return;
         case ReportOp::None:
             return;
     }
-}
-
-void openReportWindowOfDispatcher(uint8_t messageType, int watching) {
-    openReportWindow(messageType, watching != 0);
 }
 
 }  // namespace
@@ -57,15 +52,13 @@ int createReportLogs() {
         reportLogs[i].stream =
             new TOporMsgReceiver(row.messageType, kReportLines, row.logFile, kReportFlushPeriod);
     }
+    // Every report-stream command, whatever road brought it, ends here.
     setReportStreamHandler(runReportCommand);
-    // The form dispatcher opens the listing and watching windows here too.
-    setReportWindowOpener(openReportWindowOfDispatcher);
     return 0;
 }
 
 void closeReportLogs() {
     setReportStreamHandler(nullptr);
-    setReportWindowOpener(nullptr);
     for (ReportLog& log : reportLogs) {
         delete log.listing;
         delete log.watching;

@@ -4,7 +4,7 @@
 
 #include "link/timer_pool.h"
 #include "shell/message_windows.h"
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 
 // The seven report streams of the exchange (alarms, call generators,
 // malicious-call identifications, incoming-call registrations, observed

@@ -1,6 +1,6 @@
 #include "shell/table_state.h"
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "sub/sub_database.h"
 #include "sub/table_contents.h"
 #include "utils/message_box.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "link/link_supervision.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "sub/table_groups.h"
 #include "utils/bytes.h"
 #include "utils/message_box.h"

@@ -10,8 +10,8 @@
 #include <cstring>
 #include <string>
 
-#include "shell/main_window.h"
 #include "toolkit/accelerators.h"
+#include "toolkit/shared_fonts.h"
 #include "toolkit/text_codec.h"
 
 using namespace FX;
@@ -107,8 +107,7 @@ int TTableModify::addField(const char* label, const char* text, int readOnly) {
                         FRAME_SUNKEN | FRAME_THICK | LAYOUT_FILL_COLUMN, 0, 0, 0, 0, 2, 2, 2, 2);
     if (text != nullptr) fields[row]->setText(toUtf8(text));
     if (readOnly == 1) {
-        if (mainWindow != nullptr && mainWindow->boldFont != nullptr)
-            fields[row]->setFont(mainWindow->boldFont);
+        if (sharedFonts().bold != nullptr) fields[row]->setFont(sharedFonts().bold);
         fields[row]->disable();
     }
     if (id() != 0) {

@@ -19,11 +19,12 @@
 #include <cstdio>
 #include <string>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "toolkit/accelerators.h"
 #include "toolkit/dialog_icons.h"
 #include "toolkit/text_codec.h"
+#include "utils/message_box.h"
 
 namespace {
 
@@ -208,6 +209,43 @@ TFocusKeeper::~TFocusKeeper() {
     // The box's loop served the poll: the window may have gone meanwhile.
     if (!isTopLevel(app, shell_) || !shell_->shown() || !holds(shell_, widget_)) return;
     widget_->setFocus();
+}
+
+namespace {
+
+class TMsgBoxPresenter : public IMessageBoxPresenter {
+public:
+    int show(Kind kind, const char* caption, const char* text, FX::FXWindow* owner) override {
+        if (FX::FXApp::instance() == nullptr) return 0;
+        if (owner == nullptr) owner = topDialogOwner();
+        // The text is never used as a format: it goes through "%s".
+        switch (kind) {
+            case Kind::Information:
+                TMsgBox::information(owner, kMsgBoxOk, caption, "%s", text != nullptr ? text : "");
+                return 1;
+            case Kind::Error:
+                TMsgBox::error(owner, kMsgBoxOk, caption, "%s", text != nullptr ? text : "");
+                return 1;
+            case Kind::Question:
+            case Kind::DeletionQuestion: {
+                const FX::FXuint opts =
+                    kMsgBoxYesNo | (kind == Kind::DeletionQuestion ? kMsgBoxInitialNo : 0);
+                return TMsgBox::question(owner, opts, caption, "%s", text != nullptr ? text : "") ==
+                               kMsgBoxClickedYes
+                           ? 1
+                           : 0;
+            }
+        }
+        return 0;
+    }
+};
+
+TMsgBoxPresenter msgBoxPresenter;
+
+}  // namespace
+
+void useToolkitMessageBoxes() {
+    setDefaultMessageBoxPresenter(&msgBoxPresenter);
 }
 
 // ---------------------------------------------------------------- TDialogBox

@@ -38,6 +38,9 @@ private:
     FX::FXWindow* shell_ = nullptr;
     FX::FXWindow* widget_ = nullptr;
 };
+// Makes the program's message boxes (utils/message_box.h) TMsgBox boxes over
+// the given owner, else the main dialog owner; called once the application exists.
+void useToolkitMessageBoxes();
 
 // Base of every dialog of the program: a help page opened with F1 or the help
 // command, and an optional accept button that lets Enter in a text field

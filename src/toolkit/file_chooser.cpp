@@ -4,7 +4,7 @@
 
 #include <fox-1.6/fx.h>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "toolkit/dialog_box.h"
 #include "toolkit/text_codec.h"
 

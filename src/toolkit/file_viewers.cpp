@@ -16,11 +16,11 @@
 
 #include <fox-1.6/fxkeys.h>
 
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "platform/paths.h"
-#include "shell/main_window.h"
 #include "toolkit/accelerators.h"
+#include "toolkit/shared_fonts.h"
 #include "toolkit/text_codec.h"
 #include "utils/files.h"
 #include "utils/message_box.h"
@@ -190,7 +190,7 @@ TTxtFileLineDial::TTxtFileLineDial(FXWindow* owner)
         new FXVerticalFrame(this, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
     new FXHorizontalSeparator(mainFrame_, SEPARATOR_GROOVE | LAYOUT_FILL_X);
     text_ = new FXText(mainFrame_, this, ID_TEXT, LAYOUT_FILL_X | LAYOUT_FILL_Y);
-    if (fixedPitchFont != nullptr) text_->setFont(fixedPitchFont);
+    if (sharedFonts().fixedPitch != nullptr) text_->setFont(sharedFonts().fixedPitch);
     statusBar_ = new FXStatusBar(mainFrame_, LAYOUT_FILL_X | STATUSBAR_WITH_DRAGCORNER);
 }
 

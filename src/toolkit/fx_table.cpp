@@ -254,83 +254,67 @@ void TFXTableItem::load(FXStream& store) {
     store >> state;
 }
 
+namespace {
+
+// Places the icon and the text block along one axis of the cell [lo, lo + size)
+// with margins m0 and m1: at the start, at the end or (neither) centred; the
+// icon before the text, after it or (neither) at the same place as the text.
+void placeAlong(bool atStart, bool atEnd, bool iconFirst, bool iconLast, FXint lo, FXint size,
+                FXint m0, FXint m1, FXint text, FXint icon, FXint gap, FXint& ip, FXint& tp) {
+    if (atStart) {
+        if (iconFirst) {
+            ip = lo + m0;
+            tp = ip + icon + gap;
+        } else if (iconLast) {
+            tp = lo + m0;
+            ip = tp + text + gap;
+        } else {
+            ip = tp = lo + m0;
+        }
+    } else if (atEnd) {
+        if (iconFirst) {
+            tp = lo + size - m1 - text;
+            ip = tp - icon - gap;
+        } else if (iconLast) {
+            ip = lo + size - m1 - icon;
+            tp = ip - text - gap;
+        } else {
+            ip = lo + size - m1 - icon;
+            tp = lo + size - m1 - text;
+        }
+    } else {
+        const FXint m = (size - m0 - m1 - text - icon - gap) / 2;
+        if (iconFirst) {
+            ip = lo + m0 + m;
+            tp = ip + icon + gap;
+        } else if (iconLast) {
+            tp = lo + m0 + m;
+            ip = tp + text + gap;
+        } else {
+            ip = lo + m0 + (size - m0 - m1 - icon) / 2;
+            tp = lo + m0 + (size - m0 - m1 - text) / 2;
+        }
+    }
+}
+
+}  // namespace
+
 TFXContentPlace placeCellContent(FXuint state, FXint x, FXint y, FXint w, FXint h, FXint ml,
                                  FXint mr, FXint mt, FXint mb, FXint tw, FXint th, FXint iw,
                                  FXint ih) {
     TFXContentPlace p{};
+    // Side by side the icon keeps a gap from the text; stacked it does not.
     const FXint s = (iw != 0 && tw != 0) ? kIconSpacing : 0;
     const bool before = (state & TFXTableItem::BEFORE) != 0;
     const bool after = !before && (state & TFXTableItem::AFTER) != 0;
-    if (state & TFXTableItem::LEFT) {
-        if (before) {
-            p.ix = x + ml;
-            p.tx = p.ix + iw + s;
-        } else if (after) {
-            p.tx = x + ml;
-            p.ix = p.tx + tw + s;
-        } else {
-            p.ix = p.tx = x + ml;
-        }
-    } else if (state & TFXTableItem::RIGHT) {
-        if (before) {
-            p.tx = x + w - mr - tw;
-            p.ix = p.tx - iw - s;
-        } else if (after) {
-            p.ix = x + w - mr - iw;
-            p.tx = p.ix - tw - s;
-        } else {
-            p.ix = x + w - mr - iw;
-            p.tx = x + w - mr - tw;
-        }
-    } else {
-        const FXint m = (w - ml - mr - tw - iw - s) / 2;
-        if (before) {
-            p.ix = x + ml + m;
-            p.tx = p.ix + iw + s;
-        } else if (after) {
-            p.tx = x + ml + m;
-            p.ix = p.tx + tw + s;
-        } else {
-            p.ix = x + ml + (w - ml - mr - iw) / 2;
-            p.tx = x + ml + (w - ml - mr - tw) / 2;
-        }
-    }
+    const bool left = (state & TFXTableItem::LEFT) != 0;
+    placeAlong(left, !left && (state & TFXTableItem::RIGHT) != 0, before, after, x, w, ml, mr, tw,
+               iw, s, p.ix, p.tx);
     const bool above = (state & TFXTableItem::ABOVE) != 0;
     const bool below = !above && (state & TFXTableItem::BELOW) != 0;
-    if (state & TFXTableItem::TOP) {
-        if (above) {
-            p.iy = y + mt;
-            p.ty = p.iy + ih;
-        } else if (below) {
-            p.ty = y + mt;
-            p.iy = p.ty + th;
-        } else {
-            p.iy = p.ty = y + mt;
-        }
-    } else if (state & TFXTableItem::BOTTOM) {
-        if (above) {
-            p.ty = y + h - mb - th;
-            p.iy = p.ty - ih;
-        } else if (below) {
-            p.iy = y + h - mb - ih;
-            p.ty = p.iy - th;
-        } else {
-            p.iy = y + h - mb - ih;
-            p.ty = y + h - mb - th;
-        }
-    } else {
-        const FXint n = (h - mt - mb - th - ih) / 2;
-        if (above) {
-            p.iy = y + mt + n;
-            p.ty = p.iy + ih;
-        } else if (below) {
-            p.ty = y + mt + n;
-            p.iy = p.ty + th;
-        } else {
-            p.iy = y + mt + (h - mt - mb - ih) / 2;
-            p.ty = y + mt + (h - mt - mb - th) / 2;
-        }
-    }
+    const bool top = (state & TFXTableItem::TOP) != 0;
+    placeAlong(top, !top && (state & TFXTableItem::BOTTOM) != 0, above, below, y, h, mt, mb, th, ih,
+               0, p.iy, p.ty);
     return p;
 }
 
@@ -495,20 +479,125 @@ void TFXTable::tell(FXbool notify, FXuint type, void* data) {
     if (flag(notify) && target != nullptr) target->handle(this, FXSEL(type, message), data);
 }
 
-void TFXTable::checkRowInvariants() const {
-    checkToolkitAssertion(0 <= leading_rows, tabletext::kAssertLeadingRows);
-    checkToolkitAssertion(0 <= trailing_rows, tabletext::kAssertTrailingRows);
-    checkToolkitAssertion(-1 <= anchor.row && anchor.row < nrows, tabletext::kAssertAnchorRow);
-    checkToolkitAssertion(-1 <= extent.row && extent.row < nrows, tabletext::kAssertExtentRow);
-    checkToolkitAssertion(-1 <= current.row && current.row < nrows, tabletext::kAssertCurrentRow);
-}
+// Rows and columns are one code over the fields of an axis; each axis keeps
+// the texts its calls report with.
+struct TFXTable::Axis {
+    FXint TFXTable::*count;  // lines along the axis
+    FXint TFXTable::*cross;  // lines across it
+    FXint TFXTable::*leading;
+    FXint TFXTable::*scrolling;
+    FXint TFXTable::*trailing;
+    std::vector<FXint> TFXTable::*bounds;
+    FXint TFXTable::*defSize;
+    FXint TFXTable::*pos;  // scroll position
+    FXint TFXTable::*tableLow;
+    FXint TFXTable::*tableHigh;
+    FXint TFXTable::*scrollLow;
+    FXint TFXTable::*scrollHigh;
+    FXint TFXTablePos::*along;
+    FXint TFXTablePos::*across;
+    bool outer;  // the lines of this axis are the outer index of `cells`
+    const char* insertRange;
+    const char* insertMemory;
+    const char* removeRange;
+    const char* removeMemory;
+    const char* leadingRange;
+    const char* trailingRange;
+    const char* sizeRange;
+    const char* boundaryRange;
+    const char* setBoundaryRange;
+    const char* trace;
+    const char* assertLeading;
+    const char* assertTrailing;
+    const char* assertAnchor;
+    const char* assertExtent;
+    const char* assertCurrent;
 
-void TFXTable::checkColInvariants() const {
-    checkToolkitAssertion(0 <= leading_cols, tabletext::kAssertLeadingCols);
-    checkToolkitAssertion(0 <= trailing_cols, tabletext::kAssertTrailingCols);
-    checkToolkitAssertion(-1 <= anchor.col && anchor.col < ncols, tabletext::kAssertAnchorCol);
-    checkToolkitAssertion(-1 <= extent.col && extent.col < ncols, tabletext::kAssertExtentCol);
-    checkToolkitAssertion(-1 <= current.col && current.col < ncols, tabletext::kAssertCurrentCol);
+    // Index into a row-major cell array of `count` lines of this axis.
+    size_t cellIndex(FXint line, FXint other, FXint count, FXint crossCount) const {
+        const auto l = static_cast<size_t>(line), o = static_cast<size_t>(other);
+        return outer ? l * static_cast<size_t>(crossCount) + o : o * static_cast<size_t>(count) + l;
+    }
+    // The cells of lines [at, at + n) of this axis across the whole grid.
+    TFXTableRange lines(FXint at, FXint n, FXint crossCount) const {
+        TFXTableRange r;
+        r.first.*along = at;
+        r.first.*across = 0;
+        r.last.*along = at + n - 1;
+        r.last.*across = crossCount - 1;
+        return r;
+    }
+};
+
+const TFXTable::Axis TFXTable::rowAxis = {&TFXTable::nrows,
+                                          &TFXTable::ncols,
+                                          &TFXTable::leading_rows,
+                                          &TFXTable::scrolling_rows,
+                                          &TFXTable::trailing_rows,
+                                          &TFXTable::row_y,
+                                          &TFXTable::defRowHeight,
+                                          &TFXTable::pos_y,
+                                          &TFXTable::table_top,
+                                          &TFXTable::table_bottom,
+                                          &TFXTable::scrollable_top,
+                                          &TFXTable::scrollable_bottom,
+                                          &TFXTablePos::row,
+                                          &TFXTablePos::col,
+                                          true,
+                                          tabletext::kInsertRowsRange,
+                                          tabletext::kInsertRowsMemory,
+                                          tabletext::kRemoveRowsRange,
+                                          tabletext::kRemoveRowsMemory,
+                                          tabletext::kSetLeadingRowsRange,
+                                          tabletext::kSetTrailingRowsRange,
+                                          tabletext::kGetRowHeightRange,
+                                          tabletext::kGetRowYRange,
+                                          tabletext::kSetRowYRange,
+                                          tabletext::kTraceRows,
+                                          tabletext::kAssertLeadingRows,
+                                          tabletext::kAssertTrailingRows,
+                                          tabletext::kAssertAnchorRow,
+                                          tabletext::kAssertExtentRow,
+                                          tabletext::kAssertCurrentRow};
+
+const TFXTable::Axis TFXTable::colAxis = {&TFXTable::ncols,
+                                          &TFXTable::nrows,
+                                          &TFXTable::leading_cols,
+                                          &TFXTable::scrolling_cols,
+                                          &TFXTable::trailing_cols,
+                                          &TFXTable::col_x,
+                                          &TFXTable::defColWidth,
+                                          &TFXTable::pos_x,
+                                          &TFXTable::table_left,
+                                          &TFXTable::table_right,
+                                          &TFXTable::scrollable_left,
+                                          &TFXTable::scrollable_right,
+                                          &TFXTablePos::col,
+                                          &TFXTablePos::row,
+                                          false,
+                                          tabletext::kInsertColumnsRange,
+                                          tabletext::kInsertColumnsMemory,
+                                          tabletext::kRemoveColumnsRange,
+                                          tabletext::kRemoveColumnsMemory,
+                                          tabletext::kSetLeadingColsRange,
+                                          tabletext::kSetTrailingColsRange,
+                                          tabletext::kGetColumnWidthRange,
+                                          tabletext::kGetColumnXRange,
+                                          tabletext::kSetColumnXRange,
+                                          tabletext::kTraceCols,
+                                          tabletext::kAssertLeadingCols,
+                                          tabletext::kAssertTrailingCols,
+                                          tabletext::kAssertAnchorCol,
+                                          tabletext::kAssertExtentCol,
+                                          tabletext::kAssertCurrentCol};
+
+void TFXTable::checkInvariants(const Axis& a) const {
+    const FXint count = this->*a.count;
+    checkToolkitAssertion(0 <= this->*a.leading, a.assertLeading);
+    checkToolkitAssertion(0 <= this->*a.trailing, a.assertTrailing);
+    checkToolkitAssertion(-1 <= anchor.*a.along && anchor.*a.along < count, a.assertAnchor);
+    checkToolkitAssertion(-1 <= extent.*a.along && extent.*a.along < count, a.assertExtent);
+    checkToolkitAssertion(-1 <= current.*a.along && current.*a.along < count, a.assertCurrent);
 }
 
 void TFXTable::setTableSize(FXint nr, FXint nc, FXbool notify) {
@@ -555,141 +644,92 @@ void TFXTable::setTableSize(FXint nr, FXint nc, FXbool notify) {
 }
 
 void TFXTable::insertRows(FXint r, FXint n, FXbool notify) {
-    if (n < 1) return;
-    if (r < 0 || r > nrows) {
-        reportToolkitError(tabletext::kInsertRowsRange, getClassName());
-        return;
-    }
-    std::vector<TFXTableItem*> newCells;
-    std::vector<FXint> newRowY;
-    const FXint oldRows = nrows;
-    if (static_cast<std::int64_t>(nrows + static_cast<std::int64_t>(n)) * ncols > kMaxCells ||
-        static_cast<std::int64_t>(nrows) + n > kMaxCells ||
-        static_cast<std::int64_t>(row_y[nrows]) + static_cast<std::int64_t>(n) * defRowHeight >
-            0x7FFFFFFF) {
-        reportToolkitError(tabletext::kInsertRowsMemory, getClassName());
-        return;
-    }
-    try {
-        newCells.assign(static_cast<size_t>(nrows + n) * static_cast<size_t>(ncols) + 1, nullptr);
-        newRowY.resize(static_cast<size_t>(nrows + n) + 1);
-    } catch (const std::bad_alloc&) {
-        reportToolkitError(tabletext::kInsertRowsMemory, getClassName());
-        return;
-    }
-    const FXint added = n * defRowHeight;
-    for (FXint i = 0; i <= nrows + n; ++i) {
-        if (i <= r)
-            newRowY[i] = row_y[i];
-        else if (i <= r + n)
-            newRowY[i] = row_y[r] + (i - r) * defRowHeight;
-        else
-            newRowY[i] = row_y[i - n] + added;
-    }
-    const auto at = [&](FXint row, FXint col) -> TFXTableItem*& {
-        return newCells[static_cast<size_t>(row) * static_cast<size_t>(ncols) +
-                        static_cast<size_t>(col)];
-    };
-    for (FXint row = 0; row < r; ++row)
-        for (FXint col = 0; col < ncols; ++col) at(row, col) = cellAt(row, col);
-    for (FXint col = 0; col < ncols; ++col) {
-        // A spanning item that stands both above and below the new rows grows across them.
-        TFXTableItem* grow = nullptr;
-        if (0 < r && r < nrows && cellAt(r - 1, col) == cellAt(r, col)) grow = cellAt(r, col);
-        for (FXint row = r; row < r + n; ++row) at(row, col) = grow;
-    }
-    for (FXint row = r; row < nrows; ++row)
-        for (FXint col = 0; col < ncols; ++col) at(row + n, col) = cellAt(row, col);
-    cells.swap(newCells);
-    row_y.swap(newRowY);
-
-    if (r < leading_rows)
-        leading_rows += n;
-    else if (r > nrows - trailing_rows)
-        trailing_rows += n;
-    nrows += n;
-    scrolling_rows = nrows - leading_rows - trailing_rows;
-    fxtrace(100, tabletext::kTraceRows, nrows, leading_rows, trailing_rows, scrolling_rows);
-
-    const FXint oldCurrent = current.row;
-    if (anchor.row >= r) anchor.row += n;
-    if (extent.row >= r) extent.row += n;
-    if (current.row >= r) current.row += n;
-    if (current.row == -1 && oldRows == 0) current.row = 0;
-
-    TFXTableRange made = {{r, 0}, {r + n - 1, ncols - 1}};
-    tell(notify, SEL_INSERTED, &made);
-    if (current.row != oldCurrent) tell(notify, SEL_CHANGED, &current);
-    recalc();
-    checkRowInvariants();
+    insertLines(rowAxis, r, n, notify);
 }
 
 void TFXTable::insertColumns(FXint c, FXint n, FXbool notify) {
+    insertLines(colAxis, c, n, notify);
+}
+
+void TFXTable::removeRows(FXint r, FXint n, FXbool notify) {
+    removeLines(rowAxis, r, n, notify);
+}
+
+void TFXTable::removeColumns(FXint c, FXint n, FXbool notify) {
+    removeLines(colAxis, c, n, notify);
+}
+
+void TFXTable::insertLines(const Axis& a, FXint at, FXint n, FXbool notify) {
     if (n < 1) return;
-    if (c < 0 || c > ncols) {
-        reportToolkitError(tabletext::kInsertColumnsRange, getClassName());
+    FXint& count = this->*a.count;
+    const FXint cross = this->*a.cross;
+    const FXint step = this->*a.defSize;
+    std::vector<FXint>& bounds = this->*a.bounds;
+    if (at < 0 || at > count) {
+        reportToolkitError(a.insertRange, getClassName());
         return;
     }
-    std::vector<TFXTableItem*> newCells;
-    std::vector<FXint> newColX;
-    const FXint oldCols = ncols;
-    if (static_cast<std::int64_t>(nrows) * (ncols + static_cast<std::int64_t>(n)) > kMaxCells ||
-        static_cast<std::int64_t>(ncols) + n > kMaxCells ||
-        static_cast<std::int64_t>(col_x[ncols]) + static_cast<std::int64_t>(n) * defColWidth >
+    if (static_cast<std::int64_t>(count + static_cast<std::int64_t>(n)) * cross > kMaxCells ||
+        static_cast<std::int64_t>(count) + n > kMaxCells ||
+        static_cast<std::int64_t>(bounds[count]) + static_cast<std::int64_t>(n) * step >
             0x7FFFFFFF) {
-        reportToolkitError(tabletext::kInsertColumnsMemory, getClassName());
+        reportToolkitError(a.insertMemory, getClassName());
         return;
     }
-    const FXint newCols = ncols + n;
+    const FXint oldCount = count, newCount = count + n;
+    std::vector<TFXTableItem*> newCells;
+    std::vector<FXint> newBounds;
     try {
-        newCells.assign(static_cast<size_t>(nrows) * static_cast<size_t>(newCols) + 1, nullptr);
-        newColX.resize(static_cast<size_t>(newCols) + 1);
+        newCells.assign(static_cast<size_t>(newCount) * static_cast<size_t>(cross) + 1, nullptr);
+        newBounds.resize(static_cast<size_t>(newCount) + 1);
     } catch (const std::bad_alloc&) {
-        reportToolkitError(tabletext::kInsertColumnsMemory, getClassName());
+        reportToolkitError(a.insertMemory, getClassName());
         return;
     }
-    const FXint added = n * defColWidth;
-    for (FXint i = 0; i <= newCols; ++i) {
-        if (i <= c)
-            newColX[i] = col_x[i];
-        else if (i <= c + n)
-            newColX[i] = col_x[c] + (i - c) * defColWidth;
+    for (FXint i = 0; i <= newCount; ++i) {
+        if (i <= at)
+            newBounds[i] = bounds[i];
+        else if (i <= at + n)
+            newBounds[i] = bounds[at] + (i - at) * step;
         else
-            newColX[i] = col_x[i - n] + added;
+            newBounds[i] = bounds[i - n] + n * step;
     }
-    const auto at = [&](FXint row, FXint col) -> TFXTableItem*& {
-        return newCells[static_cast<size_t>(row) * static_cast<size_t>(newCols) +
-                        static_cast<size_t>(col)];
+    const auto old = [&](FXint line, FXint other) {
+        return cells[a.cellIndex(line, other, oldCount, cross)];
     };
-    for (FXint row = 0; row < nrows; ++row) {
-        for (FXint col = 0; col < c; ++col) at(row, col) = cellAt(row, col);
+    for (FXint other = 0; other < cross; ++other) {
+        // A spanning item that stands on both sides of the new lines grows across them.
         TFXTableItem* grow = nullptr;
-        if (0 < c && c < ncols && cellAt(row, c - 1) == cellAt(row, c)) grow = cellAt(row, c);
-        for (FXint col = c; col < c + n; ++col) at(row, col) = grow;
-        for (FXint col = c; col < ncols; ++col) at(row, col + n) = cellAt(row, col);
+        if (0 < at && at < oldCount && old(at - 1, other) == old(at, other)) grow = old(at, other);
+        for (FXint line = 0; line < newCount; ++line)
+            newCells[a.cellIndex(line, other, newCount, cross)] = line < at ? old(line, other)
+                                                                  : line < at + n
+                                                                      ? grow
+                                                                      : old(line - n, other);
     }
     cells.swap(newCells);
-    col_x.swap(newColX);
-    ncols = newCols;
+    bounds.swap(newBounds);
+    count = newCount;
 
-    if (c < leading_cols)
-        leading_cols += n;
-    else if (c > oldCols - trailing_cols)
-        trailing_cols += n;
-    scrolling_cols = ncols - leading_cols - trailing_cols;
-    fxtrace(100, tabletext::kTraceCols, ncols, leading_cols, trailing_cols, scrolling_cols);
+    FXint& leading = this->*a.leading;
+    FXint& trailing = this->*a.trailing;
+    if (at < leading)
+        leading += n;
+    else if (at > oldCount - trailing)
+        trailing += n;
+    this->*a.scrolling = count - leading - trailing;
+    fxtrace(100, a.trace, count, leading, trailing, this->*a.scrolling);
 
-    const FXint oldCurrent = current.col;
-    if (anchor.col >= c) anchor.col += n;
-    if (extent.col >= c) extent.col += n;
-    if (current.col >= c) current.col += n;
-    if (current.col == -1 && oldCols == 0) current.col = 0;
+    const FXint oldCurrent = current.*a.along;
+    for (TFXTablePos* p : {&anchor, &extent, &current})
+        if (p->*a.along >= at) p->*a.along += n;
+    if (current.*a.along == -1 && oldCount == 0) current.*a.along = 0;
 
-    TFXTableRange made = {{0, c}, {nrows - 1, c + n - 1}};
+    TFXTableRange made = a.lines(at, n, cross);
     tell(notify, SEL_INSERTED, &made);
-    if (current.col != oldCurrent) tell(notify, SEL_CHANGED, &current);
+    if (current.*a.along != oldCurrent) tell(notify, SEL_CHANGED, &current);
     recalc();
-    checkColInvariants();
+    checkInvariants(a);
 }
 
 namespace {
@@ -725,36 +765,41 @@ void deleteOrphans(const std::vector<TFXTableItem*>& removed,
 
 }  // namespace
 
-void TFXTable::removeRows(FXint r, FXint n, FXbool notify) {
+void TFXTable::removeLines(const Axis& a, FXint at, FXint n, FXbool notify) {
     if (n < 1) return;
-    if (r < 0 || static_cast<std::int64_t>(r) + n > nrows) {
-        reportToolkitError(tabletext::kRemoveRowsRange, getClassName(), r, n, nrows);
+    FXint& count = this->*a.count;
+    std::vector<FXint>& bounds = this->*a.bounds;
+    // The rows' text names the call's numbers; the columns' names none.
+    if (at < 0 || static_cast<std::int64_t>(at) + n > count) {
+        reportToolkitError(a.removeRange, getClassName(), at, n, count);
         return;
     }
-    TFXTableRange gone = {{r, 0}, {r + n - 1, ncols - 1}};
+    TFXTableRange gone = a.lines(at, n, this->*a.cross);
     tell(notify, SEL_DELETED, &gone);
     // The target may have changed the grid while told; the range must still hold.
-    if (static_cast<std::int64_t>(r) + n > nrows) {
-        reportToolkitError(tabletext::kRemoveRowsRange, getClassName(), r, n, nrows);
+    if (static_cast<std::int64_t>(at) + n > count) {
+        reportToolkitError(a.removeRange, getClassName(), at, n, count);
         return;
     }
+    const FXint cross = this->*a.cross;
+    const FXint newCount = count - n;
     std::vector<TFXTableItem*> newCells, removed;
-    std::vector<FXint> newRowY;
-    const FXint count = nrows - n;
+    std::vector<FXint> newBounds;
     try {
-        newCells.assign(static_cast<size_t>(count) * static_cast<size_t>(ncols) + 1, nullptr);
-        newRowY.resize(static_cast<size_t>(count) + 1);
-        removed.reserve(static_cast<size_t>(n) * static_cast<size_t>(ncols));
+        newCells.assign(static_cast<size_t>(newCount) * static_cast<size_t>(cross) + 1, nullptr);
+        newBounds.resize(static_cast<size_t>(newCount) + 1);
+        removed.reserve(static_cast<size_t>(n) * static_cast<size_t>(cross));
     } catch (const std::bad_alloc&) {
-        reportToolkitError(tabletext::kRemoveRowsMemory, getClassName());
+        reportToolkitError(a.removeMemory, getClassName());
         return;
     }
-    const FXint height = row_y[r + n] - row_y[r];
-    for (FXint i = 0; i <= count; ++i) newRowY[i] = i <= r ? row_y[i] : row_y[i + n] - height;
+    const FXint size = bounds[at + n] - bounds[at];
+    for (FXint i = 0; i <= newCount; ++i) newBounds[i] = i <= at ? bounds[i] : bounds[i + n] - size;
     size_t k = 0;
     for (FXint row = 0; row < nrows; ++row) {
         for (FXint col = 0; col < ncols; ++col) {
-            if (row >= r && row < r + n)
+            const FXint line = a.outer ? row : col;
+            if (line >= at && line < at + n)
                 removed.push_back(cellAt(row, col));
             else
                 newCells[k++] = cellAt(row, col);
@@ -762,72 +807,21 @@ void TFXTable::removeRows(FXint r, FXint n, FXbool notify) {
     }
     deleteOrphans(removed, newCells);
     cells.swap(newCells);
-    row_y.swap(newRowY);
+    bounds.swap(newBounds);
 
-    const FXint oldCurrent = current.row;
-    shiftAfterRemoval(anchor.row, r, n, count);
-    shiftAfterRemoval(extent.row, r, n, count);
-    shiftAfterRemoval(current.row, r, n, count);
-    shrinkBands(leading_rows, trailing_rows, r, n, nrows);
-    nrows = count;
-    scrolling_rows = nrows - leading_rows - trailing_rows;
-    fxtrace(100, tabletext::kTraceRows, nrows, leading_rows, trailing_rows, scrolling_rows);
+    const FXint oldCurrent = current.*a.along;
+    for (TFXTablePos* p : {&anchor, &extent, &current})
+        shiftAfterRemoval(p->*a.along, at, n, newCount);
+    FXint& leading = this->*a.leading;
+    FXint& trailing = this->*a.trailing;
+    shrinkBands(leading, trailing, at, n, count);
+    count = newCount;
+    this->*a.scrolling = count - leading - trailing;
+    fxtrace(100, a.trace, count, leading, trailing, this->*a.scrolling);
 
-    if (oldCurrent >= r) tell(notify, SEL_CHANGED, &current);
+    if (oldCurrent >= at) tell(notify, SEL_CHANGED, &current);
     recalc();
-    checkRowInvariants();
-}
-
-void TFXTable::removeColumns(FXint c, FXint n, FXbool notify) {
-    if (n < 1) return;
-    if (c < 0 || static_cast<std::int64_t>(c) + n > ncols) {
-        reportToolkitError(tabletext::kRemoveColumnsRange, getClassName());
-        return;
-    }
-    TFXTableRange gone = {{0, c}, {nrows - 1, c + n - 1}};
-    tell(notify, SEL_DELETED, &gone);
-    if (static_cast<std::int64_t>(c) + n > ncols) {
-        reportToolkitError(tabletext::kRemoveColumnsRange, getClassName());
-        return;
-    }
-    std::vector<TFXTableItem*> newCells, removed;
-    std::vector<FXint> newColX;
-    const FXint count = ncols - n;
-    try {
-        newCells.assign(static_cast<size_t>(nrows) * static_cast<size_t>(count) + 1, nullptr);
-        newColX.resize(static_cast<size_t>(count) + 1);
-        removed.reserve(static_cast<size_t>(nrows) * static_cast<size_t>(n));
-    } catch (const std::bad_alloc&) {
-        reportToolkitError(tabletext::kRemoveColumnsMemory, getClassName());
-        return;
-    }
-    const FXint width = col_x[c + n] - col_x[c];
-    for (FXint i = 0; i <= count; ++i) newColX[i] = i <= c ? col_x[i] : col_x[i + n] - width;
-    size_t k = 0;
-    for (FXint row = 0; row < nrows; ++row) {
-        for (FXint col = 0; col < ncols; ++col) {
-            if (col >= c && col < c + n)
-                removed.push_back(cellAt(row, col));
-            else
-                newCells[k++] = cellAt(row, col);
-        }
-    }
-    deleteOrphans(removed, newCells);
-    cells.swap(newCells);
-    col_x.swap(newColX);
-
-    const FXint oldCurrent = current.col;
-    shiftAfterRemoval(anchor.col, c, n, count);
-    shiftAfterRemoval(extent.col, c, n, count);
-    shiftAfterRemoval(current.col, c, n, count);
-    shrinkBands(leading_cols, trailing_cols, c, n, ncols);
-    ncols = count;
-    scrolling_cols = ncols - leading_cols - trailing_cols;
-    fxtrace(100, tabletext::kTraceCols, ncols, leading_cols, trailing_cols, scrolling_cols);
-
-    if (oldCurrent >= c) tell(notify, SEL_CHANGED, &current);
-    recalc();
-    checkColInvariants();
+    checkInvariants(a);
 }
 
 void TFXTable::removeItem(FXint row, FXint col, FXbool notify) {
@@ -849,51 +843,34 @@ void TFXTable::removeItem(FXint row, FXint col, FXbool notify) {
     updateItems(sr, er, sc, ec);
 }
 
-namespace {
-bool setBand(FXint& band, FXint n, FXint bound) {
-    if (n < 0 || n > bound) return false;
-    band = n;
-    return true;
-}
-}  // namespace
-
 void TFXTable::setLeadingRows(FXint n) {
-    if (n == leading_rows && n >= 0 && n <= nrows - trailing_rows) return;
-    if (!setBand(leading_rows, n, nrows - trailing_rows)) {
-        reportToolkitError(tabletext::kSetLeadingRowsRange, getClassName());
-        return;
-    }
-    scrolling_rows = nrows - leading_rows - trailing_rows;
-    recalc();
+    setBand(rowAxis, rowAxis.leading, n, rowAxis.leadingRange);
 }
 
 void TFXTable::setLeadingCols(FXint n) {
-    if (n == leading_cols && n >= 0 && n <= ncols - trailing_cols) return;
-    if (!setBand(leading_cols, n, ncols - trailing_cols)) {
-        reportToolkitError(tabletext::kSetLeadingColsRange, getClassName());
-        return;
-    }
-    scrolling_cols = ncols - leading_cols - trailing_cols;
-    recalc();
+    setBand(colAxis, colAxis.leading, n, colAxis.leadingRange);
 }
 
 void TFXTable::setTrailingRows(FXint n) {
-    if (n == trailing_rows && n >= 0 && n <= nrows - leading_rows) return;
-    if (!setBand(trailing_rows, n, nrows - leading_rows)) {
-        reportToolkitError(tabletext::kSetTrailingRowsRange, getClassName());
-        return;
-    }
-    scrolling_rows = nrows - leading_rows - trailing_rows;
-    recalc();
+    setBand(rowAxis, rowAxis.trailing, n, rowAxis.trailingRange);
 }
 
 void TFXTable::setTrailingCols(FXint n) {
-    if (n == trailing_cols && n >= 0 && n <= ncols - leading_cols) return;
-    if (!setBand(trailing_cols, n, ncols - leading_cols)) {
-        reportToolkitError(tabletext::kSetTrailingColsRange, getClassName());
+    setBand(colAxis, colAxis.trailing, n, colAxis.trailingRange);
+}
+
+// Sets the leading or the trailing band of an axis; it may take every line
+// the other band leaves.
+void TFXTable::setBand(const Axis& a, FXint TFXTable::*band, FXint n, const char* error) {
+    const FXint other = this->*(band == a.leading ? a.trailing : a.leading);
+    const FXint bound = this->*a.count - other;
+    if (n < 0 || n > bound) {
+        reportToolkitError(error, getClassName());
         return;
     }
-    scrolling_cols = ncols - leading_cols - trailing_cols;
+    if (n == this->*band) return;
+    this->*band = n;
+    this->*a.scrolling = this->*a.count - this->*a.leading - this->*a.trailing;
     recalc();
 }
 
@@ -996,22 +973,6 @@ void TFXTable::setColumnWidth(FXint col, FXint width) {
     if (diff == 0) return;
     for (FXint j = col + 1; j <= ncols; ++j) col_x[j] += diff;
     recalc();
-}
-
-FXint TFXTable::getColumnWidth(FXint col) const {
-    if (col < 0 || col >= ncols) {
-        reportToolkitError(tabletext::kGetColumnWidthRange, getClassName());
-        return 0;
-    }
-    return col_x[col + 1] - col_x[col];
-}
-
-FXint TFXTable::getRowHeight(FXint row) const {
-    if (row < 0 || row >= nrows) {
-        reportToolkitError(tabletext::kGetRowHeightRange, getClassName());
-        return 0;
-    }
-    return row_y[row + 1] - row_y[row];
 }
 
 void TFXTable::setFont(FXFont* fnt) {
@@ -1134,50 +1095,48 @@ void TFXTable::moveContents(FXint x, FXint y) {
 }
 
 FXint TFXTable::colAtX(FXint x) const {
-    if (ncols <= 0 || x < table_left || x > table_right) return -1;
-    if (x < scrollable_left) return searchBoundary(col_x, 0, leading_cols - 1, x);
-    if (x >= scrollable_right)
-        return searchBoundary(col_x, ncols - trailing_cols, ncols - 1,
-                              x + col_x[ncols - trailing_cols] - scrollable_right);
-    return searchBoundary(col_x, leading_cols, ncols - trailing_cols - 1, x - pos_x);
+    return lineAt(colAxis, x);
 }
 
 FXint TFXTable::rowAtY(FXint y) const {
-    if (nrows <= 0 || y < table_top || y > table_bottom) return -1;
-    if (y < scrollable_top) return searchBoundary(row_y, 0, leading_rows - 1, y);
-    if (y >= scrollable_bottom)
-        return searchBoundary(row_y, nrows - trailing_rows, nrows - 1,
-                              y + row_y[nrows - trailing_rows] - scrollable_bottom);
-    return searchBoundary(row_y, leading_rows, nrows - trailing_rows - 1, y - pos_y);
+    return lineAt(rowAxis, y);
 }
 
-// Offset from content to window x of a column boundary, by its band.
-FXint TFXTable::columnOffset(FXint col) const {
-    if (col >= ncols - trailing_cols) return scrollable_right - col_x[ncols - trailing_cols];
-    if (col < leading_cols) return 0;
-    return pos_x;
+FXint TFXTable::lineAt(const Axis& a, FXint p) const {
+    const FXint count = this->*a.count, leading = this->*a.leading, trailing = this->*a.trailing;
+    const std::vector<FXint>& bounds = this->*a.bounds;
+    const FXint scrollHigh = this->*a.scrollHigh;
+    if (count <= 0 || p < this->*a.tableLow || p > this->*a.tableHigh) return -1;
+    if (p < this->*a.scrollLow) return searchBoundary(bounds, 0, leading - 1, p);
+    // Without trailing lines the far edge still belongs to the scrolling band.
+    if (trailing > 0 && p >= scrollHigh)
+        return searchBoundary(bounds, count - trailing, count - 1,
+                              p + bounds[count - trailing] - scrollHigh);
+    return searchBoundary(bounds, leading, count - trailing - 1, p - this->*a.pos);
 }
 
-FXint TFXTable::rowOffset(FXint row) const {
-    if (row >= nrows - trailing_rows) return scrollable_bottom - row_y[nrows - trailing_rows];
-    if (row < leading_rows) return 0;
-    return pos_y;
+// Offset from content to window coordinates of a boundary, by its band.
+FXint TFXTable::bandOffset(const Axis& a, FXint i) const {
+    const FXint firstTrailing = this->*a.count - this->*a.trailing;
+    if (i >= firstTrailing) return this->*a.scrollHigh - (this->*a.bounds)[firstTrailing];
+    if (i < this->*a.leading) return 0;
+    return this->*a.pos;
 }
 
 FXint TFXTable::getColumnX(FXint col) const {
-    if (col < 0 || col > ncols) {
-        reportToolkitError(tabletext::kGetColumnXRange, getClassName());
-        return 0;
-    }
-    return col_x[col] + columnOffset(col);
+    return boundaryAt(colAxis, col);
 }
 
 FXint TFXTable::getRowY(FXint row) const {
-    if (row < 0 || row > nrows) {
-        reportToolkitError(tabletext::kGetRowYRange, getClassName());
+    return boundaryAt(rowAxis, row);
+}
+
+FXint TFXTable::boundaryAt(const Axis& a, FXint i) const {
+    if (i < 0 || i > this->*a.count) {
+        reportToolkitError(a.boundaryRange, getClassName());
         return 0;
     }
-    return row_y[row] + rowOffset(row);
+    return (this->*a.bounds)[i] + bandOffset(a, i);
 }
 
 namespace {
@@ -1195,70 +1154,91 @@ bool moveBoundary(std::vector<FXint>& bounds, FXint i, FXint v) {
 }  // namespace
 
 void TFXTable::setColumnX(FXint col, FXint x) {
-    if (col < 0 || col > ncols) {
-        reportToolkitError(tabletext::kSetColumnXRange, getClassName());
-        return;
-    }
-    if (col == 0) return;
-    FXint cx = x;
-    if (col >= ncols - trailing_cols)
-        cx = x - (scrollable_right - col_x[ncols - trailing_cols]);
-    else if (col > leading_cols)
-        cx = x - pos_x;
-    if (moveBoundary(col_x, col, cx)) recalc();
+    setBoundaryAt(colAxis, col, x);
 }
 
 void TFXTable::setRowY(FXint row, FXint y) {
-    if (row < 0 || row > nrows) {
-        reportToolkitError(tabletext::kSetRowYRange, getClassName());
+    setBoundaryAt(rowAxis, row, y);
+}
+
+void TFXTable::setBoundaryAt(const Axis& a, FXint i, FXint p) {
+    if (i < 0 || i > this->*a.count) {
+        reportToolkitError(a.setBoundaryRange, getClassName());
         return;
     }
-    if (row == 0) return;
-    FXint cy = y;
-    if (row >= nrows - trailing_rows)
-        cy = y - (scrollable_bottom - row_y[nrows - trailing_rows]);
-    else if (row > leading_rows)
-        cy = y - pos_y;
-    if (moveBoundary(row_y, row, cy)) recalc();
+    if (i == 0) return;
+    // The boundary between the leading and the scrolling band counts as leading.
+    FXint content = p;
+    if (i >= this->*a.count - this->*a.trailing || i > this->*a.leading)
+        content = p - bandOffset(a, i);
+    if (moveBoundary(this->*a.bounds, i, content)) recalc();
+}
+
+FXint TFXTable::getColumnWidth(FXint col) const {
+    return lineSize(colAxis, col);
+}
+
+FXint TFXTable::getRowHeight(FXint row) const {
+    return lineSize(rowAxis, row);
+}
+
+FXint TFXTable::lineSize(const Axis& a, FXint i) const {
+    if (i < 0 || i >= this->*a.count) {
+        reportToolkitError(a.sizeRange, getClassName());
+        return 0;
+    }
+    return (this->*a.bounds)[i + 1] - (this->*a.bounds)[i];
 }
 
 FXint TFXTable::nearestColumn(FXint col, FXint x) const {
-    if (col < 0 || col >= ncols) return -1;
-    const FXint cx = getColumnX(col);
-    if (cx - kNearBoundary <= x && x <= cx + kNearBoundary) return col;
-    const FXint w = getColumnWidth(col);
-    if (cx + w - kNearBoundary <= x && x <= cx + w + kNearBoundary) return col + 1;
-    return -1;
+    return nearestBoundary(colAxis, col, x);
 }
 
 FXint TFXTable::nearestRow(FXint row, FXint y) const {
-    if (row < 0 || row >= nrows) return -1;
-    const FXint cy = getRowY(row);
-    if (cy - kNearBoundary <= y && y <= cy + kNearBoundary) return row;
-    const FXint h = getRowHeight(row);
-    if (cy + h - kNearBoundary <= y && y <= cy + h + kNearBoundary) return row + 1;
+    return nearestBoundary(rowAxis, row, y);
+}
+
+// The line's near boundary (the line itself) or far one (the next line) when
+// `p` lies within a pixel of it, else -1.
+FXint TFXTable::nearestBoundary(const Axis& a, FXint i, FXint p) const {
+    if (i < 0 || i >= this->*a.count) return -1;
+    const FXint start = boundaryAt(a, i);
+    if (start - kNearBoundary <= p && p <= start + kNearBoundary) return i;
+    const FXint end = start + lineSize(a, i);
+    if (end - kNearBoundary <= p && p <= end + kNearBoundary) return i + 1;
     return -1;
 }
 
 void TFXTable::makePositionVisible(FXint row, FXint col) {
     if (!xid) return;
-    FXint px = pos_x, py = pos_y;
-    if (leading_cols <= col && col < ncols - trailing_cols) {
-        const FXint l = col_x[col], r = col_x[col + 1];
-        if (px + r >= scrollable_right) px = scrollable_right - r;
-        if (scrollable_left >= l + px) px = scrollable_left - l;
+    setPosition(positionShowing(colAxis, col), positionShowing(rowAxis, row));
+}
+
+// The scroll position that brings a scrolling line fully into its band with
+// the least move (the near edge wins for a line larger than the band); other
+// lines keep the current one.
+FXint TFXTable::positionShowing(const Axis& a, FXint i) const {
+    FXint p = this->*a.pos;
+    if (this->*a.leading <= i && i < this->*a.count - this->*a.trailing) {
+        const FXint low = (this->*a.bounds)[i], high = (this->*a.bounds)[i + 1];
+        if (p + high >= this->*a.scrollHigh) p = this->*a.scrollHigh - high;
+        if (this->*a.scrollLow >= low + p) p = this->*a.scrollLow - low;
     }
-    if (leading_rows <= row && row < nrows - trailing_rows) {
-        const FXint t = row_y[row], b = row_y[row + 1];
-        if (py + b >= scrollable_bottom) py = scrollable_bottom - b;
-        if (scrollable_top >= t + py) py = scrollable_top - t;
-    }
-    setPosition(px, py);
+    return p;
 }
 
 void TFXTable::scrollToBottom() {
     handle(this, FXSEL(SEL_UPDATE, 0), nullptr);
     setPosition(getContentWidth(), -getContentHeight());
+}
+
+// Offset from content to window coordinates of the lines [s, e): leading when
+// they end within the leading band, trailing when they start in the trailing one.
+FXint TFXTable::spanOffset(const Axis& a, FXint s, FXint e) const {
+    const FXint firstTrailing = this->*a.count - this->*a.trailing;
+    if (e <= this->*a.leading) return 0;
+    if (s >= firstTrailing) return this->*a.scrollHigh - (this->*a.bounds)[firstTrailing];
+    return this->*a.pos;
 }
 
 void TFXTable::updateItems(FXint sr, FXint er, FXint sc, FXint ec) const {
@@ -1267,15 +1247,7 @@ void TFXTable::updateItems(FXint sr, FXint er, FXint sc, FXint ec) const {
         return;
     }
     if (er < sr || ec < sc) return;
-    FXint xoff = pos_x, yoff = pos_y;
-    if (ec <= leading_cols)
-        xoff = 0;
-    else if (sc >= ncols - trailing_cols)
-        xoff = scrollable_right - col_x[ncols - trailing_cols];
-    if (er <= leading_rows)
-        yoff = 0;
-    else if (sr >= nrows - trailing_rows)
-        yoff = scrollable_bottom - row_y[nrows - trailing_rows];
+    const FXint xoff = spanOffset(colAxis, sc, ec), yoff = spanOffset(rowAxis, sr, er);
     const FXint x0 = col_x[sc] + xoff, x1 = col_x[ec] + xoff;
     const FXint y0 = row_y[sr] + yoff, y1 = row_y[er] + yoff;
     update(x0, y0, x1 - x0 + vgrid, y1 - y0 + hgrid);
@@ -1287,33 +1259,44 @@ void TFXTable::updateItem(FXint row, FXint col) const {
 }
 
 FXint TFXTable::startRow(FXint row, FXint col) const {
-    if (!insideGrid(row, col)) return row;
-    const TFXTableItem* item = cellAt(row, col);
-    while (row > 0 && cellAt(row - 1, col) == item) --row;
-    return row;
+    return spanStart(rowAxis, {row, col});
 }
 
 FXint TFXTable::endRow(FXint row, FXint col) const {
-    if (!insideGrid(row, col)) return row + 1;
-    const TFXTableItem* item = cellAt(row, col);
-    do ++row;
-    while (row < nrows && cellAt(row, col) == item);
-    return row;
+    return spanEnd(rowAxis, {row, col});
 }
 
 FXint TFXTable::startCol(FXint row, FXint col) const {
-    if (!insideGrid(row, col)) return col;
-    const TFXTableItem* item = cellAt(row, col);
-    while (col > 0 && cellAt(row, col - 1) == item) --col;
-    return col;
+    return spanStart(colAxis, {row, col});
 }
 
 FXint TFXTable::endCol(FXint row, FXint col) const {
-    if (!insideGrid(row, col)) return col + 1;
-    const TFXTableItem* item = cellAt(row, col);
-    do ++col;
-    while (col < ncols && cellAt(row, col) == item);
-    return col;
+    return spanEnd(colAxis, {row, col});
+}
+
+// The item of the cell `i` lines along the axis in the line of `p`.
+TFXTableItem* TFXTable::cellAlong(const Axis& a, TFXTablePos p, FXint i) const {
+    p.*a.along = i;
+    return cellAt(p.row, p.col);
+}
+
+// First line of the span of the item (or run of empty cells) at a cell.
+FXint TFXTable::spanStart(const Axis& a, TFXTablePos p) const {
+    FXint i = p.*a.along;
+    if (!insideGrid(p.row, p.col)) return i;
+    const TFXTableItem* item = cellAt(p.row, p.col);
+    while (i > 0 && cellAlong(a, p, i - 1) == item) --i;
+    return i;
+}
+
+// The line after the span of the item (or run of empty cells) at a cell.
+FXint TFXTable::spanEnd(const Axis& a, TFXTablePos p) const {
+    FXint i = p.*a.along;
+    if (!insideGrid(p.row, p.col)) return i + 1;
+    const TFXTableItem* item = cellAt(p.row, p.col);
+    do ++i;
+    while (i < this->*a.count && cellAlong(a, p, i) == item);
+    return i;
 }
 
 // ---------------------------------------------------------------------------
@@ -1486,30 +1469,26 @@ void TFXTable::setAnchorItem(FXint row, FXint col) {
 }
 
 FXbool TFXTable::selectItem(FXint row, FXint col, FXbool notify) {
-    if (!insideGrid(row, col)) {
-        reportToolkitError(tabletext::kSelectItemRange, getClassName());
-        return FALSE;
-    }
-    TFXTableItem* item = cellAt(row, col);
-    if (item == nullptr || item->isSelected()) return FALSE;
-    item->setSelected(TRUE);
-    updateItem(row, col);
-    TFXTablePos pos = {row, col};
-    tell(notify, SEL_SELECTED, &pos);
-    return TRUE;
+    return setItemSelected(row, col, true, notify, tabletext::kSelectItemRange);
 }
 
 FXbool TFXTable::deselectItem(FXint row, FXint col, FXbool notify) {
+    return setItemSelected(row, col, false, notify, tabletext::kDeselectItemRange);
+}
+
+// Selects or deselects the item of a cell; FALSE when the cell has none or
+// the item already is so.
+FXbool TFXTable::setItemSelected(FXint row, FXint col, bool on, FXbool notify, const char* error) {
     if (!insideGrid(row, col)) {
-        reportToolkitError(tabletext::kDeselectItemRange, getClassName());
+        reportToolkitError(error, getClassName());
         return FALSE;
     }
     TFXTableItem* item = cellAt(row, col);
-    if (item == nullptr || !item->isSelected()) return FALSE;
-    item->setSelected(FALSE);
+    if (item == nullptr || item->isSelected() == on) return FALSE;
+    item->setSelected(on ? TRUE : FALSE);
     updateItem(row, col);
     TFXTablePos pos = {row, col};
-    tell(notify, SEL_DESELECTED, &pos);
+    tell(notify, on ? SEL_SELECTED : SEL_DESELECTED, &pos);
     return TRUE;
 }
 
@@ -1520,10 +1499,7 @@ FXbool TFXTable::toggleItem(FXint row, FXint col, FXbool notify) {
     }
     const TFXTableItem* item = cellAt(row, col);
     if (item == nullptr) return FALSE;
-    if (item->isSelected())
-        deselectItem(row, col, notify);
-    else
-        selectItem(row, col, notify);
+    setItemSelected(row, col, !item->isSelected(), notify, tabletext::kToggleItemRange);
     return TRUE;
 }
 
@@ -1601,6 +1577,48 @@ long TFXTable::onSelectionLost(FXObject* sender, FXSelector sel, void* ptr) {
     return 1;
 }
 
+namespace {
+
+// Keys that move the current cell (main and keypad key), with the move they
+// make and the one with Control held (0: the same).
+struct MoveKey {
+    FXuint key, keypad;
+    FXint id, controlId;
+};
+
+constexpr MoveKey kMoveKeys[] = {
+    {KEY_Home, KEY_KP_Home, TFXTable::ID_MOVE_HOME, TFXTable::ID_MOVE_TOP},
+    {KEY_End, KEY_KP_End, TFXTable::ID_MOVE_END, TFXTable::ID_MOVE_BOTTOM},
+    {KEY_Left, KEY_KP_Left, TFXTable::ID_MOVE_LEFT, 0},
+    {KEY_Right, KEY_KP_Right, TFXTable::ID_MOVE_RIGHT, 0},
+    {KEY_Up, KEY_KP_Up, TFXTable::ID_MOVE_UP, 0},
+    {KEY_Down, KEY_KP_Down, TFXTable::ID_MOVE_DOWN, 0},
+    {KEY_Page_Up, KEY_KP_Page_Up, TFXTable::ID_MOVE_PAGEUP, 0},
+    {KEY_Page_Down, KEY_KP_Page_Down, TFXTable::ID_MOVE_PAGEDOWN, 0},
+};
+
+const MoveKey* moveKeyOf(FXuint code) {
+    for (const MoveKey& k : kMoveKeys)
+        if (code == k.key || code == k.keypad) return &k;
+    return nullptr;
+}
+
+bool isSpaceKey(FXuint code) {
+    return code == KEY_space || code == KEY_KP_Space;
+}
+
+bool isEnterKey(FXuint code) {
+    return code == KEY_Return || code == KEY_KP_Enter;
+}
+
+// Shift, Control and Alt: taken, so that nothing else acts on them.
+bool isModifierKey(FXuint code) {
+    return code == KEY_Shift_L || code == KEY_Shift_R || code == KEY_Control_L ||
+           code == KEY_Control_R || code == KEY_Alt_L || code == KEY_Alt_R;
+}
+
+}  // namespace
+
 void TFXTable::moveKey(FXuint state, FXint id) {
     const bool shift = (state & SHIFTMASK) != 0;
     if (!shift) handle(this, FXSEL(SEL_COMMAND, ID_DESELECT_ALL), nullptr);
@@ -1613,54 +1631,15 @@ long TFXTable::onKeyPress(FXObject*, FXSelector, void* ptr) {
     if (!isEnabled()) return 0;
     if (target != nullptr && target->handle(this, FXSEL(SEL_KEYPRESS, message), ptr)) return 1;
     const bool control = (ev->state & CONTROLMASK) != 0;
-    switch (ev->code) {
-        case KEY_Home:
-        case KEY_KP_Home:
-            moveKey(ev->state, control ? ID_MOVE_TOP : ID_MOVE_HOME);
-            return 1;
-        case KEY_End:
-        case KEY_KP_End:
-            moveKey(ev->state, control ? ID_MOVE_BOTTOM : ID_MOVE_END);
-            return 1;
-        case KEY_Left:
-        case KEY_KP_Left:
-            moveKey(ev->state, ID_MOVE_LEFT);
-            return 1;
-        case KEY_Right:
-        case KEY_KP_Right:
-            moveKey(ev->state, ID_MOVE_RIGHT);
-            return 1;
-        case KEY_Up:
-        case KEY_KP_Up:
-            moveKey(ev->state, ID_MOVE_UP);
-            return 1;
-        case KEY_Down:
-        case KEY_KP_Down:
-            moveKey(ev->state, ID_MOVE_DOWN);
-            return 1;
-        case KEY_Page_Up:
-        case KEY_KP_Page_Up:
-            moveKey(ev->state, ID_MOVE_PAGEUP);
-            return 1;
-        case KEY_Page_Down:
-        case KEY_KP_Page_Down:
-            moveKey(ev->state, ID_MOVE_PAGEDOWN);
-            return 1;
-        case KEY_space:
-        case KEY_KP_Space:
-            flags &= ~FLAG_UPDATE;
-            return 1;
-        case KEY_Return:
-        case KEY_KP_Enter:
-        case KEY_Shift_L:
-        case KEY_Shift_R:
-        case KEY_Control_L:
-        case KEY_Control_R:
-        case KEY_Alt_L:
-        case KEY_Alt_R:
-            return 1;
+    if (const MoveKey* k = moveKeyOf(ev->code)) {
+        moveKey(ev->state, control && k->controlId != 0 ? k->controlId : k->id);
+        return 1;
     }
-    return 0;
+    if (isSpaceKey(ev->code)) {
+        flags &= ~FLAG_UPDATE;
+        return 1;
+    }
+    return isEnterKey(ev->code) || isModifierKey(ev->code) ? 1 : 0;
 }
 
 long TFXTable::onKeyRelease(FXObject*, FXSelector, void* ptr) {
@@ -1668,68 +1647,40 @@ long TFXTable::onKeyRelease(FXObject*, FXSelector, void* ptr) {
     if (!isEnabled()) return 0;
     flags |= FLAG_UPDATE;
     if (target != nullptr && target->handle(this, FXSEL(SEL_KEYRELEASE, message), ptr)) return 1;
-    switch (ev->code) {
-        case KEY_Return:
-        case KEY_KP_Enter:
-            handle(this, FXSEL(SEL_DOUBLECLICKED, 0), &current);
-            return 1;
-        case KEY_space:
-        case KEY_KP_Space:
-        case KEY_Home:
-        case KEY_KP_Home:
-        case KEY_End:
-        case KEY_KP_End:
-        case KEY_Left:
-        case KEY_KP_Left:
-        case KEY_Right:
-        case KEY_KP_Right:
-        case KEY_Up:
-        case KEY_KP_Up:
-        case KEY_Down:
-        case KEY_KP_Down:
-        case KEY_Page_Up:
-        case KEY_KP_Page_Up:
-        case KEY_Page_Down:
-        case KEY_KP_Page_Down:
-        case KEY_Shift_L:
-        case KEY_Shift_R:
-        case KEY_Control_L:
-        case KEY_Control_R:
-        case KEY_Alt_L:
-        case KEY_Alt_R:
-            return 1;
+    if (isEnterKey(ev->code)) {
+        handle(this, FXSEL(SEL_DOUBLECLICKED, 0), &current);
+        return 1;
     }
-    return 0;
+    return moveKeyOf(ev->code) != nullptr || isSpaceKey(ev->code) || isModifierKey(ev->code) ? 1
+                                                                                             : 0;
 }
 
-long TFXTable::onLeftBtnPress(FXObject*, FXSelector, void* ptr) {
-    auto* ev = static_cast<FXEvent*>(ptr);
+// Start of a button press: the grid takes the focus and the pointer, then
+// offers the press to the target. 0 or 1 is the answer to give at once, -1
+// leaves the press to the grid.
+long TFXTable::startPress(FXuint type, void* ptr) {
     handle(this, FXSEL(SEL_FOCUS_SELF, 0), ptr);
     if (!isEnabled()) return 0;
     grab();
-    if (target != nullptr && target->handle(this, FXSEL(SEL_LEFTBUTTONPRESS, message), ptr))
-        return 1;
+    if (target != nullptr && target->handle(this, FXSEL(type, message), ptr)) return 1;
+    return -1;
+}
+
+long TFXTable::onLeftBtnPress(FXObject*, FXSelector, void* ptr) {
+    if (const long answer = startPress(SEL_LEFTBUTTONPRESS, ptr); answer >= 0) return answer;
+    auto* ev = static_cast<FXEvent*>(ptr);
     const FXint row = rowAtY(ev->win_y), col = colAtX(ev->win_x);
     if (row < 0 || col < 0) return 0;
-    if (options & TFXTABLE_COL_SIZABLE) {
-        const FXint b = nearestColumn(col, ev->win_x);
-        if (b > 0) {
-            setDragCursor(getApp()->getDefaultCursor(DEF_HSPLIT_CURSOR));
-            rowcol = b;
-            mode = MOUSE_COL_SIZE;
-            flags &= ~FLAG_UPDATE;
-            return 1;
-        }
-    }
-    if (options & TFXTABLE_ROW_SIZABLE) {
-        const FXint b = nearestRow(row, ev->win_y);
-        if (b > 0) {
-            setDragCursor(getApp()->getDefaultCursor(DEF_VSPLIT_CURSOR));
-            rowcol = b;
-            mode = MOUSE_ROW_SIZE;
-            flags &= ~FLAG_UPDATE;
-            return 1;
-        }
+    // A press on a sizable boundary starts sizing; columns before rows.
+    const FXint colEdge = (options & TFXTABLE_COL_SIZABLE) ? nearestColumn(col, ev->win_x) : -1;
+    const FXint rowEdge = (options & TFXTABLE_ROW_SIZABLE) ? nearestRow(row, ev->win_y) : -1;
+    if (colEdge > 0 || rowEdge > 0) {
+        const bool byCol = colEdge > 0;
+        setDragCursor(getApp()->getDefaultCursor(byCol ? DEF_HSPLIT_CURSOR : DEF_VSPLIT_CURSOR));
+        rowcol = byCol ? colEdge : rowEdge;
+        mode = byCol ? MOUSE_COL_SIZE : MOUSE_ROW_SIZE;
+        flags &= ~FLAG_UPDATE;
+        return 1;
     }
     setCurrentItem(row, col, TRUE);
     const FXint cr = current.row, cc = current.col;
@@ -1783,12 +1734,8 @@ long TFXTable::onLeftBtnRelease(FXObject*, FXSelector, void* ptr) {
 }
 
 long TFXTable::onRightBtnPress(FXObject*, FXSelector, void* ptr) {
+    if (const long answer = startPress(SEL_RIGHTBUTTONPRESS, ptr); answer >= 0) return answer;
     auto* ev = static_cast<FXEvent*>(ptr);
-    handle(this, FXSEL(SEL_FOCUS_SELF, 0), ptr);
-    if (!isEnabled()) return 0;
-    grab();
-    if (target != nullptr && target->handle(this, FXSEL(SEL_RIGHTBUTTONPRESS, message), ptr))
-        return 1;
     flags &= ~FLAG_UPDATE;
     flags |= FLAG_PRESSED;
     grabx = ev->win_x - pos_x;
@@ -1886,30 +1833,26 @@ long TFXTable::onCmdVertGrid(FXObject*, FXSelector, void*) {
 long TFXTable::onCmdDeleteColumn(FXObject*, FXSelector, void*) {
     if (current.col < 0) return 1;
     removeColumns(current.col, 1, TRUE);
-    setCurrentItem(current.row, current.col, TRUE);
-    makePositionVisible(current.row, current.col);
+    moveTo(current.row, current.col);
     return 1;
 }
 
 long TFXTable::onCmdDeleteRow(FXObject*, FXSelector, void*) {
     if (current.row < 0) return 1;
     removeRows(current.row, 1, TRUE);
-    setCurrentItem(current.row, current.col, TRUE);
-    makePositionVisible(current.row, current.col);
+    moveTo(current.row, current.col);
     return 1;
 }
 
 long TFXTable::onCmdInsertColumn(FXObject*, FXSelector, void*) {
     insertColumns(current.col < 0 ? ncols : current.col, 1, TRUE);
-    setCurrentItem(current.row, current.col, TRUE);
-    makePositionVisible(current.row, current.col);
+    moveTo(current.row, current.col);
     return 1;
 }
 
 long TFXTable::onCmdInsertRow(FXObject*, FXSelector, void*) {
     insertRows(current.row < 0 ? nrows : current.row, 1, TRUE);
-    setCurrentItem(current.row, current.col, TRUE);
-    makePositionVisible(current.row, current.col);
+    moveTo(current.row, current.col);
     return 1;
 }
 

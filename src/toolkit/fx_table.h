@@ -408,16 +408,34 @@ protected:
 
 private:
     void tell(FX::FXbool notify, FX::FXuint type, void* data);
-    void checkRowInvariants() const;
-    void checkColInvariants() const;
+    // Rows and columns are handled by one code over the fields of an axis.
+    struct Axis;
+    static const Axis rowAxis;
+    static const Axis colAxis;
+    void checkInvariants(const Axis& a) const;
+    void insertLines(const Axis& a, FX::FXint at, FX::FXint n, FX::FXbool notify);
+    void removeLines(const Axis& a, FX::FXint at, FX::FXint n, FX::FXbool notify);
+    void setBand(const Axis& a, FX::FXint TFXTable::*band, FX::FXint n, const char* error);
+    FX::FXint lineAt(const Axis& a, FX::FXint p) const;
+    FX::FXint bandOffset(const Axis& a, FX::FXint i) const;
+    FX::FXint spanOffset(const Axis& a, FX::FXint s, FX::FXint e) const;
+    FX::FXint boundaryAt(const Axis& a, FX::FXint i) const;
+    void setBoundaryAt(const Axis& a, FX::FXint i, FX::FXint p);
+    FX::FXint lineSize(const Axis& a, FX::FXint i) const;
+    FX::FXint nearestBoundary(const Axis& a, FX::FXint i, FX::FXint p) const;
+    FX::FXint positionShowing(const Axis& a, FX::FXint i) const;
+    TFXTableItem* cellAlong(const Axis& a, TFXTablePos p, FX::FXint i) const;
+    FX::FXint spanStart(const Axis& a, TFXTablePos p) const;
+    FX::FXint spanEnd(const Axis& a, TFXTablePos p) const;
     void deleteAllItems();
     void fillItems(FX::FXint fr, FX::FXint er, FX::FXint fc, FX::FXint ec, bool setBack,
                    FX::FXColor back, FX::FXuint justify, FX::FXFont* itemFont);
-    FX::FXint columnOffset(FX::FXint col) const;
-    FX::FXint rowOffset(FX::FXint row) const;
     void moveKey(FX::FXuint state, FX::FXint id);
     void moveTo(FX::FXint row, FX::FXint col);
     void followPointer(FX::FXint x, FX::FXint y);
     void selectAnchor();
+    long startPress(FX::FXuint type, void* ptr);
+    FX::FXbool setItemSelected(FX::FXint row, FX::FXint col, bool on, FX::FXbool notify,
+                               const char* error);
     void setFocusOnCurrent(FX::FXbool focus);
 };

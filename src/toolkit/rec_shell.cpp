@@ -18,16 +18,16 @@
 
 #include <fox-1.6/fxkeys.h>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
-#include "shell/main_window.h"
+#include "texts/text_catalogue.h"
 #include "sub/field_text.h"
 #include "sub/sub_database.h"
 #include "sub/sub_status.h"
 #include "sub/table_catalogue.h"
 #include "sub/table_contents.h"
 #include "toolkit/file_chooser.h"
+#include "toolkit/shared_fonts.h"
 #include "toolkit/text_codec.h"
 #include "utils/bytes.h"
 #include "utils/files.h"
@@ -222,8 +222,8 @@ TRecShell::TRecShell(int16_t table, RecordFilter filter, uint8_t messageType, FX
     : TBaseShell(owner, title), TMessageReceiver(messageType), table_(table) {
     cursor_ = new TUniRec(table);
     tabela_ = new TFltRecTabela(contentsFrame, cursor_, std::move(filter));
-    if (mainWindow != nullptr && mainWindow->normalFont != nullptr && tabela_->getTable())
-        tabela_->getTable()->setFont(mainWindow->normalFont);
+    if (sharedFonts().normal != nullptr && tabela_->getTable())
+        tabela_->getTable()->setFont(sharedFonts().normal);
     setStatus(title, kShellTitleColour);
     registerTable(table, 0xFFFFFFFFu, 0);
 }

@@ -11,10 +11,10 @@
 #include <cstring>
 #include <string>
 
-#include "link/text_catalogue.h"
-#include "shell/main_window.h"
+#include "texts/text_catalogue.h"
 #include "sub/sub_status.h"
 #include "toolkit/accelerators.h"
+#include "toolkit/shared_fonts.h"
 #include "toolkit/text_codec.h"
 #include "utils/message_box.h"
 
@@ -168,8 +168,8 @@ TRecDial::TRecDial(int16_t table, FXWindow* owner, const char* title, RecordFilt
     new FXHorizontalSeparator(frame, SEPARATOR_GROOVE | LAYOUT_FILL_X);
     cursor_ = new TUniRec(table);
     tabela_ = new TFltRecTabela(frame, cursor_, std::move(filter));
-    if (mainWindow != nullptr && mainWindow->normalFont != nullptr && tabela_->getTable())
-        tabela_->getTable()->setFont(mainWindow->normalFont);
+    if (sharedFonts().normal != nullptr && tabela_->getTable())
+        tabela_->getTable()->setFont(sharedFonts().normal);
     auto* bar = new FXHorizontalFrame(frame, LAYOUT_FILL_X, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);
     const FXuint buttonOpts = FRAME_RAISED | FRAME_THICK | LAYOUT_RIGHT;
     new FXButton(bar, toUtf8(convertTildeAccel(textById(kTextCancel))), nullptr, this,

@@ -21,8 +21,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "toolkit/accelerators.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/dialog_box.h"

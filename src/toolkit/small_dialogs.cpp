@@ -14,8 +14,8 @@
 #include <cstring>
 #include <string>
 
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "sub/rec_cursor.h"
 #include "sub/replication_control.h"
 #include "sub/sub_database.h"

@@ -8,9 +8,9 @@
 */
 #include "toolkit/tabela.h"
 
-#include "shell/main_window.h"
 #include "sub/rec_cursor.h"
 #include "toolkit/fx_table_texts.h"
+#include "toolkit/shared_fonts.h"
 #include "toolkit/text_codec.h"
 #include "utils/message_box.h"
 
@@ -193,12 +193,11 @@ int TTabela::setRecordRowCount(int rows, int keyFields, const TTrnRecBase* curso
         const bool indexed = cursor->database()->isIndexedField(cursor->table(), field) != 0;
         const bool key = col < keyFields;
         FXFont* font = nullptr;
-        if (mainWindow != nullptr) {
-            if (key)
-                font = indexed ? mainWindow->boldItalicFont : mainWindow->boldFont;
-            else if (indexed)
-                font = mainWindow->italicFont;
-        }
+        const SSharedFonts& fonts = sharedFonts();
+        if (key)
+            font = indexed ? fonts.boldItalic : fonts.bold;
+        else if (indexed)
+            font = fonts.italic;
         table->createItems(old, old + d, col, col + 1, TFXTableItem::RIGHT, font);
     }
     return 1;

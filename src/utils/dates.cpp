@@ -1,7 +1,7 @@
 #include "utils/dates.h"
 
-#include "link/timer_pool.h"
 #include "platform/local_clock.h"
+#include "platform/program_clock.h"
 
 namespace {
 
@@ -25,14 +25,6 @@ int64_t floorDiv(int64_t a, int64_t b) {
 
 platform::LocalTime readClock() {
     return platform::localClock().now();
-}
-
-// Sets the local clock, taking the time the call took out of the timer count.
-void setClock(const platform::LocalTime& t) {
-    const int32_t before = programClock();
-    platform::localClock().set(t);  // a refusal (no right) is not reported
-    const int32_t after = programClock();
-    shiftTimerBase(before, after);
 }
 
 void putDate(platform::LocalTime* t, const SDate& d) {
@@ -194,14 +186,14 @@ void setSystemDate(SDate date) {
     if (!isValidDate(date)) return;
     platform::LocalTime t = readClock();
     putDate(&t, date);
-    setClock(t);
+    setLocalClock(t);  // the time it takes is left out of the timers
 }
 
 void setSystemTime(STime time) {
     if (!isValidTime(time)) return;
     platform::LocalTime t = readClock();
     putTime(&t, time);
-    setClock(t);
+    setLocalClock(t);  // the time it takes is left out of the timers
 }
 
 void setSystemDateTime(SDateTime dateTime) {

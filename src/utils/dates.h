@@ -58,7 +58,7 @@ void getCurrentDateTime(SDateTime* dateTime);
 
 // Set the PC clock's date or time, keeping the other part. Invalid values are
 // ignored, and so is a refusal of the system. The time spent setting is taken
-// out of the timer pool's count (shiftTimerBase).
+// out of the timer pool's count (setLocalClock).
 void setSystemDate(SDate date);
 void setSystemTime(STime time);
 // Time first, then date; nothing is set unless both are valid.

@@ -1,9 +1,6 @@
 #include "utils/message_box.h"
 
-#include <fox-1.6/fx.h>
-
-#include "link/text_catalogue.h"
-#include "toolkit/dialog_box.h"
+#include "texts/text_catalogue.h"
 
 namespace {
 
@@ -18,36 +15,15 @@ const char* captionQuestion() {
     return textById(21402);
 }
 
-// Shows the boxes as TMsgBox over the given owner, else the topmost window.
-class FoxMessageBoxPresenter : public IMessageBoxPresenter {
+// Without the toolkit's boxes nothing is shown and questions answer No.
+class SilentPresenter : public IMessageBoxPresenter {
 public:
-    int show(Kind kind, const char* caption, const char* text, FX::FXWindow* owner) override {
-        if (FX::FXApp::instance() == nullptr) return 0;
-        if (owner == nullptr) owner = topDialogOwner();
-        // The text is never used as a format: it goes through "%s".
-        switch (kind) {
-            case Kind::Information:
-                TMsgBox::information(owner, kMsgBoxOk, caption, "%s", text != nullptr ? text : "");
-                return 1;
-            case Kind::Error:
-                TMsgBox::error(owner, kMsgBoxOk, caption, "%s", text != nullptr ? text : "");
-                return 1;
-            case Kind::Question:
-            case Kind::DeletionQuestion: {
-                const FX::FXuint opts =
-                    kMsgBoxYesNo | (kind == Kind::DeletionQuestion ? kMsgBoxInitialNo : 0);
-                return TMsgBox::question(owner, opts, caption, "%s", text != nullptr ? text : "") ==
-                               kMsgBoxClickedYes
-                           ? 1
-                           : 0;
-            }
-        }
-        return 0;
-    }
+    int show(Kind, const char*, const char*, FX::FXWindow*) override { return 0; }
 };
 
-FoxMessageBoxPresenter foxPresenter;
-IMessageBoxPresenter* presenter = &foxPresenter;
+SilentPresenter silentPresenter;
+IMessageBoxPresenter* defaultPresenter = &silentPresenter;
+IMessageBoxPresenter* presenter = &silentPresenter;
 bool commandFromTextInput = false;
 
 // A question answers yes at once while a typed or scripted command runs.
@@ -59,7 +35,13 @@ int ask(IMessageBoxPresenter::Kind kind, const char* text, FX::FXWindow* owner) 
 }  // namespace
 
 void setMessageBoxPresenter(IMessageBoxPresenter* p) {
-    presenter = p ? p : &foxPresenter;
+    presenter = p ? p : defaultPresenter;
+}
+
+void setDefaultMessageBoxPresenter(IMessageBoxPresenter* p) {
+    const bool followsDefault = presenter == defaultPresenter;
+    defaultPresenter = p ? p : &silentPresenter;
+    if (followsDefault) presenter = defaultPresenter;
 }
 
 IMessageBoxPresenter& messageBoxPresenter() {

@@ -17,8 +17,12 @@ public:
     virtual int show(Kind kind, const char* caption, const char* text, FX::FXWindow* owner) = 0;
 };
 
-// Installs a presenter (null restores the FOX presenter). Caller keeps ownership.
+// Installs a presenter (null restores the default one). Caller keeps ownership.
 void setMessageBoxPresenter(IMessageBoxPresenter* presenter);
+// The presenter used while none is installed: the toolkit's boxes, once the
+// program or a test's application has set them up (useToolkitMessageBoxes).
+// Until then nothing is shown and questions answer No; null returns to that.
+void setDefaultMessageBoxPresenter(IMessageBoxPresenter* presenter);
 IMessageBoxPresenter& messageBoxPresenter();
 
 // Information and error boxes return 3, as the OK box of the dialog base does.

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "alarms/isup_parameters.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "utils/code_mappers.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "alarms/alarm_test_support.h"
 #include "alarms/panel_texts.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/timer_pool.h"
 #include "link/udp_transport.h"
 #include "peer/modal_driver.h"

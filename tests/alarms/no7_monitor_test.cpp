@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "alarms/no7_monitor.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "peer/recording_receiver.h"
 #include "platform/local_clock.h"

@@ -1,6 +1,6 @@
 // Cross-checks of the command rows against the text catalogue and the choice
 // tables; they build once both are part of the tree.
-#if __has_include("link/text_catalogue.h") && __has_include("utils/choice_tables.h")
+#if __has_include("texts/text_catalogue.h") && __has_include("utils/choice_tables.h")
 
 #include <cstddef>
 #include <map>
@@ -12,7 +12,7 @@
 #include "commands/choice_fixtures.h"
 #include "commands/command_fixtures.h"
 #include "commands/command_table.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "utils/choice_tables.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "commands/command_hooks.h"
 #include "commands/command_table.h"
 #include "commands/param_records.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "peer/recording_boxes.h"
 #include "utils/message_box.h"
 

@@ -14,14 +14,14 @@
 #include "commands/executor_helpers.h"
 #include "commands/executors/command_requests.h"
 #include "commands/executors/local_routines.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "peer/loopback_router.h"
 #include "peer/modal_driver.h"
 #include "peer/recording_boxes.h"
 #include "peer/recording_receiver.h"
 #include "peer/test_app.h"
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 #include "toolkit/text_codec.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "commands/executors/command_requests.h"
 #include "commands/executors/local_routines.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "link/udp_transport.h"
 #include "peer/loopback_router.h"

@@ -8,7 +8,7 @@
 #include "commands/command_table.h"
 #include "commands/dialogs/command_forms.h"
 #include "commands/executors/command_executor.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "peer/modal_driver.h"
 #include "peer/test_app.h"
 #include "toolkit/text_codec.h"

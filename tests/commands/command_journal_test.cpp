@@ -12,7 +12,7 @@
 #include "commands/command_table.h"
 #include "commands/param_records.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "link/udp_transport.h"
 #include "peer/russian_locale.h"

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_targets.h"
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/kop_card.h"
 #include "link/router.h"
 #include "link/timer_pool.h"

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <string>
 
-#include "commands/executors/mml_executors.h"
+#include "mml/mml_executors.h"
 #include "fuzz/fuzz_fixtures.h"
 #include "fuzz/fuzz_targets.h"
 #include "menus/printout_map.h"

@@ -9,7 +9,7 @@
 #include "link/kop_card.h"
 #include "link/kop_diag.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/udp_transport.h"
 #include "peer/fake_card_setup.h"
 #include "peer/recording_boxes.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "peer/russian_locale.h"
 #include "platform/numeric_locale.h"
 

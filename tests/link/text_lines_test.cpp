@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "link/udp_transport.h"
 #include "peer/recording_boxes.h"

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/command_table.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "menus/command_outline.h"
 #include "menus/outline_expectations.h"
 

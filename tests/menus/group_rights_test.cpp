@@ -6,7 +6,7 @@
 #include <fox-1.6/fx.h>
 #include <gtest/gtest.h>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "menus/command_tree.h"
 #include "menus/group_rights.h"
 #include "menus/rights_exchange.h"

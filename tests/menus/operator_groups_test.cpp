@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "commands/executors/local_routines.h"
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "menus/command_tree.h"
 #include "menus/group_rights.h"
 #include "menus/operator_groups.h"

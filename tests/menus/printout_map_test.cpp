@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 
 #include "commands/command_table.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "menus/printout_map.h"
-#include "shell/startup.h"
+#include "startup.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "commands/executors/mml_executors.h"
-#include "link/text_catalogue.h"
+#include "mml/mml_executors.h"
+#include "texts/text_catalogue.h"
 #include "mml/command_handlers.h"
 #include "mml/script_fixture.h"
 #include "mml/script_texts.h"

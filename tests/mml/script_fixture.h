@@ -13,7 +13,7 @@
 #include "mml/mml_script.h"
 #include "mml/progress_window.h"
 #include "platform/tick.h"
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 #include "peer/recording_boxes.h"
 #include "peer/recording_receiver.h"
 #include "peer/work_dir.h"

@@ -7,7 +7,7 @@
 #include <fox-1.6/fxkeys.h>
 #include <gtest/gtest.h>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "monitoring/backup_fixtures.h"
 #include "monitoring/backup_texts.h"
 

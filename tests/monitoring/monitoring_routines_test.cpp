@@ -8,7 +8,7 @@
 #include "monitoring/monitoring_fixtures.h"
 #include "monitoring/monitoring_routines.h"
 #include "monitoring/monitoring_texts.h"
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 #include "utils/files.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "commands/executors/local_routines.h"
 #include "link/link_supervision.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "monitoring/monitoring_fixtures.h"
 #include "monitoring/monitoring_routines.h"
 #include "monitoring/operator_channel.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "monitoring/monitoring_fixtures.h"
 #include "monitoring/monitoring_texts.h"
 #include "monitoring/stat_records.h"

@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "commands/executors/mml_executors.h"
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "mml/mml_executors.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "menus/printout_map.h"
 #include "mml/command_handlers.h"
 #include "mml/mml_registry.h"
@@ -18,7 +18,7 @@
 #include "monitoring/watch_windows.h"
 #include "peer/modal_driver.h"
 #include "peer/test_app.h"
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 #include "toolkit/text_codec.h"
 
 namespace {

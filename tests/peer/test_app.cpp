@@ -2,6 +2,8 @@
 
 #include <clocale>
 
+#include "toolkit/dialog_box.h"
+
 FX::FXApp& testApp() {
     static FX::FXApp* app = [] {
         auto* a = new FX::FXApp("RerODTest", "TALVOR kick-off");
@@ -11,8 +13,8 @@ FX::FXApp& testApp() {
         a->init(argc, argv);
         std::setlocale(LC_NUMERIC, "C");
         a->create();
+        useToolkitMessageBoxes();
         return a;
     }();
     return *app;
 }
-

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/command_dispatch.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "peer/recording_boxes.h"
 #include "shell/command_gate.h"

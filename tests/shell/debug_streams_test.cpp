@@ -8,7 +8,7 @@
 
 #include "commands/command_dispatch.h"
 #include "link/message_bus.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "peer/modal_driver.h"
 #include "peer/recording_boxes.h"
 #include "peer/test_app.h"

@@ -11,11 +11,11 @@
 #include "commands/command_table.h"
 #include "commands/dialogs/command_dispatcher.h"
 #include "commands/executors/local_routines.h"
-#include "commands/executors/mml_executors.h"
+#include "mml/mml_executors.h"
 #include "mml/command_handlers.h"
 #include "mml/mml_registry.h"
 #include "monitoring/monitoring_routines.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "peer/recording_boxes.h"
 #include "peer/test_app.h"
@@ -23,7 +23,7 @@
 #include "platform/shell.h"
 #include "shell/main_window.h"
 #include "shell/status_bar.h"
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 #include "toolkit/text_codec.h"
 
 namespace {

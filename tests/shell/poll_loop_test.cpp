@@ -18,7 +18,7 @@
 #include "platform/tick.h"
 #include "shell/main_window.h"
 #include "shell/poll_loop.h"
-#include "shell/startup.h"
+#include "startup.h"
 
 // The main window with its poll timeout counted: how often the loop woke
 // the poll, against how often it polled.

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "link/link_supervision.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "peer/loopback_router.h"
 #include "peer/stand_in_table_server.h"
 #include "peer/test_app.h"

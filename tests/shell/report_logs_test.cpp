@@ -5,8 +5,10 @@
 
 #include "commands/command_dispatch.h"
 #include "commands/command_table.h"
+#include "commands/dialogs/command_dispatcher.h"
 #include "link/message_bus.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
+#include "peer/recording_boxes.h"
 #include "peer/test_app.h"
 #include "peer/work_dir.h"
 #include "platform/disk_space.h"
@@ -46,6 +48,8 @@ protected:
     platform::TestTickSource clock;
     platform::TestDiskSpace disk;
     ScopedWorkDir dir;
+    // Deleting a log tells the operator in a box.
+    RecordingBoxes boxes;
 };
 
 // Each stream takes its own message type, flushes to its own log every
@@ -147,6 +151,31 @@ TEST_F(ReportLogs, CommandsOfEveryStream) {
         EXPECT_EQ(fileExists(row.logFile), 0);
         EXPECT_EQ(deleteReportLog(row.messageType), -1);  // nothing left to delete
     }
+}
+
+// With the form dispatcher installed, as at start-up, the commands reach the
+// same streams and windows, and deleting a log is told in a box either way.
+TEST_F(ReportLogs, CommandsOnTheFormRoadEndInTheSameStreams) {
+    const ReportStreamRow& row = kReportStreams[0];
+    send(row.messageType, "report");
+    advance(100);
+    EXPECT_EQ(dispatchCommand(row.deleteLog), 1);
+    ASSERT_EQ(installCommandDispatcher(), 0);
+    EXPECT_EQ(dispatchCommand(row.monitor), 1);
+    EXPECT_NE(reportWindow(row.messageType, true), nullptr);
+    send(row.messageType, "report");
+    advance(100);
+    EXPECT_EQ(dispatchCommand(row.deleteLog), 1);
+    EXPECT_EQ(reportStream(row.messageType)->buffer().count(), 0);
+    EXPECT_EQ(fileExists(row.logFile), 0);
+    EXPECT_EQ(dispatchCommand(row.deleteLog), 1);
+    setCommandDispatcher(nullptr);
+    ASSERT_EQ(boxes.boxes.size(), 3u);
+    EXPECT_EQ(boxes.boxes[0].kind, IMessageBoxPresenter::Kind::Information);
+    EXPECT_EQ(boxes.boxes[0].text, textById(26959));
+    EXPECT_EQ(boxes.boxes[1].kind, IMessageBoxPresenter::Kind::Information);
+    EXPECT_EQ(boxes.boxes[2].kind, IMessageBoxPresenter::Kind::Error);
+    EXPECT_EQ(boxes.boxes[2].text, textById(25644));
 }
 
 // Below 4,882 free bytes every stream is emptied and its log deleted; a

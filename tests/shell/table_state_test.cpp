@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "peer/recording_boxes.h"
 #include "peer/work_dir.h"
 #include "shell/table_state.h"

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "link/link_supervision.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "peer/recording_boxes.h"
 #include "platform/tick.h"
 #include "replication_fixtures.h"

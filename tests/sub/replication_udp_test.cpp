@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/udp_transport.h"
 #include "peer/loopback_router.h"
 #include "peer/work_dir.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "toolkit/accelerators.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <fox-1.6/fxkeys.h>
 #include <gtest/gtest.h>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "peer/modal_driver.h"
 #include "peer/recording_boxes.h"

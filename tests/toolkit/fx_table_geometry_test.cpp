@@ -62,6 +62,21 @@ TEST_F(TableGeometry, HitTestsByBand) {
     EXPECT_EQ(empty->rowAtY(0), -1);
 }
 
+TEST_F(TableGeometry, FarEdgeOfAGridWiderThanItsViewportHitsTheLineUnderThePointer) {
+    // Ten 100-pixel columns and ten 20-pixel rows in a 400 x 100 viewport, no
+    // trailing band: the last pixel shows the scrolled column and row, not the last.
+    TestTable* t = shownTable(10, 10, 400, 100);
+    ASSERT_EQ(t->getTableRight(), 399);
+    ASSERT_EQ(t->getTableBottom(), 99);
+    EXPECT_EQ(t->colAtX(399), 3);
+    EXPECT_EQ(t->rowAtY(99), 4);
+    t->setPosition(-150, -30);
+    EXPECT_EQ(t->colAtX(399), 5);
+    EXPECT_EQ(t->rowAtY(99), 6);
+    EXPECT_EQ(t->colAtX(400), -1);
+    EXPECT_EQ(t->rowAtY(100), -1);
+}
+
 TEST_F(TableGeometry, RowsScrollWhileLeadingAndTrailingRowsStay) {
     TestTable* t = shownTable(20, 2, 300, 200);
     t->setLeadingRows(1);

@@ -6,10 +6,10 @@
 #include <fox-1.6/fxkeys.h>
 #include <gtest/gtest.h>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/message_bus.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "peer/loopback_router.h"
 #include "peer/modal_driver.h"
 #include "peer/recording_boxes.h"

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "peer/modal_driver.h"
 #include "sub/rec_cursor.h"
 #include "toolkit/rec_tabela.h"

@@ -6,8 +6,8 @@
 #include <fox-1.6/fxkeys.h>
 #include <gtest/gtest.h>
 
-#include "link/catalogue_message.h"
-#include "link/text_catalogue.h"
+#include "texts/catalogue_message.h"
+#include "texts/text_catalogue.h"
 #include "peer/modal_driver.h"
 #include "peer/recording_boxes.h"
 #include "peer/test_app.h"

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "utils/choice_tables.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "commands/command_table.h"
-#include "shell/main_window.h"
+#include "toolkit/dialog_box.h"
 #include "utils/message_box.h"
 
 namespace {

@@ -1,46 +1,14 @@
 #include "commands/dialogs/command_dispatcher.h"
 
-#include <string>
-
 #include "commands/command_dispatch.h"
 #include "commands/command_hooks.h"
 #include "commands/dialogs/command_forms.h"
 #include "commands/executors/command_executor.h"
 #include "commands/executors/command_requests.h"
 #include "commands/executors/local_routines.h"
-#include "link/text_catalogue.h"
-#include "link/text_lines.h"
-#include "shell/text_streams.h"
-#include "utils/files.h"
 #include "utils/message_box.h"
 
 namespace {
-
-ReportWindowOpenerFn reportWindowOpener = nullptr;
-
-// Texts of the log deletion.
-constexpr int kTextDone = 26959;
-constexpr int kTextAlreadyDeleted = 25644;
-
-TTxtMsgReceiver* streamReceiver(const ReportStreamRow& stream) {
-    for (TTxtMsgReceiver* receiver : messageReceiverList())
-        if (receiver->messageType() == stream.messageType) return receiver;
-    return nullptr;
-}
-
-void runReportRowOnDialogRoad(const CommandRow& command) {
-    const ReportStreamRow* stream = findReportStream(command.id);
-    if (stream == nullptr) return;
-    if (command.reportOp == ReportOp::DeleteLog) {
-        deleteReportStreamLog(*stream);
-        return;
-    }
-    if (reportWindowOpener == nullptr) {
-        postTextLine(kLineLocal, unavailableFunctionText(command.title).c_str(), kTypeOperator);
-        return;
-    }
-    reportWindowOpener(stream->messageType, command.reportOp == ReportOp::Monitor ? 1 : 0);
-}
 
 // A command with a form: its own record and RP number, so that a command
 // dispatched from inside its form or routine leaves this one undisturbed.
@@ -85,7 +53,7 @@ void runCommandOnDialogRoad(uint16_t id) {
             runLocalRoutine(command->routine, nullptr);
             break;
         case CommandAction::ReportStream:
-            runReportRowOnDialogRoad(*command);
+            runReportStreamCommand(*command);
             break;
     }
 }
@@ -93,19 +61,4 @@ void runCommandOnDialogRoad(uint16_t id) {
 int installCommandDispatcher() {
     setCommandDispatcher(runCommandOnDialogRoad);
     return 0;
-}
-
-void setReportWindowOpener(ReportWindowOpenerFn opener) {
-    reportWindowOpener = opener;
-}
-
-// Without its stream (the report logs not made) the log file is deleted alone.
-void deleteReportStreamLog(const ReportStreamRow& stream) {
-    TTxtMsgReceiver* receiver = streamReceiver(stream);
-    const bool deleted =
-        receiver != nullptr ? receiver->clearAndDeleteLog() == 0 : deleteFile(stream.logFile) == 0;
-    if (deleted)
-        showInformation(textById(kTextDone));
-    else
-        showError(textById(kTextAlreadyDeleted));
 }

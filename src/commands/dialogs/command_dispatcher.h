@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "commands/command_dispatch.h"
 #include "commands/command_table.h"
 #include "toolkit/simple_dialog.h"
 
@@ -25,13 +26,3 @@ void runCommandOnDialogRoad(uint16_t id);
 
 // Start step: makes runCommandOnDialogRoad the dispatcher of every command; 0.
 int installCommandDispatcher();
-
-// The window of a report stream, in viewing (watching 0) or watching mode
-// (1), as the message windows open it. Until they install the opener, the
-// view and monitor commands tell the operator they are not available yet.
-using ReportWindowOpenerFn = void (*)(uint8_t messageType, int watching);
-void setReportWindowOpener(ReportWindowOpenerFn opener);
-
-// Empties the stream's lines and deletes its log: an information box when
-// the file was deleted, an error box when it was not (already gone).
-void deleteReportStreamLog(const ReportStreamRow& stream);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace {
 

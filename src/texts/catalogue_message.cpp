@@ -1,4 +1,4 @@
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 
 #include <cctype>
 #include <cinttypes>
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace {
 

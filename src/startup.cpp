@@ -1,4 +1,4 @@
-#include "shell/startup.h"
+#include "startup.h"
 
 #include "alarms/alarm_count_poll.h"
 #include "alarms/alarm_panel.h"
@@ -8,7 +8,7 @@
 #include "alarms/no7_monitor.h"
 #include "alarms/signalling_supervision.h"
 #include "commands/dialogs/command_dispatcher.h"
-#include "commands/executors/mml_executors.h"
+#include "mml/mml_executors.h"
 #include "link/link_supervision.h"
 #include "link/router.h"
 #include "link/text_lines.h"
@@ -27,7 +27,7 @@
 #include "shell/report_logs.h"
 #include "shell/operator_reports.h"
 #include "sub/replication_control.h"
-#include "toolkit/record_windows.h"
+#include "commands/executors/record_windows.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The text catalogue: every text the operator reads and the exchange names by number.
 // Generated data, one entry per line: id, text, parameter formats, prepared flag.
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "link/workstation_config.h"
+#include "commands/executors/workstation_config.h"
 
 #include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
 #include "utils/ini_file.h"
 #include "utils/message_box.h"

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "link/router.h"
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "link/text_lines.h"
-#include "link/workstation_config.h"
+#include "commands/executors/workstation_config.h"
 #include "peer/recording_boxes.h"
 #include "peer/work_dir.h"
 #include "utils/ini_file.h"

@@ -1,11 +1,11 @@
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 #include "utils/files.h"
 
 void (*offerMessageToScripts)(uint8_t, const char*, int) = nullptr;

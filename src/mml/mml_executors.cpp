@@ -1,8 +1,8 @@
-#include "commands/executors/mml_executors.h"
+#include "mml/mml_executors.h"
 
 #include "commands/executors/command_executor.h"
 #include "commands/executors/local_routines.h"
-#include "link/workstation_config.h"
+#include "commands/executors/workstation_config.h"
 #include "mml/command_handlers.h"
 #include "mml/mml_registry.h"
 

@@ -1,6 +1,6 @@
 // Titles of the operator commands 5001..5599, in order of command id. Generated data.
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 // clang-format off
 const char* const commandNames[kCommandNameCount] = {

@@ -1,4 +1,4 @@
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "link/catalogue_message.h"
-#include "link/quoted_texts.h"
+#include "texts/catalogue_message.h"
+#include "texts/quoted_texts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "toolkit/record_windows.h"
+#include "commands/executors/record_windows.h"
 
 #include "commands/executors/local_routines.h"
 #include "toolkit/file_viewers.h"

@@ -1,4 +1,4 @@
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "link/catalogue_message.h"
+#include "texts/catalogue_message.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "link/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace {
 

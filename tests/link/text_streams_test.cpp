@@ -6,7 +6,7 @@
 #include "link/message_bus.h"
 #include "peer/work_dir.h"
 #include "platform/tick.h"
-#include "shell/text_streams.h"
+#include "link/text_streams.h"
 
 namespace {
 
