@@ -31,9 +31,12 @@ namespace {
 FX::FXWindow* dialogOwner = nullptr;
 
 // Room that a title bar needs beside its text: the window icon, the margins
-// and one button per decoration.
-constexpr FX::FXint kTitleMargin = 40;
+// and the buttons. Window managers draw the title in a bold font and often
+// show all three buttons whatever the decorations ask, so both are allowed for.
+constexpr FX::FXint kTitleMargin = 48;
 constexpr FX::FXint kTitleButtonWidth = 24;
+constexpr FX::FXint kTitleButtons = 3;
+constexpr FX::FXint kBoldTitlePercent = 115;
 
 bool isEditableField(FX::FXWindow* w) {
     if (w == nullptr || !w->isMemberOf(FXMETACLASS(FX::FXTextField))) return false;
@@ -189,11 +192,8 @@ void focusField(FX::FXTextField* field) {
 FX::FXint titleWidth(FX::FXTopWindow* window) {
     const FX::FXuint decor = window->getDecorations();
     if ((decor & FX::DECOR_TITLE) == 0) return 0;
-    FX::FXint buttons = 0;
-    for (FX::FXuint d : {FX::DECOR_CLOSE, FX::DECOR_MINIMIZE, FX::DECOR_MAXIMIZE})
-        if ((decor & d) != 0) ++buttons;
-    return window->getApp()->getNormalFont()->getTextWidth(window->getTitle()) + kTitleMargin +
-           buttons * kTitleButtonWidth;
+    const FX::FXint text = window->getApp()->getNormalFont()->getTextWidth(window->getTitle());
+    return text * kBoldTitlePercent / 100 + kTitleMargin + kTitleButtons * kTitleButtonWidth;
 }
 
 // ------------------------------------------------------------- TFocusKeeper
