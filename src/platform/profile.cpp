@@ -95,7 +95,9 @@ bool load(const std::string& path, RawLines* file, bool* missing = nullptr) {
         file->lines.push_back(text.substr(start, end - start));
         start = end;
     }
-    if (!file->lines.empty() && !endOf(file->lines.front()).empty())
+    // A lone CR is no line end for the reader: new lines end as the first
+    // line does only when that one ends in LF.
+    if (!file->lines.empty() && file->lines.front().back() == '\n')
         file->end = endOf(file->lines.front());
     return true;
 }
@@ -169,10 +171,10 @@ bool writeProfileString(const char* file, const char* section, const char* key, 
     // A missing file is created; one that exists but cannot be read is left alone.
     if (!load(path, &raw, &missing) && !missing) return false;
     Lines& lines = raw.lines;
-    // Only the line set or added changes; a last line without a line end
-    // gets one when a line follows it.
+    // Only the line set or added changes; a last line without an LF gets a
+    // line end when a line follows it.
     const auto insertAt = [&](size_t at, const std::string& text) {
-        if (at > 0 && endOf(lines[at - 1]).empty()) lines[at - 1] += raw.end;
+        if (at > 0 && lines[at - 1].back() != '\n') lines[at - 1] += raw.end;
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), text + raw.end);
     };
     const size_t header = findSection(lines, s);

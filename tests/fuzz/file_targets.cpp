@@ -117,11 +117,17 @@ void fuzzIniFile(const uint8_t* data, size_t size) {
     FUZZ_CHECK(back == trimBlanks(value));
 
     const Lines old = splitLines(before), now = splitLines(after);
+    // A last line without a line end gets the file's own one (a CR in a
+    // CR-LF file) when the write appends after it; it is otherwise untouched.
+    const bool openLastLine = !before.empty() && before.back() != '\n';
+    auto same = [&](size_t o, const std::string& line) {
+        return old[o] == line || (openLastLine && o + 1 == old.size() && line == old[o] + "\r");
+    };
     size_t prefix = 0;
-    while (prefix < old.size() && prefix < now.size() && old[prefix] == now[prefix]) ++prefix;
+    while (prefix < old.size() && prefix < now.size() && same(prefix, now[prefix])) ++prefix;
     size_t suffix = 0;
     while (suffix < old.size() - prefix && suffix < now.size() - prefix &&
-           old[old.size() - 1 - suffix] == now[now.size() - 1 - suffix])
+           same(old.size() - 1 - suffix, now[now.size() - 1 - suffix]))
         ++suffix;
     FUZZ_CHECK(prefix + suffix + 1 >= old.size());  // at most one line replaced
     FUZZ_CHECK(now.size() <= prefix + suffix + 2);  // at most two lines new

@@ -132,6 +132,9 @@ TEST_F(IniFile, RewritesOnlyTheLineItChanges) {
         {"no line end at the end", "[S]\nX=1", "S", "K", "[S]\nX=1\nK=v\n"},
         {"a new section after a line without its end", "[S]\nX=1", "T", "K",
          "[S]\nX=1\n[T]\nK=v\n"},
+        {"a lone CR is no line end", "\r", "S", "K", "\r\n[S]\nK=v\n"},
+        {"a CR-LF file whose last line has no end", "[S]\r\nX=1", "T", "K",
+         "[S]\r\nX=1\r\n[T]\r\nK=v\r\n"},
         {"blanks and comments kept", "; note \n[S]  \n  X = 1 \n\n[T]\n", "S", "K",
          "; note \n[S]  \n  X = 1 \nK=v\n\n[T]\n"},
     };

@@ -18,11 +18,20 @@ export AFL_I_DONT_CARE_ABOUT_MISSING_CRASHES=1 AFL_SUPPRESS_EXIT_TIME_WARNING=1
 export ASAN_OPTIONS=abort_on_error=1:symbolize=0:detect_leaks=0:allocator_may_return_null=1
 export UBSAN_OPTIONS=abort_on_error=1:halt_on_error=1:symbolize=0
 
+# The files a target writes for each input, and afl-fuzz's current input, go
+# to memory when /dev/shm is there: the file writers sync what they write,
+# which on a disk costs more than the target itself.
+scratchRoot=$out
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    scratchRoot=$(mktemp -d /dev/shm/kelm-fuzz-XXXXXX)
+    trap 'rm -rf "$scratchRoot"' EXIT
+fi
+
 run() {
     local target=$1
     rm -rf "$out/$target"
-    mkdir -p "$out/$target"
-    KELM_FUZZ_SCRATCH="$out/$target/scratch" \
+    mkdir -p "$out/$target" "$scratchRoot/$target"
+    KELM_FUZZ_SCRATCH="$scratchRoot/$target/scratch" AFL_TMPDIR="$scratchRoot/$target" \
         afl-fuzz -i "$corpus/$target" -o "$out/$target" -V "$seconds" -t 2000 -m none \
         -- "$fuzzer" "$target" @@ >"$out/$target/afl.log" 2>&1
     echo "finished $target"
