@@ -344,6 +344,44 @@ TEST(RecordLines, RutaLineHeaderAndRoundTrip) {
     EXPECT_EQ(none[0], '#');
 }
 
+// Float and one-byte enumeration fields (no table of the exchange has them)
+// in a record line, and a line longer than the work area, cut at its end.
+TEST(RecordLines, FloatEnum8AndTheLineLimit) {
+    const SSubFieldDef& names = koorxType();
+    std::vector<SSubFieldDef> defs = {{kFieldKey, ftByte, 1, nullptr, 0, "K"},
+                                      {0, ftFloat, 4, nullptr, 0, "F"},
+                                      {0, ftFloat, 4, nullptr, 0, "G"},
+                                      {0, ftEnum8, 1, names.enumNames, names.enumCount, "E"},
+                                      {0, ftEnum8, 1, names.enumNames, names.enumCount, "H"}};
+    for (int i = 0; i < 21; ++i) defs.push_back({0, ftString, 100, nullptr, 0, "S"});
+    std::vector<SSubField> fields(defs.size());
+    SSubLayout layout;
+    ASSERT_EQ(compileFieldDefs(fields.data(), &layout, defs.data(), int16_t(defs.size())), 0);
+    std::vector<uint8_t> record(size_t(layout.recordLength), 0);
+    const float low = -3.4e38f;
+    const float half = 0.125f;
+    uint32_t bits[2];
+    std::memcpy(&bits[0], &low, 4);
+    std::memcpy(&bits[1], &half, 4);
+    ByteWriter w(record.data(), record.size());
+    w.u8(255);
+    w.u32le(bits[0]);
+    w.u32le(bits[1]);
+    w.u8(200);
+    w.u8(1);
+    for (int i = 0; i < 21; ++i) w.bytes(std::string(99, char('a' + i)).data(), 100);
+    char line[kLineWorkSize];
+    ASSERT_EQ(
+        recordTextOf(fields.data(), int16_t(fields.size()), line, sizeof line, ';', record.data()),
+        0);
+    // The float is written as a double (and cut to its column), the unnamed
+    // value cut to the longest name; the line ends at 1,999 characters.
+    std::string expected = " 255;-339999995;      0.12;(200 ;eKOOR";
+    for (int i = 0; i < 19; ++i) expected += ";" + std::string(99, char('a' + i));
+    expected += ";" + std::string(60, 't');
+    EXPECT_EQ(std::string(line), expected);
+}
+
 TEST(RecordLines, EnumerationWithEmptyValueZero) {
     const auto koorx = createTable(1);
     const uint8_t record[2] = {5, 0};
