@@ -91,6 +91,9 @@ int fieldTextOf(const SSubField* fields, int16_t count, int16_t field, char* buf
 int recordTextOf(const SSubField* fields, int16_t count, char* buffer, int size, char separator,
                  const uint8_t* record);
 int headerTextOf(const SSubField* fields, int16_t count, char* buffer, int size, char separator);
+// The record line into line, which holds kLineWorkSize characters; its length.
+int recordLineOf(const SSubField* fields, int16_t count, char* line, char separator,
+                 const uint8_t* record);
 // One field from text: -1 bad field, -2 no text, -3 type without text form, else the reader's code.
 int fieldFromTextOf(const SSubField* fields, int16_t count, int16_t field, void* record,
                     const char* text);

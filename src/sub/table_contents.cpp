@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/file_sync.h"
 #include "platform/paths.h"
@@ -19,32 +20,74 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
+// Output gathered in blocks and written with one fwrite each: a record line
+// costs a few copies, not a formatted write. ok() turns false at the first
+// write that fails; nothing is written after it.
+class BlockWriter {
+public:
+    explicit BlockWriter(FILE* f) : f_(f), block_(kBlockSize) {}
+    // Room for n more characters at the end of the block, written by the caller.
+    char* reserve(size_t n) {
+        if (used_ + n > block_.size()) flush();
+        if (n > block_.size()) block_.resize(n);
+        return block_.data() + used_;
+    }
+    void commit(size_t n) { used_ += n; }
+    void put(const char* text, size_t n) {
+        std::memcpy(reserve(n), text, n);
+        commit(n);
+    }
+    void put(const char* text) { put(text, std::strlen(text)); }
+    void flush() {
+        if (ok_ && used_ > 0) ok_ = std::fwrite(block_.data(), 1, used_, f_) == used_;
+        used_ = 0;
+    }
+    bool ok() const { return ok_; }
+
+private:
+    static constexpr size_t kBlockSize = 64 * 1024;
+    FILE* f_;
+    std::vector<char> block_;
+    size_t used_ = 0;
+    bool ok_ = true;
+};
+
 // The blocks of one table: rule, number and name, selector, header, records.
-bool writeTable(FILE* f, KSub& db, int16_t table, char separator) {
+bool writeTable(BlockWriter& out, KSub& db, int16_t table, char separator) {
     TTrnTabBase* t = db.table(table);
     const char* singular = getTableSingularName(table);
     const char* plural = getTablePluralName(table);
     if (t == nullptr || singular == nullptr) return true;
+    out.put("\n\n//");
+    out.put(std::string(52, '-').c_str());
+    out.put("\n// ");
+    out.put(std::to_string(table).c_str());
+    out.put(" :: ");
+    out.put(plural != nullptr ? plural : "");
+    out.put("\n::");
+    out.put(singular);
+    out.put("\n//");
     char line[kLineWorkSize];
-    std::fprintf(f, "\n\n//%s\n", std::string(52, '-').c_str());
-    std::fprintf(f, "// %d :: %s\n::%s\n", int(table), plural != nullptr ? plural : "", singular);
     db.headerText(table, line, sizeof line, separator);
-    std::fprintf(f, "//%s\n", line);
+    out.put(line);
+    out.put("\n");
     uint8_t record[kRecordImageSize];
-    for (int32_t row = 0; row < t->recordCount(); ++row) {
+    for (int32_t row = 0; row < t->recordCount() && out.ok(); ++row) {
         if (t->readRow(0, row, record) != tsOK) continue;
-        db.recordText(table, line, sizeof line, separator, record);
-        trimTrailingSpaces(line);
+        // "  ", the line (kLineWorkSize - 1 characters at most), a blank, "\n"
+        char* text = out.reserve(kLineWorkSize + 3);
+        size_t n = size_t(recordLineOf(t->fields(), t->fieldCount(), text + 2, separator, record));
+        if (separator == '\0') n = std::strlen(text + 2);  // the line ends at its first separator
+        while (n > 0 && text[2 + n - 1] == ' ') --n;
         // An empty last column keeps one blank, so the line still holds a
         // value for every field when it is read back.
-        const size_t n = std::strlen(line);
-        if (n > 0 && line[n - 1] == separator && n + 1 < sizeof line) {
-            line[n] = ' ';
-            line[n + 1] = '\0';
-        }
-        std::fprintf(f, "  %s\n", line);
+        if (n > 0 && text[2 + n - 1] == separator && n + 1 < kLineWorkSize) text[2 + n++] = ' ';
+        text[0] = ' ';
+        text[1] = ' ';
+        text[2 + n] = '\n';
+        out.commit(n + 3);
     }
-    return std::ferror(f) == 0;
+    return out.ok();
 }
 
 // One line without its end (LF or CR LF): 1 read, 0 end of the file, -1 a
@@ -83,12 +126,14 @@ int exportTableContents(KSub* database, const char* fileName, char separator) {
     const std::string temporary = target + ".tmp";
     FILE* f = std::fopen(temporary.c_str(), "w");
     if (f == nullptr) return tsNeuspesnoOtvaranje;
-    std::fprintf(f, "\n// Sadrzaj tabela, automatski generisan SUB modulom\n\n");
+    BlockWriter out(f);
+    out.put("\n// Sadrzaj tabela, automatski generisan SUB modulom\n\n");
     bool ok = true;
     for (int16_t t = 0; t < kTableNumberLimit && ok; ++t)
-        ok = writeTable(f, *database, t, separator);
-    std::fprintf(f, "\n\n// Kraj");
-    ok = ok && platform::syncStream(f, temporary);
+        ok = writeTable(out, *database, t, separator);
+    out.put("\n\n// Kraj");
+    out.flush();
+    ok = ok && out.ok() && platform::syncStream(f, temporary);
     ok = std::fclose(f) == 0 && ok;
     if (!ok || !platform::renameSynced(temporary, target)) {
         std::remove(temporary.c_str());
