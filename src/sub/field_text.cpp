@@ -1,9 +1,11 @@
 #include "sub/field_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "utils/bytes.h"
 #include "utils/dates.h"
@@ -74,11 +76,37 @@ bool scanInteger(const char*& p, bool detectBase, int width, int64_t* value, boo
     return true;
 }
 
+// A plain decimal integer (no leading zero, at most 12 digits, so below the
+// overflow mark of scanInteger) or a lone zero, then only blanks: what
+// scanInteger reads from it, in one short loop. False for any other text.
+bool readPlainDecimal(const char* text, int64_t* value) {
+    const char* p = skipBlanks(text);
+    const bool negative = *p == '-';
+    if (*p == '+' || *p == '-') ++p;
+    if (*p == '0') {
+        if (p[1] >= '0' && p[1] <= '9') return false;  // octal
+        if (p[1] == 'x' || p[1] == 'X') return false;  // hexadecimal
+    }
+    int64_t acc = 0;
+    int digits = 0;
+    for (; *p >= '0' && *p <= '9'; ++p, ++digits) {
+        if (digits == 12) return false;
+        acc = acc * 10 + (*p - '0');
+    }
+    if (digits == 0 || !onlyBlanksLeft(p)) return false;
+    *value = negative ? -acc : acc;
+    return true;
+}
+
 // Exactly one integer and nothing but blanks after it.
 bool readWholeInteger(const char* text, int64_t lo, int64_t hi, int64_t* value, bool* outOfRange) {
-    const char* p = text;
     bool overflow = false;
     *outOfRange = false;
+    if (readPlainDecimal(text, value)) {
+        *outOfRange = *value < lo || *value > hi;
+        return !*outOfRange;
+    }
+    const char* p = text;
     if (!scanInteger(p, true, 0, value, &overflow) || !onlyBlanksLeft(p)) return false;
     *outOfRange = overflow || *value < lo || *value > hi;
     return !*outOfRange;
@@ -397,15 +425,52 @@ bool isFieldNumber(int16_t count, int16_t field) {
     return field >= 1 && field <= count;
 }
 
-// Next value of a line split at any of the separators (runs count as one).
-char* nextToken(char*& cursor, const char* separators) {
-    cursor += std::strspn(cursor, separators);
-    if (*cursor == '\0') return nullptr;
-    char* token = cursor;
-    cursor += std::strcspn(cursor, separators);
-    if (*cursor != '\0') *cursor++ = '\0';
-    return token;
-}
+// The values of a line split at any of the separators (runs count as one),
+// each cut out in place with its blanks around it removed.
+class Tokens {
+public:
+    Tokens(char* line, size_t length, const char* separators)
+        : cursor_(line),
+          end_(line + length),
+          separators_(separators),
+          single_(separators[0] != '\0' && separators[1] == '\0') {}
+
+    char* next() {
+        while (cursor_ < end_ && isSeparator(*cursor_)) ++cursor_;
+        if (cursor_ == end_) return nullptr;
+        char* token = cursor_;
+        char* end = end_;
+        if (single_) {
+            if (auto* at = static_cast<char*>(
+                    std::memchr(cursor_, separators_[0], size_t(end_ - cursor_))))
+                end = at;
+        } else {
+            end = token + std::strcspn(token, separators_);
+        }
+        cursor_ = end < end_ ? end + 1 : end;
+        token = skipBlankRun(token, end);
+        while (end > token && isBlank(static_cast<unsigned char>(end[-1]))) --end;
+        *end = '\0';
+        return token;
+    }
+
+private:
+    bool isSeparator(char c) const {
+        if (single_) return c == separators_[0];
+        return std::strchr(separators_, c) != nullptr;
+    }
+    // Past the blanks from p on, before end; runs of spaces eight at a time.
+    static char* skipBlankRun(char* p, const char* end) {
+        static const char kSpaces[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+        while (end - p >= 8 && std::memcmp(p, kSpaces, 8) == 0) p += 8;
+        while (p < end && isBlank(static_cast<unsigned char>(*p))) ++p;
+        return p;
+    }
+    char* cursor_;
+    char* end_;
+    const char* separators_;
+    bool single_;
+};
 
 }  // namespace
 
@@ -540,16 +605,19 @@ int parseDoubleField(uint8_t* target, const char* text) {
 }
 
 int parseStringField(uint8_t* target, int16_t capacity, const char* text) {
-    char value[kStringValueLimit + 1];
-    std::snprintf(value, sizeof value, "%s", text);
-    const char* trimmed = trimBoth(value);
-    const size_t len = std::strlen(trimmed);
+    // The first kStringValueLimit characters, without blanks around them.
+    const char* trimmed = skipBlanks(text);
+    const char* end = text + strnlen(text, kStringValueLimit);
+    if (trimmed > end) trimmed = end;
+    while (end > trimmed && isBlank(static_cast<unsigned char>(end[-1]))) --end;
+    const size_t len = size_t(end - trimmed);
     if (capacity < 1) return 1;
     if (len > static_cast<size_t>(capacity - 1)) {
         target[0] = '\0';  // a value that does not fit empties the field
         return 1;
     }
-    std::memcpy(target, trimmed, len + 1);
+    std::memcpy(target, trimmed, len);
+    target[len] = '\0';
     return 0;
 }
 
@@ -573,8 +641,16 @@ int parseIntValue(int32_t* value, const char* word) {
 }
 
 int findEnumName(int32_t* value, const char* text, const char* const* names, int32_t count) {
+    // Names whose first two characters differ are passed over without a call.
+    const unsigned char c0 = upperAscii(static_cast<unsigned char>(text[0]));
+    const unsigned char c1 = c0 != 0 ? upperAscii(static_cast<unsigned char>(text[1])) : 0;
     for (int32_t i = 0; names != nullptr && i < count; ++i) {
-        if (names[i] != nullptr && names[i][0] != '\0' && namesEqual(names[i], text)) {
+        const char* name = names[i];
+        if (name == nullptr || name[0] == '\0') continue;
+        if (upperAscii(static_cast<unsigned char>(name[0])) != c0 ||
+            upperAscii(static_cast<unsigned char>(name[1])) != c1)
+            continue;
+        if (namesEqual(name, text)) {
             *value = i;
             return 0;
         }
@@ -582,28 +658,82 @@ int findEnumName(int32_t* value, const char* text, const char* const* names, int
     return -1;
 }
 
-int parseEnumField(uint8_t* target, int16_t size, const char* const* names, int32_t count,
-                   const char* text) {
+namespace {
+
+// The first value whose name the index holds equal to the text, ignoring
+// the case of a..z; -1 when none.
+int findIndexedName(int32_t* value, const char* text, const SEnumIndex& index) {
+    const size_t length = strnlen(text, index.longest + 1);
+    if (length > index.longest) return -1;
+    char upper[kEnumWordLimit + 2];
+    std::string big;
+    char* key = upper;
+    if (length >= sizeof upper) {
+        big.resize(length);
+        key = &big[0];
+    }
+    for (size_t i = 0; i < length; ++i)
+        key[i] = char(upperAscii(static_cast<unsigned char>(text[i])));
+    const std::string_view wanted(key, length);
+    const auto& names = index.names;
+    const auto at =
+        std::lower_bound(names.begin(), names.end(), wanted,
+                         [](const std::pair<std::string, int32_t>& e, std::string_view w) {
+                             return std::string_view(e.first) < w;
+                         });
+    if (at == names.end() || std::string_view(at->first) != wanted) return -1;
+    *value = at->second;
+    return 0;
+}
+
+}  // namespace
+
+std::unique_ptr<SEnumIndex> buildEnumIndex(const char* const* names, int32_t count) {
+    auto index = std::make_unique<SEnumIndex>();
+    for (int32_t i = 0; names != nullptr && i < count; ++i) {
+        if (names[i] == nullptr || names[i][0] == '\0') continue;
+        std::string upper(names[i]);
+        for (char& c : upper) c = char(upperAscii(static_cast<unsigned char>(c)));
+        if (upper.size() > index->longest) index->longest = upper.size();
+        index->names.emplace_back(std::move(upper), i);
+    }
+    // Sorted by name, a name given twice keeping its first value.
+    std::stable_sort(index->names.begin(), index->names.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    index->names.erase(std::unique(index->names.begin(), index->names.end(),
+                                   [](const auto& a, const auto& b) { return a.first == b.first; }),
+                       index->names.end());
+    return index;
+}
+
+int parseEnumFieldIndexed(uint8_t* target, int16_t size, const char* const* names, int32_t count,
+                          const SEnumIndex* index, const char* text) {
     // exactly one word of at most 99 characters
     const char* p = skipBlanks(text);
     const char* start = p;
     while (*p != '\0' && !isBlank(static_cast<unsigned char>(*p))) ++p;
     const size_t length = static_cast<size_t>(p - start);
     if (length == 0 || length > kEnumWordLimit || !onlyBlanksLeft(p)) return -1;
-    char word[kEnumWordLimit + 1];
-    std::memcpy(word, start, length);
-    word[length] = '\0';
     int32_t value = 0;
-    if (word[0] >= '0' && word[0] <= '9') {
+    if (start[0] >= '0' && start[0] <= '9') {
+        char word[kEnumWordLimit + 1];
+        std::memcpy(word, start, length);
+        word[length] = '\0';
         if (parseIntValue(&value, word) != 0) return -2;
         if (value < 0 || value >= count || names == nullptr || names[value] == nullptr ||
             names[value][0] == '\0')
             return -3;
-    } else if (findEnumName(&value, text, names, count) != 0) {
+    } else if ((index != nullptr ? findIndexedName(&value, text, *index)
+                                 : findEnumName(&value, text, names, count)) != 0) {
         return -4;  // the whole text is compared, so surrounding blanks fail
     }
     putLe(target, size, static_cast<uint32_t>(value));
     return 0;
+}
+
+int parseEnumField(uint8_t* target, int16_t size, const char* const* names, int32_t count,
+                   const char* text) {
+    return parseEnumFieldIndexed(target, size, names, count, nullptr, text);
 }
 
 int parseEnum8Field(uint8_t* target, int16_t size, const char* const* names, int32_t count,
@@ -831,9 +961,8 @@ int fieldFromTextOf(const SSubField* fields, int16_t count, int16_t field, void*
         case ftBit:
             return parseBitField(p, f.bitNumber, text);
         case ftEnum:
-            return parseEnumField(p, f.size, f.enumNames, f.enumCount, text);
         case ftEnum8:
-            return parseEnum8Field(p, f.size, f.enumNames, f.enumCount, text);
+            return parseEnumFieldIndexed(p, f.size, f.enumNames, f.enumCount, f.enumIndex, text);
     }
     return -3;
 }
@@ -842,14 +971,16 @@ int recordFromTextOf(const SSubField* fields, int16_t count, void* record, const
                      const char* separators) {
     if (line == nullptr || separators == nullptr || record == nullptr) return -1;
     char work[kLineWorkSize];
-    std::snprintf(work, sizeof work, "%s", line);  // cut at the work area
-    char* cursor = work;
+    const size_t length = strnlen(line, kLineWorkSize - 1);  // cut at the work area
+    std::memcpy(work, line, length);
+    work[length] = '\0';
+    Tokens tokens(work, length, separators);
     for (int16_t i = 1; i <= count; ++i) {
-        char* value = nextToken(cursor, separators);
+        char* value = tokens.next();
         if (value == nullptr) return -2;
-        if (fieldFromTextOf(fields, count, i, record, trimBoth(value)) != 0) return -3;
+        if (fieldFromTextOf(fields, count, i, record, value) != 0) return -3;
     }
-    return nextToken(cursor, separators) != nullptr ? -4 : 0;
+    return tokens.next() != nullptr ? -4 : 0;
 }
 
 // ---- ordering

@@ -1,5 +1,7 @@
 #include "sub/table_contents.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -10,6 +12,7 @@
 #include "sub/field_text.h"
 #include "sub/sub_database.h"
 #include "sub/table_catalogue.h"
+#include "sub/trn_tab.h"
 
 namespace {
 
@@ -90,17 +93,89 @@ bool writeTable(BlockWriter& out, KSub& db, int16_t table, char separator) {
     return out.ok();
 }
 
-// One line without its end (LF or CR LF): 1 read, 0 end of the file, -1 a
-// line longer than the reader takes.
-int readLine(FILE* f, char* line, int size) {
-    if (std::fgets(line, size, f) == nullptr) return 0;
-    size_t n = std::strlen(line);
-    const bool complete = n > 0 && line[n - 1] == '\n';
-    if (complete) line[--n] = '\0';
-    if (n > 0 && line[n - 1] == '\r') line[--n] = '\0';
-    if (n > size_t(kLineLimit)) return -1;
-    if (!complete && !std::feof(f)) return -1;
-    return 1;
+// The lines of a file, read in large blocks and handed out in place. A
+// line is what fgets into a buffer of kLineLimit + 3 characters takes: its
+// end (LF, or CR LF) removed; more than kLineLimit characters, or a NUL
+// byte before its end, make it one the reader does not take. A last line
+// without its end ends at its first NUL byte.
+class LineReader {
+public:
+    explicit LineReader(FILE* f) : f_(f), block_(kBlockSize + kWindow + 1) {}
+
+    // 1 a line (terminated, in the reader's block until the next call), 0 the
+    // end of the file, -1 a line the reader does not take.
+    int next(char** line, size_t* length) {
+        if (end_ - pos_ < kWindow && !atEnd_) refill();
+        const size_t available = end_ - pos_;
+        if (available == 0) return 0;
+        char* begin = block_.data() + pos_;
+        const size_t window = available < kWindow ? available : kWindow;
+        char* lineEnd = static_cast<char*>(std::memchr(begin, '\n', window));
+        size_t n = 0;
+        if (lineEnd != nullptr) {
+            n = size_t(lineEnd - begin);
+            pos_ += n + 1;
+            if (std::memchr(begin, '\0', n) != nullptr) return -1;
+        } else if (available >= kWindow) {
+            pos_ += kWindow;  // no end among the characters a line may hold
+            return -1;
+        } else {
+            n = strnlen(begin, available);
+            pos_ = end_;
+        }
+        if (n > 0 && begin[n - 1] == '\r') --n;
+        begin[n] = '\0';
+        if (n > size_t(kLineLimit)) return -1;
+        *line = begin;
+        *length = n;
+        return 1;
+    }
+
+private:
+    static constexpr size_t kBlockSize = 64 * 1024;
+    static constexpr size_t kWindow = kLineLimit + 2;  // a line and its CR LF
+
+    // Keeps the unread rest and reads after it: the block then holds a whole
+    // window, or all the file has left.
+    void refill() {
+        const size_t rest = end_ - pos_;
+        std::memmove(block_.data(), block_.data() + pos_, rest);
+        pos_ = 0;
+        end_ = rest;
+        const size_t wanted = block_.size() - 1 - end_;
+        const size_t got = std::fread(block_.data() + end_, 1, wanted, f_);
+        end_ += got;
+        atEnd_ = got < wanted;  // the end of the file, or a read that failed
+    }
+
+    FILE* f_;
+    std::vector<char> block_;
+    size_t pos_ = 0;
+    size_t end_ = 0;
+    bool atEnd_ = false;
+};
+
+// The selector's table name as sscanf("::%s") takes it: "::" at the start,
+// blanks, then the characters up to the next blank. False when there is none.
+bool selectorName(const char* line, std::string* name) {
+    if (line[0] != ':' || line[1] != ':') return false;
+    const char* p = line + 2;
+    while (*p != '\0' && std::isspace(static_cast<unsigned char>(*p))) ++p;
+    const char* start = p;
+    while (*p != '\0' && !std::isspace(static_cast<unsigned char>(*p))) ++p;
+    name->assign(start, size_t(p - start));
+    return p != start;
+}
+
+// The first place in the text where the character stands twice, or null.
+char* findPair(char* text, size_t length, char c) {
+    char* const end = text + length;
+    for (char* p = text; end - p >= 2; ++p) {
+        p = static_cast<char*>(std::memchr(p, c, size_t(end - p - 1)));
+        if (p == nullptr) return nullptr;
+        if (p[1] == c) return p;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -151,37 +226,44 @@ int importTableContents(KSub* database, const char* fileName, int32_t* linesRead
     if (database == nullptr || fileName == nullptr) return tsNeuspesnoOtvaranje;
     FILE* f = std::fopen(platform::localPath(fileName).c_str(), "r");
     if (f == nullptr) return tsNeuspesnoOtvaranje;
-    char line[kLineLimit + 3];
+    LineReader reader(f);
+    std::string name;
     int result = tsOK;
     for (;;) {
-        const int got = readLine(f, line, sizeof line);
+        char* line = nullptr;
+        size_t length = 0;
+        const int got = reader.next(&line, &length);
         if (got == 0) break;
         ++lines;
         if (got < 0) {
             result = tsSintaksnaGreska;  // never cut a record silently
             break;
         }
-        if (char* comment = std::strstr(line, "//")) *comment = '\0';
+        if (char* comment = findPair(line, length, '/')) {
+            *comment = '\0';
+            length = size_t(comment - line);
+        }
         if (isBlankText(line)) continue;
-        if (std::strstr(line, "::") != nullptr) {
-            char name[kLineLimit + 3];
-            if (std::sscanf(line, "::%s", name) != 1) {
+        if (findPair(line, length, ':') != nullptr) {
+            if (!selectorName(line, &name)) {
                 result = tsSintaksnaGreska;
                 break;
             }
-            current = static_cast<int16_t>(findTableBySingularName(name));
+            current = static_cast<int16_t>(findTableBySingularName(name.c_str()));
             if (current < 0) {
                 result = tsNePostojiTabela;
                 break;
             }
             continue;
         }
-        if (database->table(current) == nullptr) {
+        TTrnTabBase* table = database->table(current);
+        if (table == nullptr) {
             result = tsNePostojiTabela;
             break;
         }
-        uint8_t record[kRecordImageSize] = {};
-        if (database->recordFromText(current, record, line, ",") != 0) {
+        uint8_t record[kRecordImageSize];
+        std::memset(record, 0, std::min(sizeof record, size_t(table->recordLength())));
+        if (table->recordFromText(record, line, ",") != 0) {
             result = tsSintaksnaGreska;
             break;
         }

@@ -207,6 +207,40 @@ TEST(FieldText, Enumerations) {
     EXPECT_EQ(ByteReader(wide, 4).u32le(), 2u);
 }
 
+// Reading by name through an enumeration's index finds what the search of
+// the names in order finds: the first of names equal but for case, never an
+// empty or missing name, and names with blanks only when the text has them.
+TEST(FieldText, EnumerationIndexFindsWhatTheSearchFinds) {
+    static const char* const names[] = {"",      "Alfa", nullptr, "ALFA", "beta", "Beta2",
+                                        " gam ", "x",    "xy",    "Ђура", "ђура"};
+    const int32_t count = 11;
+    const auto index = buildEnumIndex(names, count);
+    struct Case {
+        const char* text;
+        int code;
+        uint8_t value;
+    };
+    const Case cases[] = {{"alfa", 0, 1},   {"ALFA", 0, 1},  {"BETA", 0, 4},   {"beta2", 0, 5},
+                          {"beta3", -4, 0}, {" gam ", 0, 6}, {"gam", -4, 0},   {"X", 0, 7},
+                          {"xY", 0, 8},     {"xyz", -4, 0},  {"Ђура", 0, 9},   {"ђура", 0, 10},
+                          {"ЂУРА", -4, 0},  {"", -1, 0},     {"a", -4, 0},     {"2", -3, 0},
+                          {"4", 0, 4},      {"11", -3, 0},   {"alfa x", -1, 0}};
+    for (const Case& c : cases) {
+        for (const SEnumIndex* used : {static_cast<const SEnumIndex*>(index.get()),
+                                       static_cast<const SEnumIndex*>(nullptr)}) {
+            uint8_t record[1] = {0};
+            EXPECT_EQ(parseEnumFieldIndexed(record, 1, names, count, used, c.text), c.code)
+                << c.text << (used ? " (index)" : " (search)");
+            EXPECT_EQ(record[0], c.value) << c.text;
+        }
+    }
+    EXPECT_EQ(buildEnumIndex(nullptr, 3)->names.size(), 0u);
+    // A table reads its enumeration fields through an index of its own.
+    const auto koorx = createTable(1);
+    ASSERT_NE(koorx->field(2)->enumIndex, nullptr);
+    EXPECT_EQ(koorx->field(2)->enumIndex->names.size(), 2u);
+}
+
 TEST(FieldText, Writers) {
     const SSubFieldDef& def = koorxType();
     char out[64];
