@@ -425,6 +425,25 @@ bool isFieldNumber(int16_t count, int16_t field) {
     return field >= 1 && field <= count;
 }
 
+// The first place of c in [p, end), or end. Values are short, so eight
+// bytes are tested at a time in a word rather than through a library call.
+char* findByte(char* p, char* end, char c) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    constexpr uint64_t kOnes = 0x0101010101010101ull;
+    constexpr uint64_t kHighs = 0x8080808080808080ull;
+    const uint64_t pattern = kOnes * static_cast<unsigned char>(c);
+    for (; end - p >= 8; p += 8) {
+        uint64_t word;
+        std::memcpy(&word, p, 8);
+        word ^= pattern;  // a zero byte where c is
+        const uint64_t zero = (word - kOnes) & ~word & kHighs;
+        if (zero != 0) return p + (__builtin_ctzll(zero) >> 3);  // the lowest one is exact
+    }
+#endif
+    while (p < end && *p != c) ++p;
+    return p;
+}
+
 // The values of a line split at any of the separators (runs count as one),
 // each cut out in place with its blanks around it removed.
 class Tokens {
@@ -441,9 +460,7 @@ public:
         char* token = cursor_;
         char* end = end_;
         if (single_) {
-            if (auto* at = static_cast<char*>(
-                    std::memchr(cursor_, separators_[0], size_t(end_ - cursor_))))
-                end = at;
+            end = findByte(cursor_, end_, separators_[0]);
         } else {
             end = token + std::strcspn(token, separators_);
         }
@@ -967,6 +984,17 @@ int fieldFromTextOf(const SSubField* fields, int16_t count, int16_t field, void*
     return -3;
 }
 
+int recordFromLineOf(const SSubField* fields, int16_t count, void* record, char* line,
+                     size_t length, const char* separators) {
+    Tokens tokens(line, length, separators);
+    for (int16_t i = 1; i <= count; ++i) {
+        char* value = tokens.next();
+        if (value == nullptr) return -2;
+        if (fieldFromTextOf(fields, count, i, record, value) != 0) return -3;
+    }
+    return tokens.next() != nullptr ? -4 : 0;
+}
+
 int recordFromTextOf(const SSubField* fields, int16_t count, void* record, const char* line,
                      const char* separators) {
     if (line == nullptr || separators == nullptr || record == nullptr) return -1;
@@ -974,13 +1002,7 @@ int recordFromTextOf(const SSubField* fields, int16_t count, void* record, const
     const size_t length = strnlen(line, kLineWorkSize - 1);  // cut at the work area
     std::memcpy(work, line, length);
     work[length] = '\0';
-    Tokens tokens(work, length, separators);
-    for (int16_t i = 1; i <= count; ++i) {
-        char* value = tokens.next();
-        if (value == nullptr) return -2;
-        if (fieldFromTextOf(fields, count, i, record, value) != 0) return -3;
-    }
-    return tokens.next() != nullptr ? -4 : 0;
+    return recordFromLineOf(fields, count, record, work, length, separators);
 }
 
 // ---- ordering

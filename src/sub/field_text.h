@@ -118,6 +118,10 @@ int fieldFromTextOf(const SSubField* fields, int16_t count, int16_t field, void*
 // values, -3 a value refused (the fields before it are set), -4 too many values.
 int recordFromTextOf(const SSubField* fields, int16_t count, void* record, const char* line,
                      const char* separators);
+// The same on a line of length characters (no NUL among them, fewer than
+// kLineWorkSize) that is cut apart in place.
+int recordFromLineOf(const SSubField* fields, int16_t count, void* record, char* line,
+                     size_t length, const char* separators);
 
 // Ordering of field values and keys in record images.
 int compareFieldValues(const uint8_t* a, const uint8_t* b, const SSubField* field);

@@ -263,7 +263,8 @@ int importTableContents(KSub* database, const char* fileName, int32_t* linesRead
         }
         uint8_t record[kRecordImageSize];
         std::memset(record, 0, std::min(sizeof record, size_t(table->recordLength())));
-        if (table->recordFromText(record, line, ",") != 0) {
+        if (recordFromLineOf(table->fields(), table->fieldCount(), record, line, length, ",") !=
+            0) {
             result = tsSintaksnaGreska;
             break;
         }
