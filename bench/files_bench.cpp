@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -57,9 +58,21 @@ double elapsedMs(F f) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
+// A number of 1 to maxDigits digits (each length as likely), a quarter of
+// them negative, within [lo, hi]. Drawn evenly over the whole range, nearly
+// every number would have the most digits, which tables of counters, codes
+// and numbers of things do not hold.
+int64_t anyLength(std::mt19937& engine, int maxDigits, int64_t lo, int64_t hi) {
+    int64_t top = 1;
+    for (int digits = 1 + int(engine() % unsigned(maxDigits)); digits > 0; --digits) top *= 10;
+    int64_t value = int64_t(engine() % uint64_t(top));
+    if (engine() % 4 == 0) value = -value;
+    return std::min(hi, std::max(lo, value));
+}
+
 // A value text for one field, as an operator could have typed it: numbers
-// over their whole range with signs, valid dates and times, texts with
-// blanks and CP1251 letters, named enumeration values.
+// of every length with signs, valid dates and times, texts with blanks and
+// CP1251 letters, named enumeration values.
 std::string valueText(const SSubField& f, std::mt19937& engine) {
     const auto random = [&engine] { return unsigned(engine()); };
     char text[64];
@@ -67,9 +80,9 @@ std::string valueText(const SSubField& f, std::mt19937& engine) {
         case ftByte:
             return std::to_string(random() % 256);
         case ftShort:
-            return std::to_string(int(random() % 65536) - 32768);
+            return std::to_string(anyLength(engine, 5, INT16_MIN, INT16_MAX));
         case ftLong:
-            return std::to_string(int32_t(engine()));
+            return std::to_string(anyLength(engine, 10, INT32_MIN, INT32_MAX));
         case ftDate:
             std::snprintf(text, sizeof text, "%u.%u.%u", 1 + random() % 28, 1 + random() % 12,
                           1980 + random() % 100);
