@@ -48,7 +48,7 @@ public:
     bool ok() const { return ok_; }
 
 private:
-    static constexpr size_t kBlockSize = 64 * 1024;
+    static constexpr size_t kBlockSize = 256 * 1024;
     FILE* f_;
     std::vector<char> block_;
     size_t used_ = 0;
@@ -132,7 +132,7 @@ public:
     }
 
 private:
-    static constexpr size_t kBlockSize = 64 * 1024;
+    static constexpr size_t kBlockSize = 256 * 1024;
     static constexpr size_t kWindow = kLineLimit + 2;  // a line and its CR LF
 
     // Keeps the unread rest and reads after it: the block then holds a whole
