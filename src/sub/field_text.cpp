@@ -147,10 +147,10 @@ void putLe(uint8_t* target, int size, uint32_t value) {
     for (int i = 0; i < size; ++i) target[i] = i < 4 ? static_cast<uint8_t>(value >> (8 * i)) : 0;
 }
 
-int16_t i16At(const uint8_t* p) {
+inline int16_t i16At(const uint8_t* p) {
     return ByteReader(p, 2).i16le();
 }
-int32_t i32At(const uint8_t* p) {
+inline int32_t i32At(const uint8_t* p) {
     return ByteReader(p, 4).i32le();
 }
 
@@ -207,10 +207,13 @@ int emit(char* out, int size, const char* text) {
     return n;
 }
 
+// The helpers of the line writer below are forced inline: a record line
+// makes a few calls of each per field, and the calls cost more than the work.
+
 // A decimal integer of at least width characters, as printf's "%*d" (blanks
 // before the sign) or, with zeroPad, "%0*d" (zeros after the sign) writes it;
 // the number of characters. out must hold max(width, 21) characters.
-int putDecimal(char* out, int64_t value, int width, bool zeroPad) {
+[[gnu::always_inline]] inline int putDecimal(char* out, int64_t value, int width, bool zeroPad) {
     if (value >= 0 && value < 100 && width <= 2) {  // most values of dates, times and bits
         const bool twoDigits = value >= 10 || (width == 2 && zeroPad);
         if (width == 2 && !twoDigits) *out++ = ' ';
@@ -229,9 +232,23 @@ int putDecimal(char* out, int64_t value, int width, bool zeroPad) {
     return int(body + fill);
 }
 
+// Blanks over the first n characters of line, which holds kLineWorkSize:
+// in moves of 32 (over-running n within the line) rather than a library
+// call, which costs more than the move itself at the length of a line.
+void fillBlanks(char* line, int n) {
+    static const char kBlanks[32] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                     ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                     ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    if (n + 32 > kLineWorkSize) {
+        std::memset(line, ' ', size_t(n));
+        return;
+    }
+    for (int i = 0; i < n; i += 32) std::memcpy(line + i, kBlanks, 32);
+}
+
 // Copies the few characters a column holds in fixed-size moves, not a
 // library call each.
-void copyShort(char* out, const char* in, size_t n) {
+[[gnu::always_inline]] inline void copyShort(char* out, const char* in, size_t n) {
     if (n > 16) {
         std::memcpy(out, in, n);
     } else if (n >= 8) {  // two moves of 8 that may overlap
@@ -374,7 +391,8 @@ int appendColumn(char* line, int capacity, int16_t position, int16_t width, cons
 // Text form of one field of a record image, at most kLineWorkSize - 1
 // characters: its length, and where it is (in scratch, which holds
 // kValueTextSize characters, or in the record or the enumeration names).
-inline int valueText(const SSubField& f, const uint8_t* record, char* scratch, const char** text) {
+[[gnu::always_inline]] inline int valueText(const SSubField& f, const uint8_t* record,
+                                            char* scratch, const char** text) {
     const uint8_t* p = record + f.offset;
     *text = scratch;
     switch (f.type) {
@@ -886,7 +904,7 @@ int buildLine(const SSubField* fields, int16_t count, char* line, char separator
     }
     int length = 0;
     if (whole) {  // blanks first, then each text in its place over them
-        std::memset(line, ' ', size_t(full));
+        fillBlanks(line, full);
         line[full] = '\0';
     } else {
         line[0] = '\0';
