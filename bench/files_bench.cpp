@@ -14,8 +14,6 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
-#include <memory>
 #include <random>
 #include <string>
 #include <vector>
