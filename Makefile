@@ -47,6 +47,8 @@ bench: build
 	cmake --build build -j $(JOBS) --target kelm_bench
 	@if [ -n "$$DISPLAY" ]; then ./build/kelm_bench; \
 	else xvfb-run -a -s "-screen 0 1280x1024x24" ./build/kelm_bench; fi
+	cmake --build build -j $(JOBS) --target kelm_files_bench
+	./build/kelm_files_bench
 
 # Seconds of fuzzing per target, and how many targets run at once.
 FUZZ_TIME ?= 60

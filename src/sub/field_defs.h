@@ -3,6 +3,7 @@
 #include <cstdint>
 
 class TTrnTabBase;
+struct SEnumIndex;
 
 // Field types of the table dictionaries.
 enum TSubFieldType : int16_t {
@@ -54,6 +55,7 @@ struct SSubField {
     uint8_t sharedMask;     // transactions holding the field shared
     uint8_t markMask;       // transactions changing this field record by record
     TTrnTabBase* indexTable;
+    const SEnumIndex* enumIndex;  // names of the values for reading; null: searched in order
 };
 
 // Layout of a compiled dictionary.

@@ -1,10 +1,11 @@
 #include "sub/field_text.h"
 
+#include <algorithm>
 #include <charconv>
-#include <cinttypes>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 #include "utils/bytes.h"
 #include "utils/dates.h"
@@ -75,11 +76,37 @@ bool scanInteger(const char*& p, bool detectBase, int width, int64_t* value, boo
     return true;
 }
 
+// A plain decimal integer (no leading zero, at most 12 digits, so below the
+// overflow mark of scanInteger) or a lone zero, then only blanks: what
+// scanInteger reads from it, in one short loop. False for any other text.
+bool readPlainDecimal(const char* text, int64_t* value) {
+    const char* p = skipBlanks(text);
+    const bool negative = *p == '-';
+    if (*p == '+' || *p == '-') ++p;
+    if (*p == '0') {
+        if (p[1] >= '0' && p[1] <= '9') return false;  // octal
+        if (p[1] == 'x' || p[1] == 'X') return false;  // hexadecimal
+    }
+    int64_t acc = 0;
+    int digits = 0;
+    for (; *p >= '0' && *p <= '9'; ++p, ++digits) {
+        if (digits == 12) return false;
+        acc = acc * 10 + (*p - '0');
+    }
+    if (digits == 0 || !onlyBlanksLeft(p)) return false;
+    *value = negative ? -acc : acc;
+    return true;
+}
+
 // Exactly one integer and nothing but blanks after it.
 bool readWholeInteger(const char* text, int64_t lo, int64_t hi, int64_t* value, bool* outOfRange) {
-    const char* p = text;
     bool overflow = false;
     *outOfRange = false;
+    if (readPlainDecimal(text, value)) {
+        *outOfRange = *value < lo || *value > hi;
+        return !*outOfRange;
+    }
+    const char* p = text;
     if (!scanInteger(p, true, 0, value, &overflow) || !onlyBlanksLeft(p)) return false;
     *outOfRange = overflow || *value < lo || *value > hi;
     return !*outOfRange;
@@ -120,10 +147,10 @@ void putLe(uint8_t* target, int size, uint32_t value) {
     for (int i = 0; i < size; ++i) target[i] = i < 4 ? static_cast<uint8_t>(value >> (8 * i)) : 0;
 }
 
-int16_t i16At(const uint8_t* p) {
+inline int16_t i16At(const uint8_t* p) {
     return ByteReader(p, 2).i16le();
 }
-int32_t i32At(const uint8_t* p) {
+inline int32_t i32At(const uint8_t* p) {
     return ByteReader(p, 4).i32le();
 }
 
@@ -163,6 +190,14 @@ uint32_t enumValueAt(const uint8_t* p, int16_t size) {
     return v;
 }
 
+// The name of an enumeration value; null when it has none.
+const char* enumName(uint32_t value, const char* const* names, int32_t count) {
+    if (names != nullptr && value < static_cast<uint32_t>(count > 0 ? count : 0) &&
+        names[value] != nullptr && names[value][0] != '\0')
+        return names[value];
+    return nullptr;
+}
+
 // The text cut to size - 1 characters; -1 without room.
 int emit(char* out, int size, const char* text) {
     if (out == nullptr || size <= 0) return -1;
@@ -172,10 +207,113 @@ int emit(char* out, int size, const char* text) {
     return n;
 }
 
-int emitInt(char* out, int size, const char* format, int32_t value) {
+// The helpers of the line writer below are forced inline: a record line
+// makes a few calls of each per field, and the calls cost more than the work.
+
+// A decimal integer of at least width characters, as printf's "%*d" (blanks
+// before the sign) or, with zeroPad, "%0*d" (zeros after the sign) writes it;
+// the number of characters. out must hold max(width, 21) characters.
+[[gnu::always_inline]] inline int putDecimal(char* out, int64_t value, int width, bool zeroPad) {
+    if (value >= 0 && value < 100 && width <= 2) {  // most values of dates, times and bits
+        const bool twoDigits = value >= 10 || (width == 2 && zeroPad);
+        if (width == 2 && !twoDigits) *out++ = ' ';
+        if (twoDigits) *out++ = char('0' + value / 10);
+        *out = char('0' + value % 10);
+        return width == 2 || twoDigits ? 2 : 1;
+    }
+    if (width <= 0) return int(std::to_chars(out, out + 24, value).ptr - out);
+    char digits[24];
+    const size_t body = size_t(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+    const size_t fill = size_t(width) > body ? size_t(width) - body : 0;
+    const size_t sign = zeroPad && value < 0 ? 1 : 0;  // zeros go after the sign
+    std::memcpy(out, digits, sign);
+    std::memset(out + sign, zeroPad ? '0' : ' ', fill);
+    std::memcpy(out + sign + fill, digits + sign, body - sign);
+    return int(body + fill);
+}
+
+// Blanks over the first n characters of line, which holds kLineWorkSize:
+// in moves of 32 (over-running n within the line) rather than a library
+// call, which costs more than the move itself at the length of a line.
+void fillBlanks(char* line, int n) {
+    static const char kBlanks[32] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                     ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                     ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    if (n + 32 > kLineWorkSize) {
+        std::memset(line, ' ', size_t(n));
+        return;
+    }
+    for (int i = 0; i < n; i += 32) std::memcpy(line + i, kBlanks, 32);
+}
+
+// Copies the few characters a column holds in fixed-size moves, not a
+// library call each.
+[[gnu::always_inline]] inline void copyShort(char* out, const char* in, size_t n) {
+    if (n > 16) {
+        std::memcpy(out, in, n);
+    } else if (n >= 8) {  // two moves of 8 that may overlap
+        std::memcpy(out, in, 8);
+        std::memcpy(out + n - 8, in + n - 8, 8);
+    } else if (n >= 4) {
+        std::memcpy(out, in, 4);
+        std::memcpy(out + n - 4, in + n - 4, 4);
+    } else {
+        for (size_t i = 0; i < n; ++i) out[i] = in[i];
+    }
+}
+
+int emitText(char* out, int size, const char* text, int length) {
+    if (out == nullptr || size <= 0) return -1;
+    const int n = length < size - 1 ? length : size - 1;
+    std::memcpy(out, text, size_t(n));
+    out[n] = '\0';
+    return n;
+}
+
+int emitInt(char* out, int size, int32_t value, int width = 0) {
     char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return emit(out, size, text);
+    return emitText(out, size, text, putDecimal(text, value, width, false));
+}
+
+// day.month.year as "%02d.%02d.%02d" of the day, the month and the year's last two digits.
+int dateText(char* out, int32_t dayNumber) {
+    int32_t year = 0;
+    uint8_t month = 0, day = 0;
+    dateOfDayNumber(&year, &month, &day, static_cast<uint32_t>(dayNumber));
+    char* p = out + putDecimal(out, day, 2, true);
+    *p++ = '.';
+    p += putDecimal(p, month, 2, true);
+    *p++ = '.';
+    return int(p + putDecimal(p, year % 100, 2, true) - out);
+}
+
+// hours:minutes:seconds as "%02d:%02d:%02d"; hours may be negative or above 23.
+int timeText(char* out, int32_t seconds) {
+    int32_t hours = 0;
+    uint8_t minutes = 0, secs = 0;
+    splitSeconds(&seconds, &hours, &minutes, &secs);
+    char* p = out + putDecimal(out, hours, 2, true);
+    *p++ = ':';
+    p += putDecimal(p, minutes, 2, true);
+    *p++ = ':';
+    return int(p + putDecimal(p, secs, 2, true) - out);
+}
+
+// A value without a name: its number and three question marks, in brackets.
+int unnamedText(char* out, uint32_t value) {
+    char* p = out;
+    *p++ = '(';
+    p += putDecimal(p, value, 0, false);
+    std::memcpy(p,
+                " ??"
+                "?)",
+                5);
+    return int(p + 5 - out);
+}
+
+int doubleText(char* out, int size, double value) {
+    const auto result = std::to_chars(out, out + size, value, std::chars_format::fixed, 2);
+    return int(result.ptr - out);
 }
 
 enum class Align { Left, Right, Centre };
@@ -209,66 +347,165 @@ int pad(char* out, const char* text, int width, Align align) {
 // Longest text form of a single value: a double in fixed notation.
 constexpr int kValueTextSize = 400;
 
-int appendColumn(char* line, int capacity, int16_t position, int16_t width, const char* text,
-                 Align align) {
+// At position > 0 the separator and the padded text after it, else the
+// padded text at the start of the line; the number of characters written.
+// The text holds length characters; the column is cut where the line of
+// capacity characters (with its terminator) ends.
+int putColumn(char* line, int capacity, int16_t position, int16_t width, const char* text,
+              int length, Align align, char separator) {
     if (line == nullptr || capacity <= 0) return -1;
-    char column[kLineWorkSize + 2];
-    int n = 0;
-    if (position > 0) column[n++] = columnSeparator;
-    const int w = width < kLineWorkSize ? width : kLineWorkSize;
-    n += pad(column + n, text, w, align);
     const int at = position > 0 ? position : 0;
     if (at >= capacity) return 0;
-    const int room = capacity - 1 - at;
-    if (n > room) n = room;
-    std::memcpy(line + at, column, static_cast<size_t>(n));
-    line[at + n] = '\0';
-    return n;
+    int room = capacity - 1 - at;
+    char* out = line + at;
+    if (position > 0 && room > 0) {
+        *out++ = separator;
+        --room;
+    }
+    int w = width < kLineWorkSize ? width : kLineWorkSize;
+    if (w < 0) w = 0;
+    const int len = length < w ? length : w;
+    int lead = 0;
+    if (align == Align::Right) lead = w - len;
+    if (align == Align::Centre) lead = (w - len) / 2;
+    const int parts[3] = {lead, len, w - lead - len};
+    for (int i = 0; i < 3 && room > 0; ++i) {
+        const int k = parts[i] < room ? parts[i] : room;
+        if (i == 1)
+            std::memcpy(out, text, size_t(k));
+        else
+            std::memset(out, ' ', size_t(k));
+        out += k;
+        room -= k;
+    }
+    *out = '\0';
+    return int(out - (line + at));
 }
 
-// Text form of one field of a record image.
-int formatFieldValue(const SSubField& f, const uint8_t* record, char* out, int size) {
+int appendColumn(char* line, int capacity, int16_t position, int16_t width, const char* text,
+                 Align align) {
+    const int length = width > 0 ? int(strnlen(text, size_t(width))) : 0;
+    return putColumn(line, capacity, position, width, text, length, align, columnSeparator);
+}
+
+// Text form of one field of a record image, at most kLineWorkSize - 1
+// characters: its length, and where it is (in scratch, which holds
+// kValueTextSize characters, or in the record or the enumeration names).
+[[gnu::always_inline]] inline int valueText(const SSubField& f, const uint8_t* record,
+                                            char* scratch, const char** text) {
     const uint8_t* p = record + f.offset;
+    *text = scratch;
     switch (f.type) {
-        case ftByte:
-            return formatByteField(out, size, p[0]);
+        case ftByte:  // "%3d"
+            scratch[0] = p[0] >= 100 ? char('0' + p[0] / 100) : ' ';
+            scratch[1] = p[0] >= 10 ? char('0' + p[0] / 10 % 10) : ' ';
+            scratch[2] = char('0' + p[0] % 10);
+            return 3;
         case ftShort:
-            return formatShortField(out, size, i16At(p));
+            return putDecimal(scratch, i16At(p), 0, false);
         case ftLong:
-            return formatLongField(out, size, i32At(p));
+            return putDecimal(scratch, i32At(p), 0, false);
         case ftDate:
-            return formatDateField(out, size, i32At(p));
+            return dateText(scratch, i32At(p));
         case ftTime:
-            return formatTimeField(out, size, i32At(p));
+            return timeText(scratch, i32At(p));
         case ftFloat:
-            return formatFloatField(out, size, floatAt(p));
+            return doubleText(scratch, kValueTextSize - 1, static_cast<double>(floatAt(p)));
         case ftDouble:
-            return formatDoubleField(out, size, doubleAt(p));
-        case ftString:
-            return formatStringField(out, size, p, f.size);
+            return doubleText(scratch, kValueTextSize - 1, doubleAt(p));
+        case ftString: {
+            const int limit = f.size < kLineWorkSize - 1 ? f.size : kLineWorkSize - 1;
+            *text = reinterpret_cast<const char*>(p);
+            return limit > 0 ? int(strnlen(*text, size_t(limit))) : 0;
+        }
         case ftBit:
-            return formatBitField(out, size, p[0], f.bitNumber);
+            return putDecimal(scratch, (p[0] >> (f.bitNumber & 7)) & 1, 0, false);
         case ftEnum:
-            return formatEnumField(out, size, enumValueAt(p, f.size), f.enumNames, f.enumCount);
-        case ftEnum8:
-            return formatEnum8Field(out, size, p[0], f.enumNames, f.enumCount);
+        case ftEnum8: {
+            const uint32_t value = f.type == ftEnum ? enumValueAt(p, f.size) : p[0];
+            const char* name = enumName(value, f.enumNames, f.enumCount);
+            if (name == nullptr) return unnamedText(scratch, value);
+            *text = name;
+            return int(strnlen(name, kLineWorkSize - 1));
+        }
     }
-    return emit(out, size, "");
+    return 0;
+}
+
+int formatFieldValue(const SSubField& f, const uint8_t* record, char* out, int size) {
+    char scratch[kValueTextSize];
+    const char* text = nullptr;
+    const int length = valueText(f, record, scratch, &text);
+    return emitText(out, size, text, length);
 }
 
 bool isFieldNumber(int16_t count, int16_t field) {
     return field >= 1 && field <= count;
 }
 
-// Next value of a line split at any of the separators (runs count as one).
-char* nextToken(char*& cursor, const char* separators) {
-    cursor += std::strspn(cursor, separators);
-    if (*cursor == '\0') return nullptr;
-    char* token = cursor;
-    cursor += std::strcspn(cursor, separators);
-    if (*cursor != '\0') *cursor++ = '\0';
-    return token;
+// The first place of c in [p, end), or end. Values are short, so eight
+// bytes are tested at a time in a word rather than through a library call.
+char* findByte(char* p, char* end, char c) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    constexpr uint64_t kOnes = 0x0101010101010101ull;
+    constexpr uint64_t kHighs = 0x8080808080808080ull;
+    const uint64_t pattern = kOnes * static_cast<unsigned char>(c);
+    for (; end - p >= 8; p += 8) {
+        uint64_t word;
+        std::memcpy(&word, p, 8);
+        word ^= pattern;  // a zero byte where c is
+        const uint64_t zero = (word - kOnes) & ~word & kHighs;
+        if (zero != 0) return p + (__builtin_ctzll(zero) >> 3);  // the lowest one is exact
+    }
+#endif
+    while (p < end && *p != c) ++p;
+    return p;
 }
+
+// The values of a line split at any of the separators (runs count as one),
+// each cut out in place with its blanks around it removed.
+class Tokens {
+public:
+    Tokens(char* line, size_t length, const char* separators)
+        : cursor_(line),
+          end_(line + length),
+          separators_(separators),
+          single_(separators[0] != '\0' && separators[1] == '\0') {}
+
+    char* next() {
+        while (cursor_ < end_ && isSeparator(*cursor_)) ++cursor_;
+        if (cursor_ == end_) return nullptr;
+        char* token = cursor_;
+        char* end = end_;
+        if (single_) {
+            end = findByte(cursor_, end_, separators_[0]);
+        } else {
+            end = token + std::strcspn(token, separators_);
+        }
+        cursor_ = end < end_ ? end + 1 : end;
+        token = skipBlankRun(token, end);
+        while (end > token && isBlank(static_cast<unsigned char>(end[-1]))) --end;
+        *end = '\0';
+        return token;
+    }
+
+private:
+    bool isSeparator(char c) const {
+        if (single_) return c == separators_[0];
+        return std::strchr(separators_, c) != nullptr;
+    }
+    // Past the blanks from p on, before end; runs of spaces eight at a time.
+    static char* skipBlankRun(char* p, const char* end) {
+        static const char kSpaces[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+        while (end - p >= 8 && std::memcmp(p, kSpaces, 8) == 0) p += 8;
+        while (p < end && isBlank(static_cast<unsigned char>(*p))) ++p;
+        return p;
+    }
+    char* cursor_;
+    char* end_;
+    const char* separators_;
+    bool single_;
+};
 
 }  // namespace
 
@@ -403,16 +640,19 @@ int parseDoubleField(uint8_t* target, const char* text) {
 }
 
 int parseStringField(uint8_t* target, int16_t capacity, const char* text) {
-    char value[kStringValueLimit + 1];
-    std::snprintf(value, sizeof value, "%s", text);
-    const char* trimmed = trimBoth(value);
-    const size_t len = std::strlen(trimmed);
+    // The first kStringValueLimit characters, without blanks around them.
+    const char* trimmed = skipBlanks(text);
+    const char* end = text + strnlen(text, kStringValueLimit);
+    if (trimmed > end) trimmed = end;
+    while (end > trimmed && isBlank(static_cast<unsigned char>(end[-1]))) --end;
+    const size_t len = size_t(end - trimmed);
     if (capacity < 1) return 1;
     if (len > static_cast<size_t>(capacity - 1)) {
         target[0] = '\0';  // a value that does not fit empties the field
         return 1;
     }
-    std::memcpy(target, trimmed, len + 1);
+    std::memcpy(target, trimmed, len);
+    target[len] = '\0';
     return 0;
 }
 
@@ -436,8 +676,16 @@ int parseIntValue(int32_t* value, const char* word) {
 }
 
 int findEnumName(int32_t* value, const char* text, const char* const* names, int32_t count) {
+    // Names whose first two characters differ are passed over without a call.
+    const unsigned char c0 = upperAscii(static_cast<unsigned char>(text[0]));
+    const unsigned char c1 = c0 != 0 ? upperAscii(static_cast<unsigned char>(text[1])) : 0;
     for (int32_t i = 0; names != nullptr && i < count; ++i) {
-        if (names[i] != nullptr && names[i][0] != '\0' && namesEqual(names[i], text)) {
+        const char* name = names[i];
+        if (name == nullptr || name[0] == '\0') continue;
+        if (upperAscii(static_cast<unsigned char>(name[0])) != c0 ||
+            upperAscii(static_cast<unsigned char>(name[1])) != c1)
+            continue;
+        if (namesEqual(name, text)) {
             *value = i;
             return 0;
         }
@@ -445,28 +693,82 @@ int findEnumName(int32_t* value, const char* text, const char* const* names, int
     return -1;
 }
 
-int parseEnumField(uint8_t* target, int16_t size, const char* const* names, int32_t count,
-                   const char* text) {
+namespace {
+
+// The first value whose name the index holds equal to the text, ignoring
+// the case of a..z; -1 when none.
+int findIndexedName(int32_t* value, const char* text, const SEnumIndex& index) {
+    const size_t length = strnlen(text, index.longest + 1);
+    if (length > index.longest) return -1;
+    char upper[kEnumWordLimit + 2];
+    std::string big;
+    char* key = upper;
+    if (length >= sizeof upper) {
+        big.resize(length);
+        key = &big[0];
+    }
+    for (size_t i = 0; i < length; ++i)
+        key[i] = char(upperAscii(static_cast<unsigned char>(text[i])));
+    const std::string_view wanted(key, length);
+    const auto& names = index.names;
+    const auto at =
+        std::lower_bound(names.begin(), names.end(), wanted,
+                         [](const std::pair<std::string, int32_t>& e, std::string_view w) {
+                             return std::string_view(e.first) < w;
+                         });
+    if (at == names.end() || std::string_view(at->first) != wanted) return -1;
+    *value = at->second;
+    return 0;
+}
+
+}  // namespace
+
+std::unique_ptr<SEnumIndex> buildEnumIndex(const char* const* names, int32_t count) {
+    auto index = std::make_unique<SEnumIndex>();
+    for (int32_t i = 0; names != nullptr && i < count; ++i) {
+        if (names[i] == nullptr || names[i][0] == '\0') continue;
+        std::string upper(names[i]);
+        for (char& c : upper) c = char(upperAscii(static_cast<unsigned char>(c)));
+        if (upper.size() > index->longest) index->longest = upper.size();
+        index->names.emplace_back(std::move(upper), i);
+    }
+    // Sorted by name, a name given twice keeping its first value.
+    std::stable_sort(index->names.begin(), index->names.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    index->names.erase(std::unique(index->names.begin(), index->names.end(),
+                                   [](const auto& a, const auto& b) { return a.first == b.first; }),
+                       index->names.end());
+    return index;
+}
+
+int parseEnumFieldIndexed(uint8_t* target, int16_t size, const char* const* names, int32_t count,
+                          const SEnumIndex* index, const char* text) {
     // exactly one word of at most 99 characters
     const char* p = skipBlanks(text);
     const char* start = p;
     while (*p != '\0' && !isBlank(static_cast<unsigned char>(*p))) ++p;
     const size_t length = static_cast<size_t>(p - start);
     if (length == 0 || length > kEnumWordLimit || !onlyBlanksLeft(p)) return -1;
-    char word[kEnumWordLimit + 1];
-    std::memcpy(word, start, length);
-    word[length] = '\0';
     int32_t value = 0;
-    if (word[0] >= '0' && word[0] <= '9') {
+    if (start[0] >= '0' && start[0] <= '9') {
+        char word[kEnumWordLimit + 1];
+        std::memcpy(word, start, length);
+        word[length] = '\0';
         if (parseIntValue(&value, word) != 0) return -2;
         if (value < 0 || value >= count || names == nullptr || names[value] == nullptr ||
             names[value][0] == '\0')
             return -3;
-    } else if (findEnumName(&value, text, names, count) != 0) {
+    } else if ((index != nullptr ? findIndexedName(&value, text, *index)
+                                 : findEnumName(&value, text, names, count)) != 0) {
         return -4;  // the whole text is compared, so surrounding blanks fail
     }
     putLe(target, size, static_cast<uint32_t>(value));
     return 0;
+}
+
+int parseEnumField(uint8_t* target, int16_t size, const char* const* names, int32_t count,
+                   const char* text) {
+    return parseEnumFieldIndexed(target, size, names, count, nullptr, text);
 }
 
 int parseEnum8Field(uint8_t* target, int16_t size, const char* const* names, int32_t count,
@@ -477,39 +779,28 @@ int parseEnum8Field(uint8_t* target, int16_t size, const char* const* names, int
 // ---- writers
 
 int formatByteField(char* out, int size, uint8_t value) {
-    return emitInt(out, size, "%3d", value);
+    return emitInt(out, size, value, 3);
 }
 int formatShortField(char* out, int size, int16_t value) {
-    return emitInt(out, size, "%d", value);
+    return emitInt(out, size, value);
 }
 int formatLongField(char* out, int size, int32_t value) {
-    return emitInt(out, size, "%" PRId32, value);
+    return emitInt(out, size, value);
 }
 
 int formatDateField(char* out, int size, int32_t dayNumber) {
-    int32_t year = 0;
-    uint8_t month = 0, day = 0;
-    dateOfDayNumber(&year, &month, &day, static_cast<uint32_t>(dayNumber));
     char text[48];
-    std::snprintf(text, sizeof text, "%02d.%02d.%02d", day, month, static_cast<int>(year % 100));
-    return emit(out, size, text);
+    return emitText(out, size, text, dateText(text, dayNumber));
 }
 
 int formatTimeField(char* out, int size, int32_t seconds) {
-    int32_t hours = 0;
-    uint8_t minutes = 0, secs = 0;
-    splitSeconds(&seconds, &hours, &minutes, &secs);
     char text[48];
-    std::snprintf(text, sizeof text, "%02" PRId32 ":%02d:%02d", hours, minutes, secs);
-    return emit(out, size, text);
+    return emitText(out, size, text, timeText(text, seconds));
 }
 
 int formatDoubleField(char* out, int size, double value) {
     char text[kValueTextSize];
-    const auto result =
-        std::to_chars(text, text + sizeof text - 1, value, std::chars_format::fixed, 2);
-    *result.ptr = '\0';
-    return emit(out, size, text);
+    return emitText(out, size, text, doubleText(text, kValueTextSize - 1, value));
 }
 
 int formatFloatField(char* out, int size, float value) {
@@ -517,30 +808,20 @@ int formatFloatField(char* out, int size, float value) {
 }
 
 int formatStringField(char* out, int size, const uint8_t* value, int16_t capacity) {
-    char text[kLineWorkSize];
     const int limit = capacity < kLineWorkSize - 1 ? capacity : kLineWorkSize - 1;
-    const size_t n =
-        limit > 0 ? strnlen(reinterpret_cast<const char*>(value), static_cast<size_t>(limit)) : 0;
-    std::memcpy(text, value, n);
-    text[n] = '\0';
-    return emit(out, size, text);
+    const char* text = reinterpret_cast<const char*>(value);
+    return emitText(out, size, text, limit > 0 ? int(strnlen(text, size_t(limit))) : 0);
 }
 
 int formatBitField(char* out, int size, uint8_t byte, uint8_t bitNumber) {
-    return emitInt(out, size, "%d", (byte >> (bitNumber & 7)) & 1);
+    return emitInt(out, size, (byte >> (bitNumber & 7)) & 1);
 }
 
 int formatEnumField(char* out, int size, uint32_t value, const char* const* names, int32_t count) {
-    if (names != nullptr && value < static_cast<uint32_t>(count > 0 ? count : 0) &&
-        names[value] != nullptr && names[value][0] != '\0')
-        return emit(out, size, names[value]);
+    const char* name = enumName(value, names, count);
+    if (name != nullptr) return emit(out, size, name);
     char text[32];
-    std::snprintf(text, sizeof text,
-                  "(%" PRIu32
-                  " ??"
-                  "?)",
-                  value);
-    return emit(out, size, text);
+    return emitText(out, size, text, unnamedText(text, value));
 }
 
 int formatEnum8Field(char* out, int size, uint8_t value, const char* const* names, int32_t count) {
@@ -607,45 +888,86 @@ int fieldTextOf(const SSubField* fields, int16_t count, int16_t field, char* buf
 
 namespace {
 
-// Builds a line of columns with the separator in force for the time of the call.
+// Builds a line of columns joined by the separator into line, which holds
+// kLineWorkSize characters; textOf gives each field's text (its length,
+// where it is, how it is aligned). The length of the line.
 template <typename TextOf>
-int buildLine(const SSubField* fields, int16_t count, char* buffer, int size, char separator,
-              TextOf textOf) {
-    if (buffer == nullptr || size <= 0) return -1;
-    const char saved = columnSeparator;
-    columnSeparator = separator;
-    char line[kLineWorkSize];
-    line[0] = '\0';
-    int length = 0;
-    for (int16_t i = 0; i < count; ++i) {
-        char text[kLineWorkSize];
-        const Align align = textOf(fields[i], text, static_cast<int>(sizeof text));
-        const int n = appendColumn(line, kLineWorkSize, static_cast<int16_t>(length),
-                                   fields[i].displayWidth, text, align);
-        if (n > 0) length += n;
+int buildLine(const SSubField* fields, int16_t count, char* line, char separator, TextOf textOf) {
+    // The length of the line when no column is cut; a separator goes before
+    // every column that starts after the first character.
+    int full = 0;
+    bool whole = true;
+    for (int16_t i = 0; i < count && whole; ++i) {
+        const int width = fields[i].displayWidth;
+        full += (full > 0 ? 1 : 0) + width;
+        whole = width >= 0 && full < kLineWorkSize;
     }
-    columnSeparator = saved;
-    emit(buffer, size, line);
-    return 0;
+    int length = 0;
+    if (whole) {  // blanks first, then each text in its place over them
+        fillBlanks(line, full);
+        line[full] = '\0';
+    } else {
+        line[0] = '\0';
+    }
+    for (int16_t i = 0; i < count; ++i) {
+        char scratch[kValueTextSize];
+        const char* text = scratch;
+        Align align = Align::Centre;
+        const int n = textOf(fields[i], scratch, &text, &align);
+        const int width = fields[i].displayWidth;
+        if (!whole) {  // a column cut at the end of the line, or after it
+            length += putColumn(line, kLineWorkSize, static_cast<int16_t>(length), width, text, n,
+                                align, separator);
+            continue;
+        }
+        if (length > 0) line[length++] = separator;
+        const int len = n < width ? n : width;
+        int lead = 0;
+        if (align == Align::Right) lead = width - len;
+        if (align == Align::Centre) lead = (width - len) / 2;
+        copyShort(line + length + lead, text, size_t(len));
+        length += width;
+    }
+    return length;
+}
+
+int recordTextIn(const SSubField& f, const uint8_t* record, char* scratch, const char** text,
+                 Align* align) {
+    *align = alignmentOf(f.type);
+    return valueText(f, record, scratch, text);
+}
+
+int headerTextIn(const SSubField& f, char*, const char** text, Align* align) {
+    *align = Align::Centre;
+    *text = f.name;
+    return int(strnlen(f.name, kLineWorkSize - 1));
 }
 
 }  // namespace
 
-int recordTextOf(const SSubField* fields, int16_t count, char* buffer, int size, char separator,
+int recordLineOf(const SSubField* fields, int16_t count, char* line, char separator,
                  const uint8_t* record) {
-    return buildLine(fields, count, buffer, size, separator,
-                     [record](const SSubField& f, char* text, int textSize) {
-                         formatFieldValue(f, record, text, textSize);
-                         return alignmentOf(f.type);
+    return buildLine(fields, count, line, separator,
+                     [record](const SSubField& f, char* scratch, const char** text, Align* align) {
+                         return recordTextIn(f, record, scratch, text, align);
                      });
 }
 
+int recordTextOf(const SSubField* fields, int16_t count, char* buffer, int size, char separator,
+                 const uint8_t* record) {
+    if (buffer == nullptr || size <= 0) return -1;
+    char line[kLineWorkSize];
+    recordLineOf(fields, count, line, separator, record);
+    emit(buffer, size, line);
+    return 0;
+}
+
 int headerTextOf(const SSubField* fields, int16_t count, char* buffer, int size, char separator) {
-    return buildLine(fields, count, buffer, size, separator,
-                     [](const SSubField& f, char* text, int textSize) {
-                         emit(text, textSize, f.name);
-                         return Align::Centre;
-                     });
+    if (buffer == nullptr || size <= 0) return -1;
+    char line[kLineWorkSize];
+    buildLine(fields, count, line, separator, headerTextIn);
+    emit(buffer, size, line);
+    return 0;
 }
 
 int fieldFromTextOf(const SSubField* fields, int16_t count, int16_t field, void* record,
@@ -674,25 +996,31 @@ int fieldFromTextOf(const SSubField* fields, int16_t count, int16_t field, void*
         case ftBit:
             return parseBitField(p, f.bitNumber, text);
         case ftEnum:
-            return parseEnumField(p, f.size, f.enumNames, f.enumCount, text);
         case ftEnum8:
-            return parseEnum8Field(p, f.size, f.enumNames, f.enumCount, text);
+            return parseEnumFieldIndexed(p, f.size, f.enumNames, f.enumCount, f.enumIndex, text);
     }
     return -3;
+}
+
+int recordFromLineOf(const SSubField* fields, int16_t count, void* record, char* line,
+                     size_t length, const char* separators) {
+    Tokens tokens(line, length, separators);
+    for (int16_t i = 1; i <= count; ++i) {
+        char* value = tokens.next();
+        if (value == nullptr) return -2;
+        if (fieldFromTextOf(fields, count, i, record, value) != 0) return -3;
+    }
+    return tokens.next() != nullptr ? -4 : 0;
 }
 
 int recordFromTextOf(const SSubField* fields, int16_t count, void* record, const char* line,
                      const char* separators) {
     if (line == nullptr || separators == nullptr || record == nullptr) return -1;
     char work[kLineWorkSize];
-    std::snprintf(work, sizeof work, "%s", line);  // cut at the work area
-    char* cursor = work;
-    for (int16_t i = 1; i <= count; ++i) {
-        char* value = nextToken(cursor, separators);
-        if (value == nullptr) return -2;
-        if (fieldFromTextOf(fields, count, i, record, trimBoth(value)) != 0) return -3;
-    }
-    return nextToken(cursor, separators) != nullptr ? -4 : 0;
+    const size_t length = strnlen(line, kLineWorkSize - 1);  // cut at the work area
+    std::memcpy(work, line, length);
+    work[length] = '\0';
+    return recordFromLineOf(fields, count, record, work, length, separators);
 }
 
 // ---- ordering

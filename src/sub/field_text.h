@@ -1,13 +1,18 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "sub/field_defs.h"
 
 // Text forms of field values, record lines and header lines. A record line
 // holds every field in a column of its display width; columns are joined by
 // the column separator. All numbers are read and written in the "C" form
-// whatever the locale says. Nothing here allocates.
+// whatever the locale says. Nothing here allocates but the building of an
+// enumeration's index.
 
 constexpr int kLineWorkSize = 2000;  // record and header lines, and lines read into records
 constexpr int kStringValueLimit = 999;
@@ -42,6 +47,18 @@ int parseEnumField(uint8_t* target, int16_t size, const char* const* names, int3
                    const char* text);
 int parseEnum8Field(uint8_t* target, int16_t size, const char* const* names, int32_t count,
                     const char* text);
+// The names of an enumeration in upper case (a..z only), sorted, each with
+// the first value that has it; the values without a name are left out. A
+// table builds one per enumeration field, so reading a value by its name
+// takes a search, not a comparison with every name.
+struct SEnumIndex {
+    std::vector<std::pair<std::string, int32_t>> names;
+    size_t longest = 0;
+};
+std::unique_ptr<SEnumIndex> buildEnumIndex(const char* const* names, int32_t count);
+// As parseEnumField, with the names found through the index when there is one.
+int parseEnumFieldIndexed(uint8_t* target, int16_t size, const char* const* names, int32_t count,
+                          const SEnumIndex* index, const char* text);
 // The number of an enumeration value ("%i" rules, whole word); 0 or -1.
 int parseIntValue(int32_t* value, const char* word);
 // 0 and the index of the first name equal to the text, -1 when none.
@@ -91,6 +108,9 @@ int fieldTextOf(const SSubField* fields, int16_t count, int16_t field, char* buf
 int recordTextOf(const SSubField* fields, int16_t count, char* buffer, int size, char separator,
                  const uint8_t* record);
 int headerTextOf(const SSubField* fields, int16_t count, char* buffer, int size, char separator);
+// The record line into line, which holds kLineWorkSize characters; its length.
+int recordLineOf(const SSubField* fields, int16_t count, char* line, char separator,
+                 const uint8_t* record);
 // One field from text: -1 bad field, -2 no text, -3 type without text form, else the reader's code.
 int fieldFromTextOf(const SSubField* fields, int16_t count, int16_t field, void* record,
                     const char* text);
@@ -98,6 +118,10 @@ int fieldFromTextOf(const SSubField* fields, int16_t count, int16_t field, void*
 // values, -3 a value refused (the fields before it are set), -4 too many values.
 int recordFromTextOf(const SSubField* fields, int16_t count, void* record, const char* line,
                      const char* separators);
+// The same on a line of length characters (no NUL among them, fewer than
+// kLineWorkSize) that is cut apart in place.
+int recordFromLineOf(const SSubField* fields, int16_t count, void* record, char* line,
+                     size_t length, const char* separators);
 
 // Ordering of field values and keys in record images.
 int compareFieldValues(const uint8_t* a, const uint8_t* b, const SSubField* field);

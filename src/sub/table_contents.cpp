@@ -1,14 +1,18 @@
 #include "sub/table_contents.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/file_sync.h"
 #include "platform/paths.h"
 #include "sub/field_text.h"
 #include "sub/sub_database.h"
 #include "sub/table_catalogue.h"
+#include "sub/trn_tab.h"
 
 namespace {
 
@@ -19,45 +23,159 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
+// Output gathered in blocks and written with one fwrite each: a record line
+// costs a few copies, not a formatted write. ok() turns false at the first
+// write that fails; nothing is written after it.
+class BlockWriter {
+public:
+    explicit BlockWriter(FILE* f) : f_(f), block_(kBlockSize) {}
+    // Room for n more characters at the end of the block, written by the caller.
+    char* reserve(size_t n) {
+        if (used_ + n > block_.size()) flush();
+        if (n > block_.size()) block_.resize(n);
+        return block_.data() + used_;
+    }
+    void commit(size_t n) { used_ += n; }
+    void put(const char* text, size_t n) {
+        std::memcpy(reserve(n), text, n);
+        commit(n);
+    }
+    void put(const char* text) { put(text, std::strlen(text)); }
+    void flush() {
+        if (ok_ && used_ > 0) ok_ = std::fwrite(block_.data(), 1, used_, f_) == used_;
+        used_ = 0;
+    }
+    bool ok() const { return ok_; }
+
+private:
+    static constexpr size_t kBlockSize = 256 * 1024;
+    FILE* f_;
+    std::vector<char> block_;
+    size_t used_ = 0;
+    bool ok_ = true;
+};
+
 // The blocks of one table: rule, number and name, selector, header, records.
-bool writeTable(FILE* f, KSub& db, int16_t table, char separator) {
+bool writeTable(BlockWriter& out, KSub& db, int16_t table, char separator) {
     TTrnTabBase* t = db.table(table);
     const char* singular = getTableSingularName(table);
     const char* plural = getTablePluralName(table);
     if (t == nullptr || singular == nullptr) return true;
+    out.put("\n\n//");
+    out.put(std::string(52, '-').c_str());
+    out.put("\n// ");
+    out.put(std::to_string(table).c_str());
+    out.put(" :: ");
+    out.put(plural != nullptr ? plural : "");
+    out.put("\n::");
+    out.put(singular);
+    out.put("\n//");
     char line[kLineWorkSize];
-    std::fprintf(f, "\n\n//%s\n", std::string(52, '-').c_str());
-    std::fprintf(f, "// %d :: %s\n::%s\n", int(table), plural != nullptr ? plural : "", singular);
     db.headerText(table, line, sizeof line, separator);
-    std::fprintf(f, "//%s\n", line);
+    out.put(line);
+    out.put("\n");
     uint8_t record[kRecordImageSize];
-    for (int32_t row = 0; row < t->recordCount(); ++row) {
+    for (int32_t row = 0; row < t->recordCount() && out.ok(); ++row) {
         if (t->readRow(0, row, record) != tsOK) continue;
-        db.recordText(table, line, sizeof line, separator, record);
-        trimTrailingSpaces(line);
+        // "  ", the line (kLineWorkSize - 1 characters at most), a blank, "\n"
+        char* text = out.reserve(kLineWorkSize + 3);
+        size_t n = size_t(recordLineOf(t->fields(), t->fieldCount(), text + 2, separator, record));
+        if (separator == '\0') n = std::strlen(text + 2);  // the line ends at its first separator
+        while (n > 0 && text[2 + n - 1] == ' ') --n;
         // An empty last column keeps one blank, so the line still holds a
         // value for every field when it is read back.
-        const size_t n = std::strlen(line);
-        if (n > 0 && line[n - 1] == separator && n + 1 < sizeof line) {
-            line[n] = ' ';
-            line[n + 1] = '\0';
-        }
-        std::fprintf(f, "  %s\n", line);
+        if (n > 0 && text[2 + n - 1] == separator && n + 1 < kLineWorkSize) text[2 + n++] = ' ';
+        text[0] = ' ';
+        text[1] = ' ';
+        text[2 + n] = '\n';
+        out.commit(n + 3);
     }
-    return std::ferror(f) == 0;
+    return out.ok();
 }
 
-// One line without its end (LF or CR LF): 1 read, 0 end of the file, -1 a
-// line longer than the reader takes.
-int readLine(FILE* f, char* line, int size) {
-    if (std::fgets(line, size, f) == nullptr) return 0;
-    size_t n = std::strlen(line);
-    const bool complete = n > 0 && line[n - 1] == '\n';
-    if (complete) line[--n] = '\0';
-    if (n > 0 && line[n - 1] == '\r') line[--n] = '\0';
-    if (n > size_t(kLineLimit)) return -1;
-    if (!complete && !std::feof(f)) return -1;
-    return 1;
+// The lines of a file, read in large blocks and handed out in place. A
+// line is what fgets into a buffer of kLineLimit + 3 characters takes: its
+// end (LF, or CR LF) removed; more than kLineLimit characters, or a NUL
+// byte before its end, make it one the reader does not take. A last line
+// without its end ends at its first NUL byte.
+class LineReader {
+public:
+    explicit LineReader(FILE* f) : f_(f), block_(kBlockSize + kWindow + 1) {}
+
+    // 1 a line (terminated, in the reader's block until the next call), 0 the
+    // end of the file, -1 a line the reader does not take.
+    int next(char** line, size_t* length) {
+        if (end_ - pos_ < kWindow && !atEnd_) refill();
+        const size_t available = end_ - pos_;
+        if (available == 0) return 0;
+        char* begin = block_.data() + pos_;
+        const size_t window = available < kWindow ? available : kWindow;
+        char* lineEnd = static_cast<char*>(std::memchr(begin, '\n', window));
+        size_t n = 0;
+        if (lineEnd != nullptr) {
+            n = size_t(lineEnd - begin);
+            pos_ += n + 1;
+            if (std::memchr(begin, '\0', n) != nullptr) return -1;
+        } else if (available >= kWindow) {
+            pos_ += kWindow;  // no end among the characters a line may hold
+            return -1;
+        } else {
+            n = strnlen(begin, available);
+            pos_ = end_;
+        }
+        if (n > 0 && begin[n - 1] == '\r') --n;
+        begin[n] = '\0';
+        if (n > size_t(kLineLimit)) return -1;
+        *line = begin;
+        *length = n;
+        return 1;
+    }
+
+private:
+    static constexpr size_t kBlockSize = 256 * 1024;
+    static constexpr size_t kWindow = kLineLimit + 2;  // a line and its CR LF
+
+    // Keeps the unread rest and reads after it: the block then holds a whole
+    // window, or all the file has left.
+    void refill() {
+        const size_t rest = end_ - pos_;
+        std::memmove(block_.data(), block_.data() + pos_, rest);
+        pos_ = 0;
+        end_ = rest;
+        const size_t wanted = block_.size() - 1 - end_;
+        const size_t got = std::fread(block_.data() + end_, 1, wanted, f_);
+        end_ += got;
+        atEnd_ = got < wanted;  // the end of the file, or a read that failed
+    }
+
+    FILE* f_;
+    std::vector<char> block_;
+    size_t pos_ = 0;
+    size_t end_ = 0;
+    bool atEnd_ = false;
+};
+
+// The selector's table name as sscanf("::%s") takes it: "::" at the start,
+// blanks, then the characters up to the next blank. False when there is none.
+bool selectorName(const char* line, std::string* name) {
+    if (line[0] != ':' || line[1] != ':') return false;
+    const char* p = line + 2;
+    while (*p != '\0' && std::isspace(static_cast<unsigned char>(*p))) ++p;
+    const char* start = p;
+    while (*p != '\0' && !std::isspace(static_cast<unsigned char>(*p))) ++p;
+    name->assign(start, size_t(p - start));
+    return p != start;
+}
+
+// The first place in the text where the character stands twice, or null.
+char* findPair(char* text, size_t length, char c) {
+    char* const end = text + length;
+    for (char* p = text; end - p >= 2; ++p) {
+        p = static_cast<char*>(std::memchr(p, c, size_t(end - p - 1)));
+        if (p == nullptr) return nullptr;
+        if (p[1] == c) return p;
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -83,12 +201,14 @@ int exportTableContents(KSub* database, const char* fileName, char separator) {
     const std::string temporary = target + ".tmp";
     FILE* f = std::fopen(temporary.c_str(), "w");
     if (f == nullptr) return tsNeuspesnoOtvaranje;
-    std::fprintf(f, "\n// Sadrzaj tabela, automatski generisan SUB modulom\n\n");
+    BlockWriter out(f);
+    out.put("\n// Sadrzaj tabela, automatski generisan SUB modulom\n\n");
     bool ok = true;
     for (int16_t t = 0; t < kTableNumberLimit && ok; ++t)
-        ok = writeTable(f, *database, t, separator);
-    std::fprintf(f, "\n\n// Kraj");
-    ok = ok && platform::syncStream(f, temporary);
+        ok = writeTable(out, *database, t, separator);
+    out.put("\n\n// Kraj");
+    out.flush();
+    ok = ok && out.ok() && platform::syncStream(f, temporary);
     ok = std::fclose(f) == 0 && ok;
     if (!ok || !platform::renameSynced(temporary, target)) {
         std::remove(temporary.c_str());
@@ -106,37 +226,45 @@ int importTableContents(KSub* database, const char* fileName, int32_t* linesRead
     if (database == nullptr || fileName == nullptr) return tsNeuspesnoOtvaranje;
     FILE* f = std::fopen(platform::localPath(fileName).c_str(), "r");
     if (f == nullptr) return tsNeuspesnoOtvaranje;
-    char line[kLineLimit + 3];
+    LineReader reader(f);
+    std::string name;
     int result = tsOK;
     for (;;) {
-        const int got = readLine(f, line, sizeof line);
+        char* line = nullptr;
+        size_t length = 0;
+        const int got = reader.next(&line, &length);
         if (got == 0) break;
         ++lines;
         if (got < 0) {
             result = tsSintaksnaGreska;  // never cut a record silently
             break;
         }
-        if (char* comment = std::strstr(line, "//")) *comment = '\0';
+        if (char* comment = findPair(line, length, '/')) {
+            *comment = '\0';
+            length = size_t(comment - line);
+        }
         if (isBlankText(line)) continue;
-        if (std::strstr(line, "::") != nullptr) {
-            char name[kLineLimit + 3];
-            if (std::sscanf(line, "::%s", name) != 1) {
+        if (findPair(line, length, ':') != nullptr) {
+            if (!selectorName(line, &name)) {
                 result = tsSintaksnaGreska;
                 break;
             }
-            current = static_cast<int16_t>(findTableBySingularName(name));
+            current = static_cast<int16_t>(findTableBySingularName(name.c_str()));
             if (current < 0) {
                 result = tsNePostojiTabela;
                 break;
             }
             continue;
         }
-        if (database->table(current) == nullptr) {
+        TTrnTabBase* table = database->table(current);
+        if (table == nullptr) {
             result = tsNePostojiTabela;
             break;
         }
-        uint8_t record[kRecordImageSize] = {};
-        if (database->recordFromText(current, record, line, ",") != 0) {
+        uint8_t record[kRecordImageSize];
+        std::memset(record, 0, std::min(sizeof record, size_t(table->recordLength())));
+        if (recordFromLineOf(table->fields(), table->fieldCount(), record, line, length, ",") !=
+            0) {
             result = tsSintaksnaGreska;
             break;
         }

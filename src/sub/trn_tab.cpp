@@ -84,6 +84,11 @@ TTrnTabBase::TTrnTabBase(int32_t capacity, int16_t fieldCount, const SSubFieldDe
     slotLength_ =
         static_cast<int16_t>(kSlotHeaderSize + layout_.keyLength + 2 * layout_.dataLength);
     try {
+        for (SSubField& f : fields_) {
+            if (f.type != ftEnum && f.type != ftEnum8) continue;
+            enumIndexes_.push_back(buildEnumIndex(f.enumNames, f.enumCount));
+            f.enumIndex = enumIndexes_.back().get();
+        }
         createIndexTables(dictionary);
         const size_t bytes = size_t(capacity_) * size_t(slotLength_);
         slots_.reset(static_cast<uint8_t*>(std::calloc(bytes > 0 ? bytes : 1, 1)));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "sub/field_defs.h"
+#include "sub/field_text.h"
 #include "sub/sub_status.h"
 
 // The four bytes that start every record slot.
@@ -240,6 +241,7 @@ private:
     STableMasks masks_{};
     bool hasStorage_ = false;
     std::vector<std::unique_ptr<TTrnTabBase>> indexTables_;
+    std::vector<std::unique_ptr<SEnumIndex>> enumIndexes_;  // read by fields_[].enumIndex
     // Work areas: a record as a transaction sees it, and an index entry.
     mutable std::vector<uint8_t> viewWork_;
     mutable std::vector<uint8_t> entryWork_;

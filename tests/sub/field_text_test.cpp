@@ -207,6 +207,40 @@ TEST(FieldText, Enumerations) {
     EXPECT_EQ(ByteReader(wide, 4).u32le(), 2u);
 }
 
+// Reading by name through an enumeration's index finds what the search of
+// the names in order finds: the first of names equal but for case, never an
+// empty or missing name, and names with blanks only when the text has them.
+TEST(FieldText, EnumerationIndexFindsWhatTheSearchFinds) {
+    static const char* const names[] = {"",      "Alfa", nullptr, "ALFA", "beta", "Beta2",
+                                        " gam ", "x",    "xy",    "Ђура", "ђура"};
+    const int32_t count = 11;
+    const auto index = buildEnumIndex(names, count);
+    struct Case {
+        const char* text;
+        int code;
+        uint8_t value;
+    };
+    const Case cases[] = {{"alfa", 0, 1},   {"ALFA", 0, 1},  {"BETA", 0, 4},   {"beta2", 0, 5},
+                          {"beta3", -4, 0}, {" gam ", 0, 6}, {"gam", -4, 0},   {"X", 0, 7},
+                          {"xY", 0, 8},     {"xyz", -4, 0},  {"Ђура", 0, 9},   {"ђура", 0, 10},
+                          {"ЂУРА", -4, 0},  {"", -1, 0},     {"a", -4, 0},     {"2", -3, 0},
+                          {"4", 0, 4},      {"11", -3, 0},   {"alfa x", -1, 0}};
+    for (const Case& c : cases) {
+        for (const SEnumIndex* used : {static_cast<const SEnumIndex*>(index.get()),
+                                       static_cast<const SEnumIndex*>(nullptr)}) {
+            uint8_t record[1] = {0};
+            EXPECT_EQ(parseEnumFieldIndexed(record, 1, names, count, used, c.text), c.code)
+                << c.text << (used ? " (index)" : " (search)");
+            EXPECT_EQ(record[0], c.value) << c.text;
+        }
+    }
+    EXPECT_EQ(buildEnumIndex(nullptr, 3)->names.size(), 0u);
+    // A table reads its enumeration fields through an index of its own.
+    const auto koorx = createTable(1);
+    ASSERT_NE(koorx->field(2)->enumIndex, nullptr);
+    EXPECT_EQ(koorx->field(2)->enumIndex->names.size(), 2u);
+}
+
 TEST(FieldText, Writers) {
     const SSubFieldDef& def = koorxType();
     char out[64];
@@ -342,6 +376,44 @@ TEST(RecordLines, RutaLineHeaderAndRoundTrip) {
     EXPECT_EQ(ruta->headerText(none, -1, ','), -1);
     EXPECT_EQ(ruta->recordText(nullptr, 10, ',', record.data()), -1);
     EXPECT_EQ(none[0], '#');
+}
+
+// Float and one-byte enumeration fields (no table of the exchange has them)
+// in a record line, and a line longer than the work area, cut at its end.
+TEST(RecordLines, FloatEnum8AndTheLineLimit) {
+    const SSubFieldDef& names = koorxType();
+    std::vector<SSubFieldDef> defs = {{kFieldKey, ftByte, 1, nullptr, 0, "K"},
+                                      {0, ftFloat, 4, nullptr, 0, "F"},
+                                      {0, ftFloat, 4, nullptr, 0, "G"},
+                                      {0, ftEnum8, 1, names.enumNames, names.enumCount, "E"},
+                                      {0, ftEnum8, 1, names.enumNames, names.enumCount, "H"}};
+    for (int i = 0; i < 21; ++i) defs.push_back({0, ftString, 100, nullptr, 0, "S"});
+    std::vector<SSubField> fields(defs.size());
+    SSubLayout layout;
+    ASSERT_EQ(compileFieldDefs(fields.data(), &layout, defs.data(), int16_t(defs.size())), 0);
+    std::vector<uint8_t> record(size_t(layout.recordLength), 0);
+    const float low = -3.4e38f;
+    const float half = 0.125f;
+    uint32_t bits[2];
+    std::memcpy(&bits[0], &low, 4);
+    std::memcpy(&bits[1], &half, 4);
+    ByteWriter w(record.data(), record.size());
+    w.u8(255);
+    w.u32le(bits[0]);
+    w.u32le(bits[1]);
+    w.u8(200);
+    w.u8(1);
+    for (int i = 0; i < 21; ++i) w.bytes(std::string(99, char('a' + i)).data(), 100);
+    char line[kLineWorkSize];
+    ASSERT_EQ(
+        recordTextOf(fields.data(), int16_t(fields.size()), line, sizeof line, ';', record.data()),
+        0);
+    // The float is written as a double (and cut to its column), the unnamed
+    // value cut to the longest name; the line ends at 1,999 characters.
+    std::string expected = " 255;-339999995;      0.12;(200 ;eKOOR";
+    for (int i = 0; i < 19; ++i) expected += ";" + std::string(99, char('a' + i));
+    expected += ";" + std::string(60, 't');
+    EXPECT_EQ(std::string(line), expected);
 }
 
 TEST(RecordLines, EnumerationWithEmptyValueZero) {

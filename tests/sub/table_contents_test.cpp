@@ -3,6 +3,10 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdint>
+#include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -12,6 +16,7 @@
 #include "sub/table_catalogue.h"
 #include "sub/table_contents.h"
 #include "sub_fixtures.h"
+#include "utils/bytes.h"
 
 namespace {
 
@@ -88,6 +93,141 @@ TEST(TableContents, ExportImportExportGivesTheSameBytes) {
         if (copy.db->table(t)) EXPECT_EQ(copy.db->table(t)->recordCount(), 1) << t;
 }
 
+// Record images written field by field, little-endian, at the offsets the
+// table gives its fields; a value that reading would refuse is stored too.
+class RecordImage {
+public:
+    explicit RecordImage(const TTrnTabBase& table)
+        : table_(table), bytes_(size_t(table.recordLength())) {}
+    RecordImage& i16(int16_t f, int16_t v) { return put(f, uint32_t(uint16_t(v)), 2); }
+    RecordImage& i32(int16_t f, int32_t v) { return put(f, uint32_t(v), 4); }
+    RecordImage& u8(int16_t f, uint8_t v) { return put(f, v, 1); }
+    RecordImage& bit(int16_t f, bool on) {
+        const SSubField* field = table_.field(f);
+        if (on) bytes_[size_t(field->offset)] |= uint8_t(1u << field->bitNumber);
+        return *this;
+    }
+    RecordImage& real(int16_t f, double v) {
+        uint64_t bits = 0;
+        std::memcpy(&bits, &v, sizeof bits);
+        put(f, uint32_t(bits), 4);
+        ByteWriter(at(f) + 4, 4).u32le(uint32_t(bits >> 32));
+        return *this;
+    }
+    // The bytes as given, without a terminator when they fill the field.
+    RecordImage& text(int16_t f, const std::string& v) {
+        std::memcpy(at(f), v.data(), std::min(v.size(), size_t(table_.field(f)->size)));
+        return *this;
+    }
+    const uint8_t* data() const { return bytes_.data(); }
+
+private:
+    uint8_t* at(int16_t f) { return bytes_.data() + table_.field(f)->offset; }
+    RecordImage& put(int16_t f, uint32_t v, int size) {
+        ByteWriter w(at(f), size_t(size));
+        for (int i = 0; i < size; ++i) w.u8(uint8_t(v >> (8 * i)));
+        return *this;
+    }
+    const TTrnTabBase& table_;
+    Bytes bytes_;
+};
+
+// The block of one table in a saved file: from its rule to the next table's.
+std::string tableBlock(const std::string& file, int16_t table) {
+    const std::string start =
+        "\n\n//" + std::string(52, '-') + "\n// " + std::to_string(table) + " ";
+    const size_t from = file.find(start);
+    if (from == std::string::npos) return "";
+    return file.substr(from, file.find("\n\n//", from + 2) - from);
+}
+
+// Values at the ends of each field type, numbers that overflow their column,
+// dates and times outside the calendar and the clock, doubles that are not
+// numbers, texts holding the separator, comment marks, CP1251 letters and no
+// terminator, unnamed enumeration values: the saved bytes are the known ones.
+TEST(TableContents, SavedBytesOfExtremeValues) {
+    ScopedWorkDir dir;
+    OwnDatabase o;
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    TTrnTabBase& tarif = *o.db->table(118);   // TarifStore: nearly every field type
+    TTrnTabBase& numbers = *o.db->table(88);  // BrojZaPreusm: two strings, the last may be empty
+    RecordImage low(tarif), high(tarif), plain(tarif);
+    low.i16(1, INT16_MIN).bit(2, true).i32(3, INT32_MIN).u8(4, 200).i32(5, -1).u8(6, 255);
+    low.u8(7, 0).u8(8, 255).text(9, "Нови Сад, ул. \"Јован\" // 1,2").text(10, "ABCDEFGHIJKLMNOP");
+    low.i32(11, 0).i32(12, -1).i32(13, INT32_MIN).i32(14, INT32_MIN).i16(15, -1);
+    low.real(24, -1e300).real(26, nan).real(32, -0.0).i16(33, INT16_MIN);
+    high.i16(1, INT16_MAX).i32(3, INT32_MAX).i32(5, 999999999).u8(7, 255).text(9, "  ");
+    high.i32(11, INT32_MAX).i32(12, INT32_MAX).i32(13, 1).i32(14, 86399).i16(15, INT16_MAX);
+    high.bit(16, true).bit(20, true).bit(28, true).u8(21, 1).i16(22, -9999).u8(23, 128);
+    high.real(24, inf).u8(25, 7).real(26, -inf).real(32, 0.005).u8(31, 255).i16(33, INT16_MAX);
+    plain.i16(1, 0).real(24, 1e-320).real(26, 99999999.995).real(32, -1234.565);
+    for (const RecordImage* r : {&low, &high, &plain}) {
+        uint8_t c = 0;
+        ASSERT_EQ(o.db->insertRecord(0, 118, r->data(), &c), 0);
+    }
+    const std::string numberRows[][2] = {{"12,34", ""},
+                                         {"987654321", "  "},
+                                         {"Ђурђ", "x,"},
+                                         {"a//b", "Текст до краја поља, 27 зн."},
+                                         {"zz", "trailing   "}};
+    for (const auto& row : numberRows) {
+        RecordImage r(numbers);
+        r.text(1, row[0]).text(2, row[1]);
+        uint8_t c = 0;
+        ASSERT_EQ(o.db->insertRecord(0, 88, r.data(), &c), 0) << row[0];
+    }
+    const std::string saved = exported(*o.db, dir);
+    const std::string tarifBlock =
+        "\n"
+        "\n"
+        "//----------------------------------------------------\n"
+        "// 118 :: TarifStores\n"
+        "::TarifStore\n"
+        "//TarifStore,Aktivan,   DLpt   , VrstaDLpt  ,   OLpt   , VrstaOLpt  ,COrigin,CDestin"
+        "ation,          BirBroj          ,     ABroj     , pocDate  ,pocTime , prvDate  ,prv"
+        "Time ,TarifniSlucaj,PrijemTarife,SlanjeTarife,TarifirajB,UkidanjePocetnogImpulsa,Pri"
+        "jemImpulsaJavljanja,    tsti     ,Tarifa,PocBrImp,   TImp   ,VidTarifiranja,  BrImp "
+        "  ,PrimljenProgram,fZauzet,BrojacID,ViserednaVeza,BrKanalaViseredVeze,  dCena   ,Izv"
+        "oristeTarKat\n"
+        "      -32768,      1,-214748364,(200 ??"
+        "?)   ,        -1,(255 ??"
+        "?)   ,      0,       "
+        "  255,Нови Сад, ул. \"Јован\" // 1,,ABCDEFGHIJKLMNO, 31.12.79 ,-1:59:59, 17.10.69 ,-"
+        "596524:,           -1,           0,           0,         0,                      0, "
+        "                    0,(0 ??"
+        "?)      ,     0,       0,-100000000,             0,      "
+        " nan,              0,      0,       0,            0,                  0,     -0.00, "
+        "        -32768\n"
+        "           0,      0,         0,ePretplatnik,         0,ePretplatnik,      0,       "
+        "    0,                           ,               , 31.12.79 ,00:00:00, 31.12.79 ,00:"
+        "00:00,            0,           0,           0,         0,                      0,   "
+        "                  0,(0 ??"
+        "?)      ,     0,       0,      0.00,             0,10000000"
+        "0.,              0,      0,       0,            0,                  0,  -1234.57,   "
+        "           0\n"
+        "       32767,      0,2147483647,ePretplatnik, 999999999,ePretplatnik,    255,       "
+        "    0,                           ,               , 16.10.69 ,596523:1, 01.01.80 ,23:"
+        "59:59,        32767,           1,           0,         0,                      0,   "
+        "                  1,tstiNaPocetku, -9999,     128,       inf,             7,      -i"
+        "nf,              0,      1,       0,            0,                255,      0.01,   "
+        "       32767\n";
+    const std::string numbersBlock =
+        "\n"
+        "\n"
+        "//----------------------------------------------------\n"
+        "// 88 :: BrojeviZaPreusm\n"
+        "::BrojZaPreusm\n"
+        "//  Broj  ,       BrojZaPreusm        \n"
+        "  12,34   , \n"
+        "  98765432, \n"
+        "  a//b    ,Текст до краја поља, 27 зн.\n"
+        "  zz      ,trailing\n"
+        "  Ђурђ    ,x, \n";
+    EXPECT_EQ(tableBlock(saved, 118), tarifBlock);
+    EXPECT_EQ(tableBlock(saved, 88), numbersBlock);
+}
+
 TEST(TableContents, ImportStopsAtTheFirstError) {
     struct Case {
         const char* name;
@@ -113,6 +253,21 @@ TEST(TableContents, ImportStopsAtTheFirstError) {
          tsSintaksnaGreska, 2, 77, 0},
         {"the longest line the reader takes", ruta + std::string(1998, ' ') + "\n" + route1, 0, 3,
          77, 1},
+        {"the longest line with CR LF", ruta + std::string(1998, ' ') + "\r\n" + route1, 0, 3, 77,
+         1},
+        {"a last line too long for the reader", ruta + route1 + std::string(1999, ' '),
+         tsSintaksnaGreska, 3, 77, 1},
+        {"the longest last line, with its CR", ruta + route1 + std::string(1998, ' ') + "\r", 0, 3,
+         77, 1},
+        {"a line longer than two reads", ruta + std::string(4500, 'x') + "\n" + route1,
+         tsSintaksnaGreska, 2, 77, 0},
+        {"a NUL byte inside a line", ruta + std::string("  1, Ime1\0, 0\n", 15) + route1,
+         tsSintaksnaGreska, 2, 77, 0},
+        {"a NUL byte in the last line, before its end",
+         ruta + route1.substr(0, route1.size() - 1) + std::string("\0x\n", 3), tsSintaksnaGreska, 2,
+         77, 0},
+        {"a NUL byte in the last line ends it",
+         ruta + route1.substr(0, route1.size() - 1) + std::string("\0, 5", 4), 0, 2, 77, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -130,6 +285,27 @@ TEST(TableContents, ImportStopsAtTheFirstError) {
     EXPECT_EQ(importTableContents(o.db.get(), "missing.dat", nullptr, nullptr),
               tsNeuspesnoOtvaranje);
     EXPECT_EQ(importTableContents(o.db.get(), nullptr, nullptr, nullptr), tsNeuspesnoOtvaranje);
+}
+
+// A file of many blocks' worth of lines (lines cross every block border the
+// reader may use) reads back whole and saves to the same bytes.
+TEST(TableContents, LargeFileReadsBackWhole) {
+    ScopedWorkDir dir;
+    OwnDatabase source;
+    for (int32_t i = 0; i < 10000; ++i) {
+        char line[40];
+        std::snprintf(line, sizeof line, "k%07d,%.2f", int(i), i * 1.25 - 3000);
+        uint8_t c = 0;
+        ASSERT_EQ(source.db->insertRecord(0, 198, source.record(198, line).data(), &c), 0) << line;
+    }
+    const std::string first = exported(*source.db, dir, "first.dat");
+    ASSERT_GT(first.size(), 200000u);
+    OwnDatabase copy;
+    int32_t lines = 0;
+    int16_t table = 0;
+    ASSERT_EQ(importTableContents(copy.db.get(), "first.dat", &lines, &table), 0) << lines;
+    EXPECT_EQ(copy.db->table(198)->recordCount(), 10000);
+    EXPECT_EQ(exported(*copy.db, dir, "second.dat"), first);
 }
 
 TEST(TableContents, RecordLinesThatDoNotFitAreRefused) {
