@@ -24,7 +24,7 @@ public:
     }
 
     void openGroup(const OutlineEntry& group) override {
-        auto* pane = new FX::FXMenuPane(window_, 0);
+        auto* pane = new TLazyMenuPane(window_, 0);
         const FX::FXString text = toUtf8(assignAccel(current().accels, outlineLabel(group)));
         if (group.depth == 0)
             new FX::FXMenuTitle(current().widget, text, nullptr, pane, 0);

@@ -283,3 +283,16 @@ long TFXMenuCommand::onCmdAccel(FX::FXObject*, FX::FXSelector, void*) {
     fire(false);
     return 1;
 }
+
+void TLazyMenuPane::create() {
+    if (wanted_) FX::FXMenuPane::create();
+}
+
+void TLazyMenuPane::popup(FX::FXWindow* grabTo, FX::FXint x, FX::FXint y, FX::FXint w,
+                          FX::FXint h) {
+    if (!wanted_) {
+        wanted_ = true;
+        create();
+    }
+    FX::FXMenuPane::popup(grabTo, x, y, w, h);
+}

@@ -71,3 +71,22 @@ private:
     void fire(bool closeMenu);
     void drawCheckMark(FX::FXDC& dc, FX::FXint x, FX::FXint y);
 };
+
+// A pull-down pane that makes its windows on the display when it first pops
+// up. The main window's menus hold some 750 entries; making them all at
+// start-up, when no operator has opened a menu yet, took most of the time
+// before the main window appeared.
+class TLazyMenuPane : public FX::FXMenuPane {
+public:
+    explicit TLazyMenuPane(FX::FXWindow* owner, FX::FXuint options = 0)
+        : FX::FXMenuPane(owner, options) {}
+
+    void create() override;
+    void popup(FX::FXWindow* grabTo, FX::FXint x, FX::FXint y, FX::FXint w = 0,
+               FX::FXint h = 0) override;
+    // Whether the pane has been asked for yet (made on the display).
+    bool wanted() const { return wanted_; }
+
+private:
+    bool wanted_ = false;
+};

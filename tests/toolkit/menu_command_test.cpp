@@ -181,3 +181,35 @@ TEST_F(MenuCommand, DefaultWidth) {
 }
 
 }  // namespace
+
+// A pane and its items reach the display only when the pane first pops up,
+// through its title's post as an operator's click does; after that it
+// behaves as any pane.
+TEST(LazyMenuPane, IsMadeWhenItFirstPopsUp) {
+    auto* owner =
+        new FX::FXMainWindow(&testApp(), "owner", nullptr, nullptr, FX::DECOR_ALL, 0, 0, 300, 200);
+    auto* bar = new FX::FXMenuBar(owner, FX::LAYOUT_FILL_X);
+    auto* pane = new TLazyMenuPane(owner);
+    auto* title = new FX::FXMenuTitle(bar, "Title", nullptr, pane);
+    auto* item = new TFXMenuCommand(pane, "Item", nullptr, nullptr, 5123, 0);
+    owner->create();
+    pane->create();
+    owner->show(FX::PLACEMENT_DEFAULT);
+    EXPECT_FALSE(pane->wanted());
+    EXPECT_EQ(pane->id(), 0u);
+    EXPECT_EQ(item->id(), 0u);
+
+    title->handle(title, FXSEL(FX::SEL_COMMAND, FX::FXMenuTitle::ID_POST), nullptr);
+    EXPECT_TRUE(pane->wanted());
+    EXPECT_NE(pane->id(), 0u);
+    EXPECT_NE(item->id(), 0u);
+    EXPECT_TRUE(pane->shown());
+
+    title->handle(title, FXSEL(FX::SEL_COMMAND, FX::FXMenuTitle::ID_UNPOST), nullptr);
+    EXPECT_FALSE(pane->shown());
+    title->handle(title, FXSEL(FX::SEL_COMMAND, FX::FXMenuTitle::ID_POST), nullptr);
+    EXPECT_TRUE(pane->shown());
+    title->handle(title, FXSEL(FX::SEL_COMMAND, FX::FXMenuTitle::ID_UNPOST), nullptr);
+    delete pane;
+    delete owner;
+}
