@@ -3,7 +3,7 @@
 
 PACKAGES := g++ make cmake ninja-build pkg-config libfox-1.6-dev zlib1g-dev \
             libgtest-dev libgmock-dev xvfb xauth fonts-liberation2 fonts-dejavu-core locales \
-            xdg-utils
+            xdg-utils python3
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 GENERATOR := Ninja

@@ -1,18 +1,7 @@
 # Holds the layering of src/: every include of a project header runs downward
-# in this order of folders. Folders of one layer may include each other; a
-# file directly in src/ (main and the start-up) stands in the top layer.
+# in the order of cmake/include_layers.cmake.
 # Run as: cmake -DSOURCE_DIR=<src> -P check_include_layers.cmake
-set(KELM_LAYERS
-    "platform"
-    "texts"
-    "utils"
-    "link"
-    "sub"
-    "toolkit"
-    "commands"
-    "alarms menus mml"
-    "shell"
-    "monitoring main")
+include(${CMAKE_CURRENT_LIST_DIR}/include_layers.cmake)
 
 # Includes allowed to reach up, as file:folder (none: keep it so).
 set(KELM_LAYER_EXCEPTIONS "")

@@ -12,7 +12,6 @@ namespace {
 
 CommandDispatcherFn installedDispatcher = nullptr;
 ReportStreamHandlerFn reportStreamHandler = nullptr;
-ReportWindowOpenerFn reportWindowOpener = nullptr;
 
 // Texts of the log deletion.
 constexpr int kTextDone = 26959;
@@ -43,20 +42,6 @@ TTxtMsgReceiver* streamReceiver(const ReportStreamRow& stream) {
     return nullptr;
 }
 
-void runThroughWindowOpener(const ReportStreamRow& stream, ReportOp op) {
-    switch (op) {
-        case ReportOp::View:
-        case ReportOp::Monitor:
-            reportWindowOpener(stream.messageType, op == ReportOp::Monitor ? 1 : 0);
-            return;
-        case ReportOp::DeleteLog:
-            deleteReportStreamLog(stream);
-            return;
-        case ReportOp::None:
-            return;
-    }
-}
-
 }  // namespace
 
 int dispatchCommand(uint16_t id) {
@@ -75,11 +60,6 @@ void setCommandDispatcher(CommandDispatcherFn dispatcher) {
 
 void setReportStreamHandler(ReportStreamHandlerFn handler) {
     reportStreamHandler = handler;
-}
-
-void setReportWindowOpener(ReportWindowOpenerFn opener) {
-    reportWindowOpener = opener;
-    setReportStreamHandler(opener != nullptr ? runThroughWindowOpener : nullptr);
 }
 
 void runReportStreamCommand(const CommandRow& command) {

@@ -36,12 +36,6 @@ void runReportStreamCommand(const CommandRow& command);
 using ReportStreamHandlerFn = void (*)(const ReportStreamRow& stream, ReportOp op);
 void setReportStreamHandler(ReportStreamHandlerFn handler);
 
-// Installs as the handler one that opens the stream's window in viewing
-// (watching 0) or watching mode (1) through `opener` and deletes logs with
-// deleteReportStreamLog (null removes the handler).
-using ReportWindowOpenerFn = void (*)(uint8_t messageType, int watching);
-void setReportWindowOpener(ReportWindowOpenerFn opener);
-
 // Empties the stream's lines and deletes its log: an information box when
 // the file was deleted, an error box when it was not (already gone).
 // Without its stream (the report logs not made) the log file is deleted alone.

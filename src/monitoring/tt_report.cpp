@@ -382,18 +382,6 @@ int startTtReportToFile(const char* fileName, const STTReportFilter& filter) {
 
 namespace {
 
-// The fields that commands 5276 and 5277 share.
-struct STTCommandFields {
-    char sPretplatnik[9];
-    char sBiraniBroj[23];
-    char sABroj[12];
-    char sOdDatuma[10];
-    char sDoDatuma[10];
-    char sBrImpulsa[12];
-    int16_t VrstaIzvestaja;
-    int16_t bOdseciVisak;
-};
-
 // A text field of the form, cut at its size.
 std::string formText(const char* field, size_t size) {
     return boundedText(field, size, size);
@@ -410,7 +398,10 @@ bool readDay(const char* field, size_t size, int32_t* day) {
     return true;
 }
 
-int makeReport(const STTCommandFields& p, bool price, int commandId) {
+// The records of commands 5276 and 5277 hold the same fields up to
+// bOdseciVisak; 5276 adds whether the price is printed, given as `price`.
+template <typename Params>
+int makeReport(const Params& p, bool price, int commandId) {
     if (!fileExists(kTTFileName)) {
         postMessage(23318, kTTFileName);
         return -1;
@@ -444,28 +435,14 @@ int makeReport(const STTCommandFields& p, bool price, int commandId) {
     return 0;
 }
 
-template <typename Params>
-STTCommandFields commandFields(const Params& p) {
-    STTCommandFields f{};
-    std::memcpy(f.sPretplatnik, p.sPretplatnik, sizeof f.sPretplatnik);
-    std::memcpy(f.sBiraniBroj, p.sBiraniBroj, sizeof f.sBiraniBroj);
-    std::memcpy(f.sABroj, p.sABroj, sizeof f.sABroj);
-    std::memcpy(f.sOdDatuma, p.sOdDatuma, sizeof f.sOdDatuma);
-    std::memcpy(f.sDoDatuma, p.sDoDatuma, sizeof f.sDoDatuma);
-    std::memcpy(f.sBrImpulsa, p.sBrImpulsa, sizeof f.sBrImpulsa);
-    f.VrstaIzvestaja = p.VrstaIzvestaja;
-    f.bOdseciVisak = p.bOdseciVisak;
-    return f;
-}
-
 }  // namespace
 
 int makeTtReport(const SParamsOperIzvestajTT& params) {
-    return makeReport(commandFields(params), params.bStampajCenu == 0, 5276);
+    return makeReport(params, params.bStampajCenu == 0, 5276);
 }
 
 int makeMinimalTtReport(const SParamsMinOperIzvestajTT& params) {
-    return makeReport(commandFields(params), false, 5277);
+    return makeReport(params, false, 5277);
 }
 
 void watchProcessorLocalTimes() {}

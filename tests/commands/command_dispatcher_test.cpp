@@ -64,9 +64,12 @@ void recordRoutine(const uint8_t* record) {
     routineRecords.emplace_back(reinterpret_cast<const char*>(record));
 }
 
+// The windows that view (watching 0) and monitor (1) commands open, as the
+// report logs' handler would open them.
 std::vector<std::pair<uint8_t, int>> openedReportWindows;
-void recordReportWindow(uint8_t type, int watching) {
-    openedReportWindows.emplace_back(type, watching);
+void recordReportWindow(const ReportStreamRow& stream, ReportOp op) {
+    if (op == ReportOp::View || op == ReportOp::Monitor)
+        openedReportWindows.emplace_back(stream.messageType, op == ReportOp::Monitor ? 1 : 0);
 }
 
 // Commands chosen as from the menu: forms driven through their modal loops,
@@ -82,7 +85,7 @@ protected:
     }
     void TearDown() override {
         setCommandDispatcher(nullptr);
-        setReportWindowOpener(nullptr);
+        setReportStreamHandler(nullptr);
         for (std::size_t i = 0; i < kLocalRoutineSlotCount; ++i)
             setLocalRoutine(static_cast<LocalRoutine>(i), nullptr);
         stopRouter();
@@ -282,7 +285,7 @@ TEST_F(DialogRoad, ReportStreamCommands) {
     ASSERT_EQ(operatorMessages.messages.size(), 1u);
     EXPECT_EQ(operatorMessages.messages[0].text(),
               unavailableFunctionText(findCommand(alarms.view)->title));
-    setReportWindowOpener(recordReportWindow);
+    setReportStreamHandler(recordReportWindow);
     const ReportStreamRow& traffic = kReportStreams[kReportStreamCount - 1];
     run(traffic.view, {});
     run(traffic.monitor, {});

@@ -2,9 +2,11 @@
 // every input that ever crashed a target, so a fixed crash stays fixed.
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,11 @@
 
 #include "fuzz/fuzz_targets.h"
 #include "peer/work_dir.h"
+
+// A target shows as its name in the names of the tests.
+void PrintTo(const SFuzzTarget& target, std::ostream* out) {
+    *out << target.name;
+}
 
 namespace {
 
@@ -37,6 +44,8 @@ TEST_P(CorpusReplay, EveryFileRunsThroughItsTarget) {
     ASSERT_FALSE(files.empty()) << "no corpus for " << target.name;
     for (const fs::path& file : files) {
         SCOPED_TRACE(file.filename().string());
+        // A crash ends the process before any trace is printed: say the input first.
+        std::fprintf(stderr, "replaying %s/%s\n", target.name, file.filename().c_str());
         std::ifstream in(file, std::ios::binary);
         const std::vector<uint8_t> input((std::istreambuf_iterator<char>(in)),
                                          std::istreambuf_iterator<char>());

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 
 #include "texts/text_catalogue.h"
 
@@ -58,34 +59,32 @@ bool sameText(const char* a, const char* b) {
     return n == trimmedLength(b) && std::memcmp(a, b, n) == 0;
 }
 
+// The integer of the text into a field of type T when it lies in min..max,
+// kept modulo the field's width.
+template <typename T>
+uint8_t convertInteger(T* destination, const char* text, int64_t min, int64_t max) {
+    int64_t v = 0;
+    if (!readIntegerIn(text, min, max, v)) return kExecBadValue;
+    *destination = static_cast<T>(static_cast<std::make_unsigned_t<T>>(v));
+    return kExecDone;
+}
+
 }  // namespace
 
 uint8_t convertByte(uint8_t* destination, const char* text) {
-    int64_t v = 0;
-    if (!readIntegerIn(text, 0, 255, v)) return kExecBadValue;
-    *destination = static_cast<uint8_t>(v);
-    return kExecDone;
+    return convertInteger(destination, text, 0, 255);
 }
 
 uint8_t convertShort(int16_t* destination, const char* text) {
-    int64_t v = 0;
-    if (!readIntegerIn(text, -32768, 32767, v)) return kExecBadValue;
-    *destination = static_cast<int16_t>(v);
-    return kExecDone;
+    return convertInteger(destination, text, -32768, 32767);
 }
 
 uint8_t convertWord(uint16_t* destination, const char* text) {
-    int64_t v = 0;
-    if (!readIntegerIn(text, 0, 65535, v)) return kExecBadValue;
-    *destination = static_cast<uint16_t>(v);
-    return kExecDone;
+    return convertInteger(destination, text, 0, 65535);
 }
 
 uint8_t convertLong(int32_t* destination, const char* text) {
-    int64_t v = 0;
-    if (!readIntegerIn(text, INT32_MIN, UINT32_MAX, v)) return kExecBadValue;
-    *destination = static_cast<int32_t>(static_cast<uint32_t>(v));
-    return kExecDone;
+    return convertInteger(destination, text, INT32_MIN, UINT32_MAX);
 }
 
 uint8_t convertDouble(double* destination, const char* text) {
