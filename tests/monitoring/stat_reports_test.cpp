@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/executors/command_executor.h"
+#include "commands/executors/local_routines.h"
 #include "texts/text_catalogue.h"
 #include "monitoring/monitoring_fixtures.h"
+#include "monitoring/monitoring_routines.h"
 #include "monitoring/monitoring_texts.h"
 #include "monitoring/stat_records.h"
 #include "monitoring/stat_reports.h"
@@ -303,6 +306,41 @@ TEST_F(StatReports, RouteReportWaitsForConsistentTables) {
         EXPECT_TRUE(lines().empty()) << c.named;
     }
     setTableConsistencyTest(nullptr);
+}
+
+// Commands 5573..5575 typed as MML reach their reports with their records:
+// the case, and for 5575 the side of the call the routes are taken from.
+TEST_F(StatReports, CommandsTypedAsMml) {
+    installMonitoringRoutines();
+    writeCase(5, {recordBytes(1, item(0, party(0, 1)) + item(1, party(1, kRoutePoint)), 3600)});
+    const struct {
+        int command;
+        std::vector<const char*> values;
+        std::string header;
+        std::string firstCounter;  // the start of the line after the column header
+    } cases[] = {
+        {5573, {"5"}, withArgs(kText25097, {"5", "1", "0", "1", "0"}), ""},
+        {5574, {"5"}, withArgs(kText25119, {"5", "1", "0", "1", "0"}), "   |      1|"},
+        {5575, {"5", "Входящий"}, withArgs(kText25132, {"5", "1", "0", "1", "0"}), "Ptp.    |"},
+        {5575, {"5", "Исходящий"}, withArgs(kText25132, {"5", "1", "0", "1", "0"}), "MOSKVA  |"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.values.back());
+        char error[256] = {};
+        operatorLines.messages.clear();
+        EXPECT_EQ(executeWithValues(c.command, c.values.data(), int(c.values.size()), error, 1),
+                  kExecDone)
+            << error;
+        std::vector<std::string> got;  // the report's lines, after the journal line
+        for (const std::string& l : lines())
+            if (!got.empty() || l == c.header) got.push_back(l);
+        ASSERT_GT(got.size(), 3u) << c.command;
+        EXPECT_EQ(got[3].substr(0, c.firstCounter.size()), c.firstCounter) << c.command;
+    }
+    for (LocalRoutine r :
+         {LocalRoutine::startTrafficKindsReport, LocalRoutine::startSuccessByDestinationReport,
+          LocalRoutine::startSuccessByRouteReport})
+        setLocalRoutine(r, nullptr);
 }
 
 }  // namespace
