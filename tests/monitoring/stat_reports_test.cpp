@@ -3,12 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include "commands/executors/command_executor.h"
+#include "commands/executors/local_routines.h"
 #include "texts/text_catalogue.h"
 #include "monitoring/monitoring_fixtures.h"
+#include "monitoring/monitoring_routines.h"
 #include "monitoring/monitoring_texts.h"
 #include "monitoring/stat_records.h"
 #include "monitoring/stat_reports.h"
 #include "sub/sub_database.h"
+#include "sub/table_catalogue.h"
 #include "toolkit/small_dialogs.h"
 #include "utils/code_mappers.h"
 #include "utils/files.h"
@@ -59,6 +63,41 @@ TEST_F(StatReports, TrafficKinds) {
     int calls = 0;
     for (size_t i = 2; i < got.size(); ++i) calls += std::stoi(got[i].substr(25, 11));
     EXPECT_EQ(calls, 2);
+}
+
+// The report's span runs from the first to the last record read, time marks
+// included, and wraps at midnight; a file of time marks only is no empty file.
+TEST_F(StatReports, TrafficKindsSpanAcrossMidnightAndOverTimeMarks) {
+    // Subscriber to trunk, the called party free: 60 s from then on.
+    const Bytes call = recordBytes(1,
+                                   item(0, party(0, 1)) + item(1, party(1, 5)) + item(13, {}, 2) +
+                                       item(14, {}, 10) + item(19, {}, 50),
+                                   86200);
+    const struct {
+        const char* name;
+        std::vector<Bytes> records;
+        std::string header;
+        std::string subscriberToTrunkFree;  // after the kind's name and flag
+    } cases[] = {
+        {"23:55 to 00:05, 600 s",
+         {recordBytes(-1, {}, 86100), call, recordBytes(-1, {}, 300)},
+         withArgs(kText25097, {"5", "23", "55", "0", "5"}),
+         "|          1|        60.00|        0.10"},
+        {"time marks only",
+         {recordBytes(-1, {}, 3600), recordBytes(-2, {}, 7200)},
+         withArgs(kText25097, {"5", "1", "0", "2", "0"}),
+         "|          0|             |        0.00"},  // no calls over a span of an hour
+    };
+    for (const auto& c : cases) {
+        writeCase(5, c.records);
+        const std::vector<std::string> got =
+            run(trafficKindsReport, [] { startTrafficKindsReport(SParamsStatVrsteSaob{5}); });
+        ASSERT_EQ(got.size(), 2u + 21u) << c.name;
+        EXPECT_EQ(got[0], c.header) << c.name;
+        EXPECT_EQ(got[2 + 3],
+                  std::string(" ") + kText25101 + "|  " + kText25112 + c.subscriberToTrunkFree)
+            << c.name;
+    }
 }
 
 TEST_F(StatReports, SuccessByDestination) {
@@ -126,6 +165,38 @@ TEST_F(StatReports, SuccessByRouteNamesTheRoutesOfEitherSide) {
             EXPECT_EQ(got[3 + i].substr(0, 9), c.names[i] + "|") << c.surSmer;
         EXPECT_EQ(got[3 + c.names.size()], kText25140);
     }
+    EXPECT_TRUE(successByRouteReport.routes.empty());
+}
+
+// A route's line, its cause line and the summary, byte for byte: an answered
+// call (4 s before the called party was free, 6 s to the answer, 10 s
+// talking) and one that ended on cause 16, both over route 3.
+TEST_F(StatReports, SuccessByRouteLines) {
+    writeCase(5, {recordBytes(1,
+                              item(0, party(1, kRoutePoint)) + item(13, {}, 4) + item(14, {}, 6) +
+                                  item(19, {}, 10),
+                              3600),
+                  recordBytes(2, item(0, party(1, kRoutePoint)) + item(12, {16}), 3660)});
+    const std::vector<std::string> got = run(successByRouteReport, [] {
+        startSuccessByRouteReport(SParamsStatUspehRuta{5, 0});
+    });
+    const std::string counts =
+        "|      2|      0|      1|      1| 50.00|      1| 50.00|      0|  2.00|  6.00| 10.00";
+    const std::vector<std::string> expected = {
+        withArgs(kText25132, {"5", "1", "0", "1", "1"}),
+        "",
+        kText25133,
+        "MOSKVA  " + counts,
+        kText25140,
+        "        " + counts,
+        "",
+        kText25134,
+        "MOSKVA| 16|     1|100.00%|" + causeText(16),
+        kText25141,
+        "| 16|     1|100.00%|" + causeText(16),
+        "",
+    };
+    EXPECT_EQ(got, expected);
     EXPECT_TRUE(successByRouteReport.routes.empty());
 }
 
@@ -212,14 +283,64 @@ TEST_F(StatReports, MalformedAndMissingFiles) {
     }
 }
 
+// The first of tables 77 and 80 that is not consistent is named in the one
+// box, and the route report does not start.
 TEST_F(StatReports, RouteReportWaitsForConsistentTables) {
     writeCase(5, {recordBytes(1, item(14, {}), 3600)});
-    setTableConsistencyTest([](int16_t table) { return table == 77 ? 1 : 0; });
-    operatorLines.messages.clear();
-    startSuccessByRouteReport(SParamsStatUspehRuta{5, 1});
+    static int16_t inconsistent[2] = {};
+    setTableConsistencyTest(
+        [](int16_t table) { return table == inconsistent[0] || table == inconsistent[1] ? 0 : 1; });
+    const struct {
+        int16_t first, second, named;
+    } cases[] = {{77, 0, 77}, {80, 0, 80}, {77, 80, 77}};
+    for (const auto& c : cases) {
+        inconsistent[0] = c.first;
+        inconsistent[1] = c.second;
+        boxes.boxes.clear();
+        operatorLines.messages.clear();
+        startSuccessByRouteReport(SParamsStatUspehRuta{5, 1});
+        ASSERT_EQ(boxes.boxes.size(), 1u) << c.named;
+        EXPECT_EQ(boxes.boxes[0].text, withArgs(kText22018, {getTablePluralName(c.named)}))
+            << c.named;
+        EXPECT_FALSE(successByRouteReport.running) << c.named;
+        EXPECT_TRUE(lines().empty()) << c.named;
+    }
     setTableConsistencyTest(nullptr);
-    EXPECT_EQ(boxes.boxes.size(), 1u);
-    EXPECT_TRUE(lines().empty());
+}
+
+// Commands 5573..5575 typed as MML reach their reports with their records:
+// the case, and for 5575 the side of the call the routes are taken from.
+TEST_F(StatReports, CommandsTypedAsMml) {
+    installMonitoringRoutines();
+    writeCase(5, {recordBytes(1, item(0, party(0, 1)) + item(1, party(1, kRoutePoint)), 3600)});
+    const struct {
+        int command;
+        std::vector<const char*> values;
+        std::string header;
+        std::string firstCounter;  // the start of the line after the column header
+    } cases[] = {
+        {5573, {"5"}, withArgs(kText25097, {"5", "1", "0", "1", "0"}), ""},
+        {5574, {"5"}, withArgs(kText25119, {"5", "1", "0", "1", "0"}), "   |      1|"},
+        {5575, {"5", "Входящий"}, withArgs(kText25132, {"5", "1", "0", "1", "0"}), "Ptp.    |"},
+        {5575, {"5", "Исходящий"}, withArgs(kText25132, {"5", "1", "0", "1", "0"}), "MOSKVA  |"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.values.back());
+        char error[256] = {};
+        operatorLines.messages.clear();
+        EXPECT_EQ(executeWithValues(c.command, c.values.data(), int(c.values.size()), error, 1),
+                  kExecDone)
+            << error;
+        std::vector<std::string> got;  // the report's lines, after the journal line
+        for (const std::string& l : lines())
+            if (!got.empty() || l == c.header) got.push_back(l);
+        ASSERT_GT(got.size(), 3u) << c.command;
+        EXPECT_EQ(got[3].substr(0, c.firstCounter.size()), c.firstCounter) << c.command;
+    }
+    for (LocalRoutine r :
+         {LocalRoutine::startTrafficKindsReport, LocalRoutine::startSuccessByDestinationReport,
+          LocalRoutine::startSuccessByRouteReport})
+        setLocalRoutine(r, nullptr);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "monitoring/stat_records.h"
 #include "monitoring/stat_reviews.h"
 #include "sub/sub_database.h"
+#include "sub/table_catalogue.h"
 #include "toolkit/small_dialogs.h"
 #include "utils/files.h"
 
@@ -260,12 +261,32 @@ TEST_F(StatReviews, RefusedStarts) {
     EXPECT_TRUE(streamLines().empty());
     EXPECT_FALSE(statReview.running);
 
+    // Tables 77 and 80 name the routes: the first that is not consistent is
+    // named in the one box, and neither review starts.
     writeCase(7, {recordBytes(1, item(13, {}), 3600)});
-    setTableConsistencyTest([](int16_t table) { return table == 80 ? 0 : 1; });
-    startStatisticsReview(SParamsStatPregled{7, 0, 0, 24, 0});
+    static int16_t inconsistent[2] = {};
+    setTableConsistencyTest(
+        [](int16_t table) { return table == inconsistent[0] || table == inconsistent[1] ? 0 : 1; });
+    const struct {
+        int16_t first, second, named;
+    } cases[] = {{77, 0, 77}, {80, 0, 80}, {77, 80, 77}};
+    for (const auto& c : cases) {
+        for (bool tableReview : {false, true}) {
+            inconsistent[0] = c.first;
+            inconsistent[1] = c.second;
+            boxes.boxes.clear();
+            if (tableReview)
+                startReducedStatisticsReview(SParamsStatReduced{7, 0, 0, 24, 0});
+            else
+                startStatisticsReview(SParamsStatPregled{7, 0, 0, 24, 0});
+            ASSERT_EQ(boxes.boxes.size(), 1u) << c.named;
+            EXPECT_EQ(boxes.boxes[0].text, withArgs(kText22018, {getTablePluralName(c.named)}))
+                << c.named;
+            EXPECT_FALSE(statReview.running) << c.named;
+            EXPECT_TRUE(streamLines().empty()) << c.named;
+        }
+    }
     setTableConsistencyTest(nullptr);
-    ASSERT_EQ(boxes.boxes.size(), 1u);
-    EXPECT_FALSE(statReview.running);
 }
 
 TEST_F(StatReviews, CommandsTypedAsMml) {

@@ -19,6 +19,7 @@
 #include "shell/main_window.h"
 #include "shell/poll_loop.h"
 #include "startup.h"
+#include "utils/message_box.h"
 
 // The main window with its poll timeout counted: how often the loop woke
 // the poll, against how often it polled.
@@ -297,6 +298,56 @@ TEST(PollInModalLoops, LinkPollsAreAnsweredWhileABoxFromAPollIsOpen) {
     kopClose();
     platform::setKopDevice(nullptr);
     udpLocalPort = udpRemotePort = 0;
+}
+
+// A timer of the pool that opens a box when it fires, as the link watchdog
+// does after an outage: the box's loop runs inside a poll that the poll
+// timeout started, with no frame on the link to wake another.
+class BoxOnTimer : public TTimerReceiver {
+public:
+    void onTimer(const STimerEvent*) override { showInformation("box"); }
+};
+
+struct TimerBox {
+    CountUpTo* ticks = nullptr;
+    int ticksAtFirstLook = -1;
+    bool boxSeen = false;
+};
+
+bool lookForTicksUnderTheBox(void* context) {
+    TimerBox& state = *static_cast<TimerBox*>(context);
+    if (testApp().getModalWindow() == nullptr) return state.boxSeen;
+    if (!state.boxSeen) state.ticksAtFirstLook = state.ticks->count;
+    state.boxSeen = true;
+    return state.ticks->count - state.ticksAtFirstLook >= 3;
+}
+
+TEST(PollInModalLoops, TimersTickWhileABoxFromATimerIsOpen) {
+    FoxClock clock;
+    platform::setTickSource(&clock);
+    resetProgramClock();
+    TTalvor* window = new TTalvor(&testApp());  // initialises the timer pool
+    window->create();
+    CountUpTo ticks(1000000);
+    setTimer(&ticks, 0);
+    BoxOnTimer box;
+    setTimer(&box, 100);
+    TimerBox state;
+    state.ticks = &ticks;
+    LoopWatcher watcher(lookForTicksUnderTheBox, &state);
+    watcher.start();
+    lastPollTime = programClock();
+    window->startPolling();
+    testApp().runUntil(watcher.done);
+
+    EXPECT_TRUE(state.boxSeen);
+    EXPECT_GE(ticks.count - state.ticksAtFirstLook, 3);
+
+    window->stopPolling();
+    killTimers(&ticks);
+    killTimers(&box);
+    delete window;
+    platform::setTickSource(nullptr);
 }
 
 // Records type 150 and takes a millisecond of the test clock per message.
