@@ -7,7 +7,8 @@
     one shorter than the bytes its code reads is ignored.
   - The state of a running backup is asked every 300 ms and after every
     answer that reports it still running; the first answer that reports it
-    finished ends both.
+    finished ends both. There is one chain of timed requests: a start
+    answered while the last chain's timer is armed restarts it.
   - Closing the window hides it; the receiver and the timer stay, so the
     polling and the status line go on until the next command 5016 shows it.
 */
@@ -20,6 +21,7 @@
 
 #include "texts/catalogue_message.h"
 #include "link/router.h"
+#include "link/timer_pool.h"
 #include "texts/text_catalogue.h"
 #include "sub/field_text.h"
 #include "sub/rec_cursor.h"
@@ -363,6 +365,9 @@ void TBekapShell::onMessage(uint8_t, uint16_t, uint8_t code, const uint8_t* payl
     if (code != kAnswerStarted || result != 0) return;
     sendBackupRequest(kRequestState, nullptr, 0);
     pollingStatus = 1;
+    // One chain of state requests: a start answered while the last chain's
+    // timer is still armed restarts that chain instead of adding a second.
+    killTimers(this);
     setTimer(this, kPollPeriod);
 }
 

@@ -1,8 +1,8 @@
 /*
   Notes:
-  - The window lists only successful backups, yet the start checks the
-    selected row's Status again: the row is decoded from the table as it is
-    at the moment of the click.
+  - The window lists only successful backups, and the selected row is
+    found again through the filter when a button is pressed, so the start's
+    check of Status only guards against a view that lets another row by.
   - The check of tables compares the characters 0..204 of both Ucesce
     fields; character 205 is not looked at.
   - No question precedes a load. Progress is driven by the answers alone:

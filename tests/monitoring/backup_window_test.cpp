@@ -384,6 +384,21 @@ TEST_F(BackupWindow, PollingFollowsTheRunningBackup) {
     EXPECT_EQ(statusOf(window), kText21135);
 }
 
+// A backup started again before the last chain's timer has run out (the
+// first backup just finished) still gets one state request every 300 ms.
+TEST_F(BackupWindow, AStartAnswerKeepsOneChainOfStateRequests) {
+    answer(129, {0});
+    answer(131, {0});
+    elapse(100);
+    EXPECT_EQ(requests().size(), 1u);
+    answer(129, {0});
+    EXPECT_EQ(requests().size(), 1u);
+    for (int i = 0; i < 4; ++i) {
+        elapse(300);
+        EXPECT_EQ(requests().size(), 1u) << i;
+    }
+}
+
 // Command 5016 from the menu road and typed as MML reaches the one window;
 // an argument refuses the typed command with status 2.
 TEST_F(BackupWorld, CommandsOpenTheOneWindowOfEachKind) {
