@@ -130,6 +130,7 @@ TEST_F(BackupWindow, OperationsOnTheSelectedBackup) {
             ASSERT_EQ(boxes.boxes.size(), 1u) << c.name;
             EXPECT_EQ(boxes.boxes[0].kind, IMessageBoxPresenter::Kind::Question);
             EXPECT_EQ(boxes.boxes[0].text, c.question) << c.name;
+            EXPECT_EQ(boxes.boxes[0].owner, static_cast<FXWindow*>(window)) << c.name;
         }
         const auto sent = requests();
         ASSERT_EQ(sent.size(), c.code != 0 ? 1u : 0u) << c.name;
@@ -182,6 +183,7 @@ TEST_F(BackupWindow, StartAsksForATypeThenForConfirmation) {
             ASSERT_EQ(boxes.boxes.size(), 1u) << c.name;
             EXPECT_EQ(boxes.boxes[0].text,
                       backupText(kText21153, {c.pickedRow == 2 ? "Puna" : "Desetznaka"}));
+            EXPECT_EQ(boxes.boxes[0].owner, static_cast<FXWindow*>(window)) << c.name;
         }
         const auto sent = requests();
         ASSERT_EQ(sent.size(), c.payload.empty() ? 0u : 1u) << c.name;
