@@ -7,7 +7,11 @@
     one shorter than the bytes its code reads is ignored.
   - The state of a running backup is asked every 300 ms and after every
     answer that reports it still running; the first answer that reports it
-    finished ends both.
+    finished ends both. There is one chain of timed requests: a start
+    answered while the last chain's timer is armed restarts it.
+  - Questions stand over this window, not over the main window: this window
+    has the focus, and a window manager gives it to a box over the window
+    that has it, so the box can be answered from the keyboard at once.
   - Closing the window hides it; the receiver and the timer stay, so the
     polling and the status line go on until the next command 5016 shows it.
 */
@@ -20,6 +24,7 @@
 
 #include "texts/catalogue_message.h"
 #include "link/router.h"
+#include "link/timer_pool.h"
 #include "texts/text_catalogue.h"
 #include "sub/field_text.h"
 #include "sub/rec_cursor.h"
@@ -260,7 +265,7 @@ void TBekapShell::startBackup() {
     }
     char text[kQuestionSize];
     formatMessage(text, sizeof text, 21153, row.name);
-    if (confirm(text, mainDialogOwner()) == 0) return;
+    if (confirm(text, this) == 0) return;
     uint8_t request[kBackupTypeNameSize];
     sendBackupRequest(kRequestStart, request, packBackupStart(request, sizeof request, row.name));
     formatMessage(text, sizeof text, 21154, row.name);
@@ -268,7 +273,7 @@ void TBekapShell::startBackup() {
 }
 
 void TBekapShell::stopBackup() {
-    if (confirm(textById(21155), mainDialogOwner()) == 0) return;
+    if (confirm(textById(21155), this) == 0) return;
     sendBackupRequest(kRequestStop, nullptr, 0);
     setStatus(textById(21156), kShellAlertColour);
 }
@@ -303,7 +308,7 @@ void TBekapShell::runOnSelected(FXSelector id) {
         setStatus(textById(refused), kShellAlertColour);
         return;
     }
-    if (confirm(aboutBackup(op->question, backup).c_str(), mainDialogOwner()) == 0) return;
+    if (confirm(aboutBackup(op->question, backup).c_str(), this) == 0) return;
     uint8_t request[kBackupKeyRequestSize];
     sendBackupRequest(op->request, request, packBackupKey(request, sizeof request, backup));
     setStatus(textById(op->sent), kShellAlertColour);
@@ -363,6 +368,9 @@ void TBekapShell::onMessage(uint8_t, uint16_t, uint8_t code, const uint8_t* payl
     if (code != kAnswerStarted || result != 0) return;
     sendBackupRequest(kRequestState, nullptr, 0);
     pollingStatus = 1;
+    // One chain of state requests: a start answered while the last chain's
+    // timer is still armed restarts that chain instead of adding a second.
+    killTimers(this);
     setTimer(this, kPollPeriod);
 }
 

@@ -1,10 +1,12 @@
 /*
   Notes:
-  - The window lists only successful backups, yet the start checks the
-    selected row's Status again: the row is decoded from the table as it is
-    at the moment of the click.
+  - The window lists only successful backups, and the selected row is
+    found again through the filter when a button is pressed, so the start's
+    check of Status only guards against a view that lets another row by.
   - The check of tables compares the characters 0..204 of both Ucesce
     fields; character 205 is not looked at.
+  - The stop's question stands over this window, as the backup window's
+    questions do, so that it takes the keyboard focus.
   - No question precedes a load. Progress is driven by the answers alone:
     each answer that reports the load still running asks for the next.
   - Answers come only from the management processor with codes 161..163;
@@ -150,7 +152,7 @@ void TLoadShell::startLoad() {
 }
 
 void TLoadShell::stopLoad() {
-    if (confirm(textById(21203), mainDialogOwner()) == 0) return;
+    if (confirm(textById(21203), this) == 0) return;
     sendBackupRequest(kRequestStop, nullptr, 0);
     setStatus(textById(21204), kShellAlertColour);
 }

@@ -109,6 +109,8 @@ protected:
             press(shell, id);
             ASSERT_EQ(boxes.boxes.size(), 1u);
             EXPECT_EQ(boxes.boxes[0].text, question);
+            // Over the window whose button was pressed, which has the focus.
+            EXPECT_EQ(boxes.boxes[0].owner, static_cast<FX::FXWindow*>(shell));
             EXPECT_EQ(statusOf(shell), yes ? sentText : "");
             const auto sent = requests();
             ASSERT_EQ(sent.size(), size_t(yes));

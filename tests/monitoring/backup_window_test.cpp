@@ -130,6 +130,7 @@ TEST_F(BackupWindow, OperationsOnTheSelectedBackup) {
             ASSERT_EQ(boxes.boxes.size(), 1u) << c.name;
             EXPECT_EQ(boxes.boxes[0].kind, IMessageBoxPresenter::Kind::Question);
             EXPECT_EQ(boxes.boxes[0].text, c.question) << c.name;
+            EXPECT_EQ(boxes.boxes[0].owner, static_cast<FXWindow*>(window)) << c.name;
         }
         const auto sent = requests();
         ASSERT_EQ(sent.size(), c.code != 0 ? 1u : 0u) << c.name;
@@ -182,6 +183,7 @@ TEST_F(BackupWindow, StartAsksForATypeThenForConfirmation) {
             ASSERT_EQ(boxes.boxes.size(), 1u) << c.name;
             EXPECT_EQ(boxes.boxes[0].text,
                       backupText(kText21153, {c.pickedRow == 2 ? "Puna" : "Desetznaka"}));
+            EXPECT_EQ(boxes.boxes[0].owner, static_cast<FXWindow*>(window)) << c.name;
         }
         const auto sent = requests();
         ASSERT_EQ(sent.size(), c.payload.empty() ? 0u : 1u) << c.name;
@@ -382,6 +384,21 @@ TEST_F(BackupWindow, PollingFollowsTheRunningBackup) {
     EXPECT_EQ(backupWindow, window);
     EXPECT_TRUE(window->shown());
     EXPECT_EQ(statusOf(window), kText21135);
+}
+
+// A backup started again before the last chain's timer has run out (the
+// first backup just finished) still gets one state request every 300 ms.
+TEST_F(BackupWindow, AStartAnswerKeepsOneChainOfStateRequests) {
+    answer(129, {0});
+    answer(131, {0});
+    elapse(100);
+    EXPECT_EQ(requests().size(), 1u);
+    answer(129, {0});
+    EXPECT_EQ(requests().size(), 1u);
+    for (int i = 0; i < 4; ++i) {
+        elapse(300);
+        EXPECT_EQ(requests().size(), 1u) << i;
+    }
 }
 
 // Command 5016 from the menu road and typed as MML reaches the one window;

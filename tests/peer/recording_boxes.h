@@ -13,11 +13,12 @@ public:
         Kind kind;
         std::string caption;
         std::string text;
+        FX::FXWindow* owner;  // as given by the caller: null for the default
     };
     RecordingBoxes() { setMessageBoxPresenter(this); }
     ~RecordingBoxes() override { setMessageBoxPresenter(nullptr); }
-    int show(Kind kind, const char* caption, const char* text, FX::FXWindow*) override {
-        boxes.push_back({kind, caption ? caption : "", text ? text : ""});
+    int show(Kind kind, const char* caption, const char* text, FX::FXWindow* owner) override {
+        boxes.push_back({kind, caption ? caption : "", text ? text : "", owner});
         return answer;
     }
     std::vector<Box> boxes;

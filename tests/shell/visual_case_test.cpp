@@ -11,6 +11,7 @@
 #include "peer/recording_boxes.h"
 #include "peer/test_app.h"
 #include "shell/visual_case.h"
+#include "toolkit/dialog_box.h"
 #include "toolkit/text_codec.h"
 
 namespace {
@@ -147,9 +148,11 @@ TEST_F(VisualCaseDialog, FormFollowsTheFile) {
     ini += "[Proces]\nCaseCount=1\nCase1=10 ->3\n";
     std::vector<std::string> labels;
     std::string title;
+    int32_t helpTopic = 0;
     bool subscriberLabel = false, groupLabel = false;
     const auto frames = run(ini, {[&](FX::FXWindow* form) {
                                 title = fromUtf8(static_cast<FX::FXTopWindow*>(form)->getTitle());
+                                helpTopic = static_cast<TDialogBox*>(form)->helpPage;
                                 subscriberLabel = findChild<FX::FXLabel>(form, "Subscriber");
                                 groupLabel = findChild<FX::FXLabel>(form, "To be indicator");
                                 for (FX::FXCheckButton* b : childrenOf<FX::FXCheckButton>(form))
@@ -157,6 +160,7 @@ TEST_F(VisualCaseDialog, FormFollowsTheFile) {
                                 fill("", {10})(form);
                             }});
     EXPECT_EQ(title, "Visual Case Like");
+    EXPECT_EQ(helpTopic, 301);
     EXPECT_TRUE(subscriberLabel);
     EXPECT_TRUE(groupLabel);
     ASSERT_EQ(labels.size(), 10u);
@@ -164,6 +168,18 @@ TEST_F(VisualCaseDialog, FormFollowsTheFile) {
     EXPECT_EQ(labels[9], "Вид :");
     ASSERT_EQ(frames.size(), 2u);
     EXPECT_EQ(frames[1].payload, (std::vector<uint8_t>{0, 3}));
+}
+
+// A subscriber number of nine characters is refused and the dialog stays
+// open with what was typed and checked; eight are sent whole.
+TEST_F(VisualCaseDialog, SubscriberHoldsAtMostEightCharacters) {
+    const auto frames = run(std::string(kThreeOptions) + "[Proces]\nCaseCount=1\nCase1=2 ->6\n",
+                            {fill("123456789", {2}), fill("87654321", {})});
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].kind, IMessageBoxPresenter::Kind::Error);
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_EQ(frames[1].payload,
+              (std::vector<uint8_t>{'8', '7', '6', '5', '4', '3', '2', '1', 0, 6}));
 }
 
 // A bad file shows "Bad VISUAL.INI!" and sends nothing: an option count
