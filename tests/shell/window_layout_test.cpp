@@ -262,7 +262,10 @@ std::vector<WindowRow> programWindows(TTalvor* main) {
                 const SIzvestaj report = openOperatorReport(16408, 3, 1, 23291, 23313);
                 return static_cast<FX::FXTopWindow*>(report.window);
             },
-            [](FX::FXTopWindow*) { freeOperatorReports(); }),
+            [](FX::FXTopWindow* window) {
+                delete window;  // its table draws with the main window's font
+                freeOperatorReports();
+            }),
         modeless(
             "progress window",
             [main] {
