@@ -141,7 +141,9 @@ FXIMPLEMENT(KGrupeOperShell, TDialogBox, KGrupeOperShellMap, ARRAYNUMBER(KGrupeO
 
 KGrupeOperShell::KGrupeOperShell(FX::FXApp* app, const char* title, FX::FXint x, FX::FXint y,
                                  FX::FXint w, FX::FXint h)
-    : TDialogBox(app, title, FX::DECOR_TITLE | FX::DECOR_BORDER | FX::DECOR_CLOSE, x, y, w, h),
+    : TDialogBox(app, title,
+                 FX::DECOR_TITLE | FX::DECOR_BORDER | FX::DECOR_CLOSE | FX::DECOR_RESIZE, x, y, w,
+                 h),
       TMessageReceiver(kRightsMessageType) {
     statusBar = new FX::FXStatusBar(this, FX::LAYOUT_SIDE_BOTTOM | FX::LAYOUT_FILL_X);
     columns = new FX::FXHorizontalFrame(this, FX::LAYOUT_FILL_X | FX::LAYOUT_FILL_Y);

@@ -85,19 +85,21 @@ int refuseUnmark(const SBekap& b) {
 }
 
 // An operation on the selected backup: the question (type, date, time) and
-// the request that follows a yes.
+// the request that follows a yes. The question before erasing backups has
+// "no" preselected, so a stray Enter keeps them.
 struct SSelectedOperation {
     FXSelector id;
     int (*refusal)(const SBekap&);
     int question;
     uint8_t request;
     int sent;
+    bool erases;
 };
 const SSelectedOperation kSelectedOperations[] = {
-    {TBekapShell::ID_DELETE, refuseDelete, 21163, 8, 21164},
-    {TBekapShell::ID_RELEASE, refuseRelease, 21167, 9, 21168},
-    {TBekapShell::ID_MARK, refuseMark, 21171, 10, 21172},
-    {TBekapShell::ID_UNMARK, refuseUnmark, 21174, 11, 21175},
+    {TBekapShell::ID_DELETE, refuseDelete, 21163, 8, 21164, true},
+    {TBekapShell::ID_RELEASE, refuseRelease, 21167, 9, 21168, false},
+    {TBekapShell::ID_MARK, refuseMark, 21171, 10, 21172, false},
+    {TBekapShell::ID_UNMARK, refuseUnmark, 21174, 11, 21175, false},
 };
 
 // The answers' texts; failures with a number show the exchange's result.
@@ -308,7 +310,10 @@ void TBekapShell::runOnSelected(FXSelector id) {
         setStatus(textById(refused), kShellAlertColour);
         return;
     }
-    if (confirm(aboutBackup(op->question, backup).c_str(), this) == 0) return;
+    const std::string question = aboutBackup(op->question, backup);
+    const int yes =
+        op->erases ? confirmDeletion(question.c_str(), this) : confirm(question.c_str(), this);
+    if (yes == 0) return;
     uint8_t request[kBackupKeyRequestSize];
     sendBackupRequest(op->request, request, packBackupKey(request, sizeof request, backup));
     setStatus(textById(op->sent), kShellAlertColour);

@@ -21,6 +21,7 @@
 #include "platform/paths.h"
 #include "toolkit/accelerators.h"
 #include "toolkit/shared_fonts.h"
+#include "toolkit/small_dialogs.h"
 #include "toolkit/text_codec.h"
 #include "utils/files.h"
 #include "utils/message_box.h"
@@ -105,13 +106,7 @@ void reportCannotOpen(const std::string& name) {
 
 // A question for a text with an initial answer; false when cancelled.
 bool askText(FXWindow* owner, int titleId, int labelId, std::string& answer) {
-    FXString result = toUtf8(answer);
-    TFocusKeeper keeper;
-    if (!FXInputDialog::getString(result, owner, toUtf8(textById(titleId)),
-                                  toUtf8(convertTildeAccel(textById(labelId)))))
-        return false;
-    answer = fromUtf8(result);
-    return true;
+    return promptText(owner, textById(titleId), textById(labelId), answer);
 }
 
 }  // namespace

@@ -160,8 +160,8 @@ FXWindow* ownerOrRoot(FXWindow* owner) {
 }  // namespace
 
 TRecDial::TRecDial(int16_t table, FXWindow* owner, const char* title, RecordFilter filter)
-    : TDialogBox(ownerOrRoot(owner), title, DECOR_TITLE | DECOR_BORDER | DECOR_CLOSE, 0, 0, 0, 0,
-                 10, 10, 10, 10, 4, 4),
+    : TDialogBox(ownerOrRoot(owner), title, DECOR_TITLE | DECOR_BORDER | DECOR_CLOSE | DECOR_RESIZE,
+                 0, 0, 0, 0, 10, 10, 10, 10, 4, 4),
       table_(table) {
     auto* frame =
         new FXVerticalFrame(this, LAYOUT_FILL_X | LAYOUT_FILL_Y, 0, 0, 0, 0, 4, 4, 4, 4, 4, 4);

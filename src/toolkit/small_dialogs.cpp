@@ -2,8 +2,9 @@
   Notes:
   - The option dialog is a plain FXDialogBox; its radio buttons are made
     exclusive by TRadioExclusion, since FOX 1.6 leaves that to us.
-  - The prompt of askString refuses, on accept, a text with a character that
-    CP1251 cannot hold; it names the prompt's label in the error box.
+  - The prompt of askString and promptText refuses, on accept, a text with a
+    character that CP1251 cannot hold; it names the prompt's label in the
+    error box. It is never narrower than its title.
   - File names from the file dialog are kept as the file system gives them.
   - Record choices copy at most the table's record length, and only into a
     buffer that holds it.
@@ -14,6 +15,7 @@
 #include <cstring>
 #include <string>
 
+#include "link/text_lines.h"
 #include "texts/catalogue_message.h"
 #include "texts/text_catalogue.h"
 #include "sub/rec_cursor.h"
@@ -46,10 +48,18 @@ class TStringPrompt : public FX::FXInputDialog {
     FXDECLARE(TStringPrompt)
 
 public:
-    TStringPrompt(FX::FXWindow* owner, const char* caption, const char* label)
-        : FX::FXInputDialog(owner, toUtf8(caption), toUtf8(label)), label_(label) {}
+    // `shown` is the label as drawn (a mnemonic may be marked), `label` as
+    // the error box names it.
+    TStringPrompt(FX::FXWindow* owner, const char* caption, const char* label,
+                  const char* shown = nullptr)
+        : FX::FXInputDialog(owner, toUtf8(caption), toUtf8(shown != nullptr ? shown : label)),
+          label_(label) {}
     TStringPrompt(FX::FXApp* app, const char* caption, const char* label)
         : FX::FXInputDialog(app, toUtf8(caption), toUtf8(label)), label_(label) {}
+
+    FX::FXint getDefaultWidth() override {
+        return FXMAX(FX::FXInputDialog::getDefaultWidth(), titleWidth(this));
+    }
 
     long onCmdAccept(FX::FXObject* sender, FX::FXSelector sel, void* ptr) {
         std::string text;
@@ -138,6 +148,18 @@ int askString(const char* caption, const char* label, char* buffer, std::size_t 
     }
     delete prompt;
     return result;
+}
+
+bool promptText(FX::FXWindow* owner, const char* caption, const char* label, std::string& text) {
+    if (owner == nullptr) owner = topDialogOwner();
+    if (owner == nullptr) return false;
+    TFocusKeeper keeper;
+    const std::string shown = convertTildeAccel(label);
+    TStringPrompt prompt(owner, caption, stripTildes(label), shown.c_str());
+    prompt.setText(toUtf8(text));
+    if (prompt.execute(FX::PLACEMENT_CURSOR) == 0) return false;
+    text = fromUtf8(prompt.getText());
+    return true;
 }
 
 const char* chooseFileNameStatic(const char* patterns) {

@@ -3,8 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
+namespace FX {
+class FXWindow;
+}
 class TTrnRecBase;
 
 // Small modal helpers shared by many windows, each run over the main window.
@@ -20,6 +24,12 @@ int chooseOption(const char* title, int count, const uint16_t* textIds, int pres
 // characters keeps its last size - 1 characters. A typed character that
 // CP1251 cannot hold is refused and the prompt stays open.
 int askString(const char* caption, const char* label, char* buffer, std::size_t size);
+
+// A one-line prompt over `owner` (the topmost dialog when null) that starts
+// with `text`, selected; its label may mark a mnemonic with tildes. True and
+// the text entered, false when cancelled. A typed character that CP1251
+// cannot hold is refused and the prompt stays open.
+bool promptText(FX::FXWindow* owner, const char* caption, const char* label, std::string& text);
 
 // chooseFileName with an empty initial name and the first pattern current:
 // the chosen name as given by the file system, in one buffer shared by all

@@ -366,6 +366,8 @@ TEST(CommandChecks, RouteParameters) {
     runCases(cases);
 }
 
+// The confirming checks all guard deletions: their question comes with "no"
+// preselected, so a stray Enter refuses.
 TEST(CommandChecks, ConfirmingChecksAskOnTheFormAndPassOnMml) {
     const auto zeros = [](auto&) {};
     const std::vector<CheckCase> asking = {
@@ -389,7 +391,7 @@ TEST(CommandChecks, ConfirmingChecksAskOnTheFormAndPassOnMml) {
         boxes.answer = 0;
         runCases({c});
         ASSERT_EQ(boxes.boxes.size(), 1u) << c.command;
-        EXPECT_EQ(boxes.boxes[0].kind, IMessageBoxPresenter::Kind::Question);
+        EXPECT_EQ(boxes.boxes[0].kind, IMessageBoxPresenter::Kind::DeletionQuestion);
         EXPECT_EQ(boxes.boxes[0].caption, textById(21402));
         EXPECT_EQ(boxes.boxes[0].text, question);
         boxes.answer = 1;

@@ -1,8 +1,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -112,11 +114,11 @@ TEST(HelpPages, PathsAndFailure) {
 // The system shell with a stand-in opener: a page that is not there gives
 // 25305 whether or not an opener is installed (nothing is started for it);
 // a page that is there but no opener gives a box that says so; a page and
-// an opener give no box.
+// an opener give no box, and the opener is started once, with the page.
 TEST(HelpPages, MissingPageAndMissingOpener) {
     ScopedWorkDir dir;
     ::mkdir("bin", 0755);
-    dir.write("bin/xdg-open", "#!/bin/sh\nexit 0\n");
+    dir.write("bin/xdg-open", "#!/bin/sh\necho \"$1\" >> '" + dir.path() + "/opened'\n");
     ::chmod("bin/xdg-open", 0755);
     ::mkdir("empty", 0755);
     const std::string oldPath = getenv("PATH") != nullptr ? getenv("PATH") : "";
@@ -148,6 +150,11 @@ TEST(HelpPages, MissingPageAndMissingOpener) {
             EXPECT_EQ(boxes.boxes[0].text, c.box);
         }
     }
+    // The opener runs detached: waiting for it is the one place this test polls.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (dir.read("opened").empty() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(dir.read("opened"), helpPagePath(0) + "\n");
 }
 
 TEST(StripTildes, RemovesEveryMark) {

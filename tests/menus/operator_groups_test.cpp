@@ -3,6 +3,7 @@
 #include <vector>
 
 #include <fox-1.6/fx.h>
+#include <fox-1.6/fxkeys.h>
 #include <gtest/gtest.h>
 
 #include "commands/executors/local_routines.h"
@@ -300,9 +301,12 @@ TEST_F(OperatorGroups, DeleteRemovesTheRowAtOnce) {
     for (int i = 0; i < 19; ++i) expected.push_back(groupName(i));
     EXPECT_EQ(rows(), expected);
 
-    // Cancelled: nothing sent, nothing removed.
+    // Cancelled, or Enter at once (the question stands on "cancel"): nothing
+    // sent, nothing removed.
     runWithDialog(KGrupeOperShell::ID_DELETE_GROUP,
                   [](FX::FXWindow* modal) { sendCommand(modal, FX::FXDialogBox::ID_CANCEL); });
+    runWithDialog(KGrupeOperShell::ID_DELETE_GROUP,
+                  [](FX::FXWindow* modal) { pressKey(modal, KEY_Return, "\r"); });
     EXPECT_TRUE(requests().empty());
     EXPECT_EQ(window->groupList()->getNumItems(), 19);
 }

@@ -128,7 +128,11 @@ TEST_F(BackupWindow, OperationsOnTheSelectedBackup) {
             EXPECT_TRUE(boxes.boxes.empty()) << c.name;
         } else {
             ASSERT_EQ(boxes.boxes.size(), 1u) << c.name;
-            EXPECT_EQ(boxes.boxes[0].kind, IMessageBoxPresenter::Kind::Question);
+            // Erasing asks with "no" preselected.
+            EXPECT_EQ(boxes.boxes[0].kind, c.id == TBekapShell::ID_DELETE
+                                               ? IMessageBoxPresenter::Kind::DeletionQuestion
+                                               : IMessageBoxPresenter::Kind::Question)
+                << c.name;
             EXPECT_EQ(boxes.boxes[0].text, c.question) << c.name;
             EXPECT_EQ(boxes.boxes[0].owner, static_cast<FXWindow*>(window)) << c.name;
         }

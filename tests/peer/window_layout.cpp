@@ -76,6 +76,18 @@ void walk(FX::FXWindow* parent, FX::FXint px, FX::FXint py, bool scrolled, const
     }
 }
 
+// The first shown list, tree or table in the window, or null: its rows can
+// outgrow any size the window opens at. (Text areas here hold texts of a
+// fixed length.)
+FX::FXWindow* firstGrowingArea(FX::FXWindow* root) {
+    for (FX::FXWindow* w = root->getFirst(); w != nullptr; w = w->getNext()) {
+        if (!w->shown() || w->isMemberOf(FXMETACLASS(FX::FXShell))) continue;
+        if (scrolls(w) && !w->isMemberOf(FXMETACLASS(FX::FXText))) return w;
+        if (FX::FXWindow* area = firstGrowingArea(w)) return area;
+    }
+    return nullptr;
+}
+
 FX::FXTextField* firstEditable(FX::FXWindow* root) {
     for (FX::FXWindow* w = root->getFirst(); w != nullptr; w = w->getNext()) {
         if (!w->shown()) continue;
@@ -107,6 +119,22 @@ std::vector<std::string> layoutFaults(FX::FXTopWindow* window, bool fieldFocus) 
         if (window->getWidth() < needed)
             faults.push_back("narrower than its title (" + std::to_string(needed) +
                              "): " + window->getTitle().text());
+    }
+    // A window with rows that can grow can be made larger, and its rows
+    // take the room.
+    if (FX::FXWindow* area = firstGrowingArea(window)) {
+        if ((window->getDecorations() & FX::DECOR_RESIZE) == 0) {
+            faults.push_back("cannot be resized, yet holds " + describe(area));
+        } else {
+            const FX::FXint w = window->getWidth(), h = window->getHeight();
+            const FX::FXint areaHeight = area->getHeight();
+            window->resize(w + 100, h + 100);
+            layOut(window);
+            if (area->getHeight() <= areaHeight)
+                faults.push_back("made larger, its rows do not grow: " + describe(area));
+            window->resize(w, h);
+            layOut(window);
+        }
     }
     if (fieldFocus) {
         FX::FXWindow* focused = window;

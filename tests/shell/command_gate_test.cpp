@@ -19,6 +19,10 @@ void recordDispatch(uint16_t id) {
 class CommandGate : public ::testing::Test {
 protected:
     void SetUp() override {
+        // A main window of an earlier test leaves the program's own gate,
+        // which would answer the rights messages a second time.
+        delete commandGate;
+        commandGate = nullptr;
         dispatched.clear();
         setCommandDispatcher(recordDispatch);
     }

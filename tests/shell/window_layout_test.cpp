@@ -2,8 +2,18 @@
 // as an operator meets it: nothing outside the window, nothing over anything
 // else, no text cut, the focus in the first field of a form.
 
+#include <cxxabi.h>
+
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <typeinfo>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,9 +40,12 @@
 #include "peer/window_layout.h"
 #include "peer/work_dir.h"
 #include "shell/about_window.h"
+#include "shell/debug_streams.h"
 #include "shell/main_window.h"
 #include "shell/message_windows.h"
 #include "shell/operator_reports.h"
+#include "shell/report_logs.h"
+#include "shell/visual_case.h"
 #include "link/text_streams.h"
 #include "sub/sub_database.h"
 #include "toolkit/base_shell.h"
@@ -42,6 +55,7 @@
 #include "toolkit/rec_tabela.h"
 #include "toolkit/simple_dialog.h"
 #include "toolkit/small_dialogs.h"
+#include "toolkit/text_codec.h"
 #include "utils/message_box.h"
 
 namespace {
@@ -52,7 +66,7 @@ constexpr int16_t kRecordTable = 12;
 // from inside its loop, then cancelled; a modeless one is made and shown by
 // `open`, checked, and let go by `close` (deleted when not given).
 struct WindowRow {
-    const char* name;
+    std::string name;
     bool form;  // the focus must start in its first editable field
     std::function<void()> run;
     std::function<FX::FXTopWindow*()> open;
@@ -60,13 +74,93 @@ struct WindowRow {
     FX::FXSelector closeId = FX::FXDialogBox::ID_CANCEL;  // ends a modal window
 };
 
-WindowRow modal(const char* name, bool form, std::function<void()> run) {
-    return {name, form, std::move(run), nullptr, nullptr};
+WindowRow modal(std::string name, bool form, std::function<void()> run) {
+    return {std::move(name), form, std::move(run), nullptr, nullptr};
 }
 
-WindowRow modeless(const char* name, std::function<FX::FXTopWindow*()> open,
+WindowRow modeless(std::string name, std::function<FX::FXTopWindow*()> open,
                    std::function<void(FX::FXTopWindow*)> close = nullptr) {
-    return {name, false, nullptr, std::move(open), std::move(close)};
+    return {std::move(name), false, nullptr, std::move(open), std::move(close)};
+}
+
+// The class of a window as the program declares it, without its namespaces.
+std::string classOf(FX::FXWindow* window) {
+    int status = 0;
+    char* name = abi::__cxa_demangle(typeid(*window).name(), nullptr, nullptr, &status);
+    std::string out = status == 0 && name != nullptr ? name : typeid(*window).name();
+    std::free(name);
+    const std::size_t colon = out.rfind("::");
+    return colon == std::string::npos ? out : out.substr(colon + 2);
+}
+
+// The shown top-level window of the application with this title, or null.
+FX::FXTopWindow* shownWindowTitled(const char* title) {
+    for (FX::FXWindow* w = testApp().getRootWindow()->getFirst(); w != nullptr; w = w->getNext())
+        if (w->shown() && w->isMemberOf(FXMETACLASS(FX::FXTopWindow)) &&
+            fromUtf8(static_cast<FX::FXTopWindow*>(w)->getTitle()) == title)
+            return static_cast<FX::FXTopWindow*>(w);
+    return nullptr;
+}
+
+// Runs a command of a text file viewer over the main window, which goes after.
+std::function<void()> viewerCommand(TTalvor* main, FX::FXSelector id) {
+    return [main, id] {
+        auto* viewer = new TTxtFileLineDial(main);
+        viewer->create();
+        viewer->show(FX::PLACEMENT_DEFAULT);
+        sendCommand(viewer, id);
+        delete viewer;
+    };
+}
+
+// Runs a command of a watch window, which goes after.
+std::function<void()> watchCommand(TTalvor* main, FX::FXSelector id) {
+    return [main, id] {
+        auto* window = new KProzorZaPracenje(textById(21045), main);
+        window->create();
+        window->show(FX::PLACEMENT_DEFAULT);
+        sendCommand(window, id);
+        delete window;
+    };
+}
+
+// The window classes of the program read from its sources: every class
+// that derives, directly or through others, from a FOX top-level window.
+// Only the most derived ones are returned; their bases are met through them.
+std::set<std::string> programWindowClasses() {
+    std::map<std::string, std::vector<std::string>> bases;
+    const std::regex declaration(R"(class\s+(\w+)\s*(?:final\s*)?:\s*([^{;]+)\{)");
+    const std::regex base(R"((?:public|protected|private)\s+(?:FX::)?(\w+))");
+    for (const auto& file : std::filesystem::recursive_directory_iterator(KELM_SOURCE_DIR)) {
+        const std::string ext = file.path().extension().string();
+        if (ext != ".h" && ext != ".cpp") continue;
+        std::ifstream in(file.path());
+        const std::string text((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
+        for (std::sregex_iterator d(text.begin(), text.end(), declaration), end; d != end; ++d) {
+            const std::string list = (*d)[2];
+            for (std::sregex_iterator b(list.begin(), list.end(), base); b != end; ++b)
+                bases[(*d)[1]].push_back((*b)[1]);
+        }
+    }
+    const std::set<std::string> roots = {"FXTopWindow", "FXMainWindow", "FXDialogBox",
+                                         "FXInputDialog", "FXFileDialog"};
+    std::function<bool(const std::string&)> isWindow = [&](const std::string& name) {
+        if (roots.count(name) != 0) return true;
+        for (const std::string& b : bases[name])
+            if (isWindow(b)) return true;
+        return false;
+    };
+    std::set<std::string> windows, derivedFrom;
+    for (const auto& entry : bases) {
+        if (!isWindow(entry.first)) continue;
+        windows.insert(entry.first);
+        for (const std::string& b : entry.second) derivedFrom.insert(b);
+    }
+    std::set<std::string> leaves;
+    for (const std::string& w : windows)
+        if (derivedFrom.count(w) == 0) leaves.insert(w);
+    return leaves;
 }
 
 FX::FXTopWindow* shown(FX::FXTopWindow* window) {
@@ -90,13 +184,15 @@ protected:
         testApp().flush(true);
     }
 
-    // Checks a window the row opens; false when no window showed.
-    bool check(const WindowRow& row, std::vector<std::string>& faults) {
+    // Checks a window the row opens and names its class; false when no
+    // window showed.
+    bool check(const WindowRow& row, std::vector<std::string>& faults, std::string& type) {
         FX::FXTopWindow* seen = nullptr;
         if (row.run) {
             ModalDriver driver;
             driver.then([&](FX::FXWindow* window) {
                 seen = static_cast<FX::FXTopWindow*>(window);
+                type = classOf(seen);
                 faults = layoutFaults(seen, row.form);
                 window->handle(nullptr, FXSEL(FX::SEL_COMMAND, row.closeId), nullptr);
             });
@@ -104,7 +200,10 @@ protected:
             row.run();
         } else {
             seen = row.open();
-            if (seen != nullptr) faults = layoutFaults(seen, row.form);
+            if (seen != nullptr) {
+                type = classOf(seen);
+                faults = layoutFaults(seen, row.form);
+            }
             if (row.close)
                 row.close(seen);
             else
@@ -262,7 +361,10 @@ std::vector<WindowRow> programWindows(TTalvor* main) {
                 const SIzvestaj report = openOperatorReport(16408, 3, 1, 23291, 23313);
                 return static_cast<FX::FXTopWindow*>(report.window);
             },
-            [](FX::FXTopWindow*) { freeOperatorReports(); }),
+            [](FX::FXTopWindow* window) {
+                delete window;  // its table draws with the main window's font
+                freeOperatorReports();
+            }),
         modeless(
             "progress window",
             [main] {
@@ -275,7 +377,56 @@ std::vector<WindowRow> programWindows(TTalvor* main) {
                 setProgressViewFactory(nullptr);
             }),
         about,
+        modal("visual.ini dialog", true,
+              [] {
+                  writeFileBytes("visual.ini",
+                                 "[Dialog]\nName=Indicator\n[Part1]\nName=Number\n"
+                                 "[Part2]\nName=Kinds\nOptionCount=3\n"
+                                 "Option1=Local\nOption2=Long\nOption3=Abroad\n");
+                  runVisualCaseDialog("./visual.ini");
+              }),
+        modal("viewer line prompt", true, viewerCommand(main, TTxtFileLineDial::ID_GOTO_LINE)),
+        modal("viewer search prompt", true, viewerCommand(main, TTxtFileLineDial::ID_FIND)),
+        modal("viewer copy file dialog", false,
+              viewerCommand(main, TTxtFileLineDial::ID_COPY_FILE)),
+        modal("watch file name form", true, watchCommand(main, KOsnovniProzorZaPracenje::ID_INPUT)),
+        modeless("backup schedule editor",
+                 [main] { return shown(new TTableModifyShell(main, kTableBackupSchedule)); }),
     };
+    // The debug windows: two views of the debug stream and one of the second.
+    const struct {
+        const char* name;
+        void (*open)();
+        int title;
+    } debugWindows[] = {
+        {"debug view window", openDebugViewWindow, 26282},
+        {"debug watch window", openDebugWatchWindow, 26281},
+        {"second debug watch window", openSecondDebugWatchWindow, 26281},
+    };
+    for (const auto& d : debugWindows)
+        rows.push_back(modeless(
+            d.name,
+            [d] {
+                createDebugReceivers();
+                d.open();
+                return shownWindowTitled(textById(d.title));
+            },
+            [](FX::FXTopWindow*) { deleteDebugReceivers(); }));
+    // The list and the watch window of every report stream.
+    for (const ReportStreamRow& stream : kReportStreams)
+        for (const bool watching : {false, true}) {
+            const uint8_t type = stream.messageType;
+            rows.push_back(modeless(
+                std::string(watching ? "watch" : "list") + " window of stream " +
+                    std::to_string(type),
+                [type, watching]() -> FX::FXTopWindow* {
+                    createReportLogs();
+                    openReportWindow(type, watching);
+                    TTxtMsgWindow* window = reportWindow(type, watching);
+                    return window != nullptr ? window->dialog() : nullptr;
+                },
+                [](FX::FXTopWindow*) { closeReportLogs(); }));
+        }
     for (FX::FXuint set = 1; set <= 6; ++set) {
         static const char* names[] = {"box of set 1", "box of set 2", "box of set 3",
                                       "box of set 4", "box of set 5", "box of set 6"};
@@ -286,17 +437,25 @@ std::vector<WindowRow> programWindows(TTalvor* main) {
     return rows;
 }
 
+// Every window of the program is checked: each window class that its
+// sources declare is met in at least one row, so a new window without a
+// row fails here.
 TEST_F(WindowLayout, EveryWindowFitsItsContents) {
-    std::vector<std::string> checked;
+    std::string list;
+    std::set<std::string> classes;
     for (const WindowRow& row : programWindows(main)) {
         std::vector<std::string> faults;
-        EXPECT_TRUE(check(row, faults)) << row.name << ": no window showed";
+        std::string type;
+        EXPECT_TRUE(check(row, faults, type)) << row.name << ": no window showed";
         for (const std::string& fault : faults) ADD_FAILURE() << row.name << ": " << fault;
-        checked.push_back(row.name);
+        list += "  " + row.name + " (" + type + ")\n";
+        classes.insert(type);
     }
-    std::string list;
-    for (const std::string& name : checked) list += "  " + name + "\n";
     std::cout << "windows checked:\n" << list;
+    const std::set<std::string> declared = programWindowClasses();
+    EXPECT_GE(declared.size(), 20u);  // the sources were found and read
+    for (const std::string& name : declared)
+        EXPECT_EQ(classes.count(name), 1u) << "window class without a row: " << name;
 }
 
 // The main window opens wide enough for its whole toolbar, and the one

@@ -44,11 +44,13 @@ bool sameText(const char (&a)[N], const char (&b)[N]) {
     return length(a) == length(b) && std::memcmp(a, b, length(a)) == 0;
 }
 
-// A confirming check: null for yes, its refusal text `index` for no.
+// A confirming check: null for yes, its refusal text `index` for no. Every
+// command that asks deletes or tears down data at the exchange, so its
+// question defaults to "no" and a stray Enter keeps the data.
 const char* confirmed(int32_t command, std::size_t index) {
     const CheckRow* check = findCheck(command);
     if (check == nullptr || check->question == nullptr) return nullptr;
-    return confirm(check->question) ? nullptr : refusal(command, index);
+    return confirmDeletion(check->question) ? nullptr : refusal(command, index);
 }
 
 // A signalling point code within 0..16383, else the command's first text.

@@ -7,8 +7,9 @@
 // The checks of the commands that look at their filled parameter record
 // before it goes further. Each returns null when the record is accepted, or
 // the constant refusal text of the first test that fails (from the command
-// table). The confirming checks ask the operator through confirm(), which
-// answers yes at once while a command runs from MML text.
+// table). The confirming checks ask the operator through confirmDeletion()
+// (the answer "no" preselected), which answers yes at once while a command
+// runs from MML text.
 
 const char* checkKonfigOR(const SParamsKonfigOR* p);                                        // 5001
 const char* checkOkPracenjeTabele(const SParamsOkPracenjeTabele* p);                        // 5018
