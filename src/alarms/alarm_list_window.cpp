@@ -357,9 +357,10 @@ bool KSpisakAlarmaShell::sendRequest(const sListaAlarma& key, uint8_t code) {
     uint8_t record[kAlarmRowSize];
     encodeAlarmRow(key, record);
     if (t->readRow(0, t->findKey(record), record) != tsOK) return false;
-    if (router != nullptr)
-        router->sendMessage(kTypeAlarm, kExchangeAddress, code, record, uint16_t(kAlarmRowSize));
-    return true;
+    if (sendToLink(kTypeAlarm, kExchangeAddress, code, record, uint16_t(kAlarmRowSize)))
+        return true;
+    setStatus(kMessageNotSentText, kStatusColour);
+    return false;
 }
 
 void KSpisakAlarmaShell::confirmAlarm() {

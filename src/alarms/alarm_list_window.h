@@ -112,7 +112,8 @@ private:
     void setStatus(const char* text, FX::FXColor colour);
     bool checkedSelection(const sListaAlarma** alarm, int inconsistentTextId);
     // Sends the committed record of the key with the code; false when the
-    // key is no longer in table 172.
+    // key is no longer in table 172, or after showing kMessageNotSentText
+    // when the link did not take the request.
     bool sendRequest(const sListaAlarma& key, uint8_t code);
 
     KSub* db_;

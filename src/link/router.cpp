@@ -236,6 +236,11 @@ void TKopCls::reportLostFrames() {
     postTextLine(kLineLocal, line, kTypeOperator);
 }
 
+bool sendToLink(uint8_t type, uint16_t destination, uint8_t code, const uint8_t* payload,
+                uint16_t length) {
+    return router != nullptr && router->sendMessage(type, destination, code, payload, length) >= 0;
+}
+
 int createRouter() {
     if (router == nullptr) router = new TKopCls();
     return 0;

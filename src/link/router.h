@@ -97,6 +97,22 @@ private:
 
 extern TKopCls* router;
 
+// Sends one message through the router and says whether the link took it:
+// false without a router, or when sendMessage found no route or the
+// transport refused the frame. Windows that tell the operator a request went
+// out ask this first and show kMessageNotSentText when it did not.
+bool sendToLink(uint8_t type, uint16_t destination, uint8_t code, const uint8_t* payload,
+                uint16_t length);
+
+// The program's own words for a request that sendToLink could not send,
+// shown where the text of a sent request would have been. (A command's
+// journalled request has its own line with the command's title.)
+inline constexpr char kMessageNotSentText[] = "Сообщение не отправлено на станцию: нет связи";
+// What to show after a send: the window's sent text, or the not-sent one.
+inline const char* sentOrNotText(bool sent, const char* sentText) {
+    return sent ? sentText : kMessageNotSentText;
+}
+
 // Start and stop steps: the router is created after the debug streams and
 // deleted at shutdown after the report logs.
 int createRouter();

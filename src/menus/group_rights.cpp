@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "link/router.h"
 #include "texts/text_catalogue.h"
 #include "menus/rights_protocol.h"
 #include "toolkit/accelerators.h"
@@ -51,7 +52,10 @@ void KPravaPristupaBase::requestRights(const char* group) {
     const std::size_t n = group != nullptr ? strnlen(group, sizeof groupName - 1) : 0;
     std::memcpy(groupName, group != nullptr ? group : "", n);
     groupName[n] = '\0';
-    sendRightsRequest(kReadRights, packReadRights(groupName));
+    if (sendRightsRequest(kReadRights, packReadRights(groupName)) < 0) {
+        rightsNotSent();
+        return;
+    }
     STimerEvent event;
     event.data[0] = kReadRights;
     pendingTimer = setTimer(this, kRightsAnswerTimeoutMs, &event);
@@ -127,6 +131,10 @@ void KPodesiPravaPristupa::noRightsData() {
 
 void KPodesiPravaPristupa::rightsTimedOut() {
     setStatusText(textById(25292));
+}
+
+void KPodesiPravaPristupa::rightsNotSent() {
+    setStatusText(kMessageNotSentText);
 }
 
 long KPodesiPravaPristupa::onCmdGrant(FX::FXObject*, FX::FXSelector, void*) {

@@ -41,6 +41,8 @@ protected:
     // The answer held no usable rights, or none came in time.
     virtual void noRightsData() {}
     virtual void rightsTimedOut() {}
+    // The read request did not leave (see sendToLink); no time-out is armed.
+    virtual void rightsNotSent() {}
 
     std::unique_ptr<KStabloKomandi> tree;
     char groupName[20] = {};
@@ -70,6 +72,7 @@ protected:
     KPodesiPravaPristupa() {}
     void noRightsData() override;
     void rightsTimedOut() override;
+    void rightsNotSent() override;
 
 private:
     FX::FXStatusBar* statusBar = nullptr;

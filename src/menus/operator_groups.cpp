@@ -4,6 +4,7 @@
 
 #include "commands/executors/local_routines.h"
 #include "texts/catalogue_message.h"
+#include "link/router.h"
 #include "texts/text_catalogue.h"
 #include "menus/group_rights.h"
 #include "menus/rights_tree.h"
@@ -179,7 +180,12 @@ KGrupeOperShell::~KGrupeOperShell() {
 }
 
 void KGrupeOperShell::request(uint8_t code, uint8_t awaited, const std::vector<uint8_t>& payload) {
-    sendRightsRequest(code, payload);
+    // Nothing is awaited of a request that never left: its time-out text
+    // would blame the exchange.
+    if (sendRightsRequest(code, payload) < 0) {
+        setStatusText(kMessageNotSentText);
+        return;
+    }
     pending.arm(this, awaited);
 }
 

@@ -30,9 +30,10 @@ std::vector<uint8_t> packSetRights(const std::string& group, const uint8_t* bitm
 }
 
 int sendRightsRequest(uint8_t code, const std::vector<uint8_t>& payload) {
-    if (router == nullptr) return -1;
-    return router->sendMessage(kRightsMessageType, kExchangeAddress, code, payload.data(),
-                               static_cast<uint16_t>(payload.size()));
+    return sendToLink(kRightsMessageType, kExchangeAddress, code, payload.data(),
+                      static_cast<uint16_t>(payload.size()))
+               ? 0
+               : -1;
 }
 
 int16_t answerStatus(const uint8_t* payload, int length) {

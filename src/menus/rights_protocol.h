@@ -34,7 +34,8 @@ std::vector<uint8_t> packGroupNames(const std::vector<std::string>& names, std::
 std::vector<uint8_t> packReadRights(const std::string& group);
 std::vector<uint8_t> packSetRights(const std::string& group, const uint8_t* bitmap);
 
-// Sends a request to the management processor; -1 without a router.
+// Sends a request to the management processor; 0, or -1 when the link did
+// not take it (see sendToLink).
 int sendRightsRequest(uint8_t code, const std::vector<uint8_t>& payload);
 
 // The 16-bit status at the start of an answer; an answer too short to hold

@@ -212,10 +212,9 @@ void makeBackupDescription(const char* text, char (&out)[kBackupDescriptionSize]
     std::memcpy(out, kept.c_str(), kept.size() + 1);
 }
 
-void sendBackupRequest(uint8_t code, const uint8_t* payload, int length) {
-    if (router == nullptr) return;
-    router->sendMessage(kTypeBackup, kBackupDestination, code, payload,
-                        static_cast<uint16_t>(std::max(length, 0)));
+bool sendBackupRequest(uint8_t code, const uint8_t* payload, int length) {
+    return sendToLink(kTypeBackup, kBackupDestination, code, payload,
+                      static_cast<uint16_t>(std::max(length, 0)));
 }
 
 // ------------------------------------------------------------- TBekapShell
@@ -269,15 +268,16 @@ void TBekapShell::startBackup() {
     formatMessage(text, sizeof text, 21153, row.name);
     if (confirm(text, this) == 0) return;
     uint8_t request[kBackupTypeNameSize];
-    sendBackupRequest(kRequestStart, request, packBackupStart(request, sizeof request, row.name));
+    const bool sent = sendBackupRequest(kRequestStart, request,
+                                        packBackupStart(request, sizeof request, row.name));
     formatMessage(text, sizeof text, 21154, row.name);
-    setStatus(text, kShellAlertColour);
+    setStatus(sentOrNotText(sent, text), kShellAlertColour);
 }
 
 void TBekapShell::stopBackup() {
     if (confirm(textById(21155), this) == 0) return;
-    sendBackupRequest(kRequestStop, nullptr, 0);
-    setStatus(textById(21156), kShellAlertColour);
+    const bool sent = sendBackupRequest(kRequestStop, nullptr, 0);
+    setStatus(sentOrNotText(sent, textById(21156)), kShellAlertColour);
 }
 
 void TBekapShell::deleteBackup() {
@@ -315,8 +315,9 @@ void TBekapShell::runOnSelected(FXSelector id) {
         op->erases ? confirmDeletion(question.c_str(), this) : confirm(question.c_str(), this);
     if (yes == 0) return;
     uint8_t request[kBackupKeyRequestSize];
-    sendBackupRequest(op->request, request, packBackupKey(request, sizeof request, backup));
-    setStatus(textById(op->sent), kShellAlertColour);
+    const bool sent =
+        sendBackupRequest(op->request, request, packBackupKey(request, sizeof request, backup));
+    setStatus(sentOrNotText(sent, textById(op->sent)), kShellAlertColour);
 }
 
 void TBekapShell::describeBackup() {
@@ -330,20 +331,22 @@ void TBekapShell::describeBackup() {
         return;
     makeBackupDescription(typed, backup.opis);
     uint8_t request[kBackupDescriptionRequestSize];
-    sendBackupRequest(kRequestDescribe, request,
-                      packBackupDescription(request, sizeof request, backup, backup.opis));
-    setStatus(textById(21160), kShellAlertColour);
+    const bool sent =
+        sendBackupRequest(kRequestDescribe, request,
+                          packBackupDescription(request, sizeof request, backup, backup.opis));
+    setStatus(sentOrNotText(sent, textById(21160)), kShellAlertColour);
 }
 
 void TBekapShell::setAutomaticBackup() {
     const int count = static_cast<int>(std::size(kAutomaticOptions));
     const int choice = chooseOption(textById(21180), count, kAutomaticOptions, 0);
     if (choice < 0 || choice >= count) return;
-    setStatus(textById(kAutomaticTexts[choice]), kShellAlertColour);
     if (choice != kAutomaticSchedule) {
-        sendBackupRequest(kAutomaticRequests[choice], nullptr, 0);
+        const bool sent = sendBackupRequest(kAutomaticRequests[choice], nullptr, 0);
+        setStatus(sentOrNotText(sent, textById(kAutomaticTexts[choice])), kShellAlertColour);
         return;
     }
+    setStatus(textById(kAutomaticTexts[choice]), kShellAlertColour);
     // The editor removes itself when it is closed.
     auto* schedule = new TTableModifyShell(mainDialogOwner(), kTableBackupSchedule);
     schedule->create();

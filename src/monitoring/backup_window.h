@@ -80,8 +80,9 @@ int packBackupDescription(uint8_t* out, std::size_t size, const SBekap& backup,
 // "," replaced by ";".
 void makeBackupDescription(const char* text, char (&out)[kBackupDescriptionSize]);
 
-// A request of type 187 to the management processor.
-void sendBackupRequest(uint8_t code, const uint8_t* payload, int length);
+// A request of type 187 to the management processor; false when the link
+// did not take it (see sendToLink).
+bool sendBackupRequest(uint8_t code, const uint8_t* payload, int length);
 
 // The backup window: table 128 with eight buttons, the status line showing
 // each request sent and each answer, and the polling of a running backup's

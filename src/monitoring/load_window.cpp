@@ -19,6 +19,7 @@
 #include <iterator>
 
 #include "texts/catalogue_message.h"
+#include "link/router.h"
 #include "texts/text_catalogue.h"
 #include "sub/rec_cursor.h"
 #include "toolkit/dialog_box.h"
@@ -145,16 +146,17 @@ void TLoadShell::startLoad() {
         return;
     }
     uint8_t request[kLoadStartRequestSize];
-    sendBackupRequest(kRequestStart, request,
-                      packLoadStart(request, sizeof request, static_cast<uint8_t>(target),
-                                    loadType.name, backup));
-    setStatus(textById(21202), kShellAlertColour);
+    const bool sent =
+        sendBackupRequest(kRequestStart, request,
+                          packLoadStart(request, sizeof request, static_cast<uint8_t>(target),
+                                        loadType.name, backup));
+    setStatus(sentOrNotText(sent, textById(21202)), kShellAlertColour);
 }
 
 void TLoadShell::stopLoad() {
     if (confirm(textById(21203), this) == 0) return;
-    sendBackupRequest(kRequestStop, nullptr, 0);
-    setStatus(textById(21204), kShellAlertColour);
+    const bool sent = sendBackupRequest(kRequestStop, nullptr, 0);
+    setStatus(sentOrNotText(sent, textById(21204)), kShellAlertColour);
 }
 
 void TLoadShell::onMessage(uint8_t, uint16_t, uint8_t code, const uint8_t* payload, int length) {

@@ -146,20 +146,25 @@ void openTableView(uint16_t table, int questionId) {
 
 TOperator::TOperator() : TMessageReceiver(kTypeOperator) {}
 
-void TOperator::sendRequest(uint8_t code, int payloadLength, int32_t timeout) {
-    std::memset(requestEvent.data, 0, sizeof requestEvent.data);
-    requestEvent.data[0] = static_cast<uint8_t>(code | kAnswerBit);
+bool TOperator::sendRequest(uint8_t code, int payloadLength, int32_t timeout) {
     if (payloadLength < 0) payloadLength = 0;
     if (payloadLength > kRequestBufferSize) payloadLength = kRequestBufferSize;
-    if (router != nullptr)
-        router->sendMessage(kTypeOperator, kExchangeAddress, code, request,
-                            static_cast<uint16_t>(payloadLength));
+    // A request that never left awaits no answer: its time-out box would
+    // blame the exchange, so the operator is told at once instead.
+    if (!sendToLink(kTypeOperator, kExchangeAddress, code, request,
+                    static_cast<uint16_t>(payloadLength))) {
+        showOperatorError(kMessageNotSentText);
+        return false;
+    }
+    std::memset(requestEvent.data, 0, sizeof requestEvent.data);
+    requestEvent.data[0] = static_cast<uint8_t>(code | kAnswerBit);
     if (pendingTimer == -1 && timeout > 0) {
         const uint32_t delay = timeout == 1 ? kRequestTimeoutMs : static_cast<uint32_t>(timeout);
         pendingTimer = setTimer(this, delay, &requestEvent);
     }
     active = 1;
     addCodeFilter(static_cast<uint8_t>(code | kAnswerBit));
+    return true;
 }
 
 void TOperator::cancelPendingTimer() {

@@ -31,7 +31,9 @@ public:
     // Sends the first payloadLength bytes of the request buffer with the code
     // to the exchange, arms the time-out unless one is pending (1: 3000 ms,
     // above 1: milliseconds, 0 or less: none) and lets the answer code pass.
-    void sendRequest(uint8_t code, int payloadLength, int32_t timeout);
+    // When the link does not take it, the operator box says kMessageNotSentText
+    // instead and nothing is awaited; false then.
+    bool sendRequest(uint8_t code, int payloadLength, int32_t timeout);
     // Cancels the pending time-out, if any.
     void cancelPendingTimer();
 

@@ -76,7 +76,13 @@ uint8_t KUPLoader::start(Callback done, uint8_t program, const char* fileName) {
     ByteWriter out(body, sizeof body);
     out.u8(program);
     out.u32le(static_cast<uint32_t>(fileSize));
-    if (router) router->sendMessage(kTypeProgramUpload, processor, kCodeStart, body, sizeof body);
+    if (!sendToLink(kTypeProgramUpload, processor, kCodeStart, body, sizeof body)) {
+        std::fclose(file);
+        file = nullptr;
+        callback = nullptr;
+        active = 0;
+        return uoNotSent;
+    }
     state = Starting;
     arm(kAnswerMs);
     return uoReplaced;
@@ -198,6 +204,10 @@ void replaceProcessorProgram(const SParamsOkZamenaRPPrograma& params) {
     if (loader == nullptr) return;
     if (*loader == nullptr) *loader = new KUPLoader(params.CP == 0 ? kCp1Address : kCp2Address);
     const uint8_t result = (*loader)->start(reportProgramReplacement, params.Program, fileName);
+    if (result == uoNotSent) {
+        postTextLine(kLineLocal, kMessageNotSentText, kTypeOperator);
+        return;
+    }
     if (result != uoReplaced) {
         reportProgramReplacement(result);
         return;

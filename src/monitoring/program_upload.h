@@ -24,6 +24,8 @@ enum eUploadOutcome : uint8_t {
     uoRefused = 3,
     uoTimedOut = 4,
     uoBadSum = 5,
+    // The start request did not leave (see sendToLink); no text of its own.
+    uoNotSent = 6,
 };
 
 class KUPLoader : public TMessageReceiver, public TTimerReceiver {
@@ -34,7 +36,8 @@ public:
     explicit KUPLoader(uint16_t processor);
     ~KUPLoader() override;
 
-    // uoReplaced (0) when the upload has begun, uoBusy, or uoCannotOpen. The
+    // uoReplaced (0) when the upload has begun, uoBusy, uoCannotOpen, or
+    // uoNotSent when the link did not take the start request. The
     // callback is called once for every upload that began.
     uint8_t start(Callback callback, uint8_t program, const char* fileName);
     void onMessage(uint8_t type, uint16_t key, uint8_t code, const uint8_t* payload,

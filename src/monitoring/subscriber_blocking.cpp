@@ -18,9 +18,11 @@ void postOperatorLine(const char* text) {
     postTextLine(kLineLocal, text, kTypeOperator);
 }
 
+// A request the link did not take is said in the operator lines, where the
+// runs over a number file report too.
 void sendBlocking(uint8_t code, const uint8_t* body) {
-    if (router)
-        router->sendMessage(kTypeBlocking, kExchangeAddress, code, body, kBlockingRequestSize);
+    if (!sendToLink(kTypeBlocking, kExchangeAddress, code, body, kBlockingRequestSize))
+        postOperatorLine(kMessageNotSentText);
 }
 
 void showNumberRefusal(int textId, const char* number) {

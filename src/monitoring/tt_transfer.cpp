@@ -27,8 +27,8 @@ void postMessage(int textId, const Args&... args) {
     postOperatorLine(line);
 }
 
-void sendRequest(uint8_t code, const uint8_t* payload, uint16_t length) {
-    if (router) router->sendMessage(kTypeCallDiagnostics, kExchangeAddress, code, payload, length);
+bool sendRequest(uint8_t code, const uint8_t* payload, uint16_t length) {
+    return sendToLink(kTypeCallDiagnostics, kExchangeAddress, code, payload, length);
 }
 
 uint32_t now() {
@@ -88,7 +88,13 @@ int KTT_Prenos::start(int32_t firstDay, int32_t lastDay) {
         out.u32le(static_cast<uint32_t>(file));
         out.u32le(static_cast<uint32_t>(firstDay));
         out.u32le(static_cast<uint32_t>(lastDay));
-        sendRequest(kTtAskRange, body, sizeof body);
+        // Without the ranges nothing would ever come: the transfer ends
+        // before it is said to begin.
+        if (!sendRequest(kTtAskRange, body, sizeof body)) {
+            output.reset();
+            postOperatorLine(kMessageNotSentText);
+            return -1;
+        }
     }
     postOperatorLine(textById(23255));
     return 0;

@@ -29,7 +29,8 @@ public:
     KTT_Prenos();
     ~KTT_Prenos() override;
 
-    // 0 started, -1 not (already running, or "tt.bin" cannot be made). Days
+    // 0 started, -1 not (already running, "tt.bin" cannot be made, or the link
+    // did not take the range requests: kMessageNotSentText). Days
     // (0, 0) ask for every date.
     int start(int32_t firstDay, int32_t lastDay);
     // Closes "tt.bin" with what was received and reports the count; 0.

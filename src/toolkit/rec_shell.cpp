@@ -408,10 +408,9 @@ void TTableModifyShell::sendRequest(uint8_t code, uint8_t field, const std::vect
         showTooLong(length);
         return;
     }
-    if (router != nullptr)
-        router->sendMessage(kRecordChangeType, kRecordChangeDestination, code, request,
-                            kRecordChangeSize);
-    setStatus(textById(sentText), kShellAlertColour);
+    const bool sent =
+        sendToLink(kRecordChangeType, kRecordChangeDestination, code, request, kRecordChangeSize);
+    setStatus(sentOrNotText(sent, textById(sentText)), kShellAlertColour);
 }
 
 void TTableModifyShell::insertRecord() {

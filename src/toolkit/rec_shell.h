@@ -141,6 +141,8 @@ private:
     template <class Read>
     bool runForm(Read read);
     void closeForm();
+    // Sends the change and shows sentText, or kMessageNotSentText when the
+    // link did not take it.
     void sendRequest(uint8_t code, uint8_t field, const std::vector<uint8_t>& image,
                      int imageLength, int sentText);
     // Records of the table fit a request: otherwise the refusal is shown

@@ -462,6 +462,50 @@ TEST_F(AlarmListWindow, RequestsToTheManagementProcessor) {
     }
 }
 
+// Each request says that it was sent only when the link took it; otherwise
+// the status line says it was not, and nothing reaches the exchange.
+TEST_F(AlarmListWindow, RequestsSayWhetherTheyWereSent) {
+    d.load({r1, r2, r3, r4});
+    const struct {
+        const char* name;
+        int line;
+        FXuint command;
+        std::deque<int> answers;
+        std::string sentText;
+    } cases[] = {
+        {"confirm",
+         4,
+         KSpisakAlarmaShell::ID_CONFIRM,
+         {1},
+         withArgs(kText21254, {description("C")})},
+        {"confirm all of a type",
+         2,
+         KSpisakAlarmaShell::ID_CONFIRM_ALL,
+         {1},
+         withArgs(kText21255, {"10"})},
+        {"delete",
+         3,
+         KSpisakAlarmaShell::ID_DELETE,
+         {1, 1},
+         withArgs(kText21264, {description("D")})},
+    };
+    for (const SLinkState& link : kLinkStates) {
+        setLinkState(link);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(link.name) + ", " + c.name);
+            open();
+            select(c.line);
+            QueuedBoxes boxes;
+            boxes.answers = c.answers;
+            sendCommand(window, c.command);
+            EXPECT_EQ(text(window->statusLine), link.sends ? c.sentText : kMessageNotSentText);
+            EXPECT_EQ(peer.pump(), link.sends ? 1 : 0);
+            delete window;
+            window = nullptr;
+        }
+    }
+}
+
 TEST_F(AlarmListWindow, SelectionOfAnAlarmNoLongerShown) {
     d.load({r1, r2});
     open();

@@ -169,6 +169,22 @@ TEST_F(GroupRights, TimeOutThenALateAnswer) {
     requests();
 }
 
+// The editor says at once when the read request did not leave, and arms no
+// time-out whose text would blame the exchange.
+TEST_F(GroupRights, UnsentReadRequestIsSaidAndAwaitsNothing) {
+    for (const SLinkState& link : kLinkStates) {
+        SCOPED_TRACE(link.name);
+        setLinkState(link);
+        requests();
+        auto editor = openEditor();
+        EXPECT_EQ(editor->statusText(), link.sends ? "" : kMessageNotSentText);
+        EXPECT_EQ(editor->pendingTimer != -1, link.sends);
+        EXPECT_EQ(requests().size(), link.sends ? 1u : 0u);
+        waitAnswerTimeout();
+        EXPECT_EQ(editor->statusText(), link.sends ? textById(25292) : kMessageNotSentText);
+    }
+}
+
 TEST_F(GroupRights, ViewerRunsModallyAndClosesWithItsButton) {
     KPrikPravaPristupa viewer(owner.get(), "Pregled", "Posada");
     EXPECT_EQ(requestCodes(), (std::vector<uint8_t>{kReadRights}));

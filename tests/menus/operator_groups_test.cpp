@@ -170,6 +170,24 @@ TEST_F(OperatorGroups, ListTimeOutAndALateAnswer) {
     EXPECT_EQ(status(), textById(25290));
 }
 
+// A request the link did not take is said in the status line and awaits
+// no answer, so no time-out text blames the exchange afterwards.
+TEST_F(OperatorGroups, UnsentRequestsAreSaidAndAwaitNothing) {
+    for (const SLinkState& link : kLinkStates) {
+        SCOPED_TRACE(link.name);
+        delete window;
+        setLinkState(link);
+        requests();
+        window = new KGrupeOperShell(&testApp(), "Grupe", 100, 20, 600, 250);
+        window->create();
+        EXPECT_EQ(status(), link.sends ? "" : kMessageNotSentText);
+        EXPECT_EQ(window->pending.timerFor(kGroupList) != -1, link.sends);
+        EXPECT_EQ(requests().size(), link.sends ? 1u : 0u);
+        waitAnswerTimeout();
+        EXPECT_EQ(status(), link.sends ? textById(25271) : kMessageNotSentText);
+    }
+}
+
 TEST_F(OperatorGroups, AnAnswerCancelsOnlyTheTimeOutOfItsOwnCode) {
     answerList(3);
     selectRow(1);

@@ -282,6 +282,48 @@ TEST_F(BackupWindow, AutomaticBackupOptions) {
     for (TTableModifyShell* e : editors) delete e;
 }
 
+// Every request of the window says that it was sent only when the link took
+// it; otherwise the status line says it was not, and nothing reaches the
+// exchange.
+TEST_F(BackupWindow, RequestsSayWhetherTheyWereSent) {
+    using Steps = std::vector<ModalDriver::Step>;
+    const ModalDriver::Step describe = [](FXWindow* modal) {
+        findChild<FXTextField>(modal)->setText(toUtf8("opis"));
+        sendCommand(modal, FXDialogBox::ID_ACCEPT);
+    };
+    const struct {
+        const char* name;
+        FXSelector id;
+        int row;  // 0: none selected
+        Steps steps;
+        std::string sentText;
+    } cases[] = {
+        {"start", TBekapShell::ID_START, 0, {pick(2)}, backupText(kText21154, {"Puna"})},
+        {"stop", TBekapShell::ID_STOP, 0, {}, kText21156},
+        {"delete", TBekapShell::ID_DELETE, 3, {}, kText21164},
+        {"release", TBekapShell::ID_RELEASE, 1, {}, kText21168},
+        {"mark", TBekapShell::ID_MARK, 3, {}, kText21172},
+        {"unmark", TBekapShell::ID_UNMARK, 4, {}, kText21175},
+        {"describe", TBekapShell::ID_DESCRIBE, 3, {describe}, kText21160},
+        {"automatic on", TBekapShell::ID_AUTOMATIC, 0, {option(0)}, kText21181},
+        {"automatic off", TBekapShell::ID_AUTOMATIC, 0, {option(1)}, kText21182},
+        {"automatic state", TBekapShell::ID_AUTOMATIC, 0, {option(2)}, kText21183},
+    };
+    for (const SLinkState& link : kLinkStates) {
+        setLinkState(link);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(link.name) + ", " + c.name);
+            window->recordTable()->clearSelection();
+            if (c.row > 0) select(window, c.row);
+            boxes.answer = 1;
+            press(window, c.id, c.steps);
+            EXPECT_EQ(statusOf(window), link.sends ? c.sentText : kMessageNotSentText);
+            EXPECT_EQ(colourOf(window), kShellAlertColour);
+            EXPECT_EQ(requests().size(), link.sends ? 1u : 0u);
+        }
+    }
+}
+
 // Every answer code with result 0 and another result; 133 and 134 show
 // their text whatever they carry.
 TEST_F(BackupWindow, AnswersShowInTheStatusLine) {

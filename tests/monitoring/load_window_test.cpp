@@ -135,6 +135,33 @@ TEST_F(LoadWindow, StartChecksTheBackupAgainstTheLoadType) {
     EXPECT_EQ(window->cursor()->rowCount(), 4);  // the table is not written
 }
 
+// Start and stop say that they were sent only when the link took the
+// request; otherwise the status line says it was not.
+TEST_F(LoadWindow, RequestsSayWhetherTheyWereSent) {
+    tables.insert(kTableLoadTypes, ("Malo,opis," + ucesceWithout({17, 204})).c_str());
+    const struct {
+        const char* name;
+        FXSelector id;
+        std::vector<ModalDriver::Step> steps;
+        const char* sentText;
+    } cases[] = {
+        {"start", TLoadShell::ID_START, {pick(1), option(2)}, kText21202},
+        {"stop", TLoadShell::ID_STOP, {}, kText21204},
+    };
+    for (const SLinkState& link : kLinkStates) {
+        setLinkState(link);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(link.name) + ", " + c.name);
+            window->recordTable()->clearSelection();
+            select(window, listedRow(2));
+            boxes.answer = 1;
+            press(window, c.id, c.steps);
+            EXPECT_EQ(statusOf(window), link.sends ? c.sentText : kMessageNotSentText);
+            EXPECT_EQ(requests().size(), link.sends ? 1u : 0u);
+        }
+    }
+}
+
 TEST_F(LoadWindow, StopAsksFirst) {
     expectStopAsksFirst(window, TLoadShell::ID_STOP, kText21203, kText21204, 34);
 }

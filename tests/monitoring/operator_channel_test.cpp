@@ -263,6 +263,36 @@ TEST_F(OperatorChannel, TimeOuts) {
     }
 }
 
+// A read-right request the link did not take is said at once in the box of
+// the channel; no time-out is armed, so no box blames the exchange later.
+TEST_F(OperatorChannel, UnsentRequestsAreSaidAndAwaitNothing) {
+    const char* const links[] = {nullptr, kLoopbackNoExchangeRoutes};  // no router, no route
+    for (const char* routes : links) {
+        destroyRouter();
+        if (routes != nullptr) {
+            dir.write("modem.ini", routes);
+            router = new TKopCls();
+        }
+        for (bool group : {false, true}) {
+            SCOPED_TRACE(std::string(routes != nullptr ? "no route" : "no router") +
+                         (group ? ", group" : ", table"));
+            boxes.boxes.clear();
+            if (group)
+                monitorTableGroupCommand(groupParams(2));
+            else
+                monitorTableCommand(tableParams(0, "77", 0));
+            ASSERT_EQ(boxes.boxes.size(), 1u);
+            EXPECT_EQ(lastBox().kind, Kind::Error);
+            EXPECT_EQ(lastBox().caption, textById(25302));
+            EXPECT_EQ(lastBox().text, kMessageNotSentText);
+            EXPECT_EQ(operatorLogChannel().pendingTimer, -1);
+            pass(5000);
+            EXPECT_EQ(boxes.boxes.size(), 1u);
+            EXPECT_TRUE(sent().empty());
+        }
+    }
+}
+
 TEST_F(OperatorChannel, TwoRequestsShareOneTimeOut) {
     monitorTableCommand(tableParams(0, "77", 0));
     const int32_t first = operatorLogChannel().pendingTimer;

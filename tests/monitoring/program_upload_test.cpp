@@ -180,6 +180,35 @@ TEST_F(ProgramUpload, Outcomes) {
     }
 }
 
+// A start the link did not take is said instead of the activation line; no
+// outcome follows, and the processor's loader is free for the next try.
+TEST_F(ProgramUpload, UnsentStartIsSaidAndEndsTheUpload) {
+    dir.write("cp.prg", std::string(10, 'x'));
+    const char* const links[] = {
+        nullptr,  // no router
+        "[Usmeravanja]\nBrojORa=28673\nBrojUsmeravanja=1\n"
+        "[Usmeravanja\\Usmerenje1]\nUsmeravanje=Lokal\nDPC=28673\n",  // no route to CP1
+    };
+    for (const char* routes : links) {
+        SCOPED_TRACE(routes != nullptr ? "no route" : "no router");
+        destroyRouter();
+        if (routes != nullptr) {
+            dir.write("modem.ini", routes);
+            router = new TKopCls();
+        }
+        operatorLines.messages.clear();
+        coded.messages.clear();
+        replace(0);
+        EXPECT_EQ(lines(), std::vector<std::string>{kMessageNotSentText});
+        ASSERT_NE(cp1Loader, nullptr);
+        EXPECT_EQ(cp1Loader->state, KUPLoader::Idle);
+        EXPECT_EQ(cp1Loader->file, nullptr);
+        pass(60000);
+        EXPECT_TRUE(outcomes().empty());
+        EXPECT_TRUE(sent().empty());
+    }
+}
+
 TEST_F(ProgramUpload, RefusalsBeforeAnyFrame) {
     replace(0, 99);  // no such program
     EXPECT_EQ(outcomes(), std::vector<std::string>{"21640"});

@@ -7,6 +7,7 @@
 #include "monitoring/monitoring_fixtures.h"
 #include "monitoring/monitoring_texts.h"
 #include "monitoring/subscriber_blocking.h"
+#include "peer/loopback_router.h"
 
 namespace {
 
@@ -83,6 +84,26 @@ TEST_F(SubscriberBlocking, RequestBodies) {
     EXPECT_EQ(isDigitString("0099"), 1);
     EXPECT_EQ(findTerminator("abc", 3), -1);
     EXPECT_EQ(findTerminator("abc", 4), 3);
+}
+
+// A blocking request the link did not take is said in the operator lines.
+TEST_F(SubscriberBlocking, UnsentRequestsAreSaid) {
+    const char* const links[] = {nullptr, kLoopbackNoExchangeRoutes};  // no router, no route
+    for (const char* routes : links) {
+        destroyRouter();
+        if (routes != nullptr) {
+            dir.write("modem.ini", routes);
+            router = new TKopCls();
+        }
+        for (bool block : {true, false}) {
+            SCOPED_TRACE(std::string(routes != nullptr ? "no route" : "no router") +
+                         (block ? ", block" : ", unblock"));
+            operatorLines.messages.clear();
+            (block ? blockSubscriber : unblockSubscriber)("1234");
+            EXPECT_EQ(lines(), std::vector<std::string>{kMessageNotSentText});
+            EXPECT_TRUE(requests.messages.empty());
+        }
+    }
 }
 
 TEST_F(SubscriberBlocking, NumberFilesLineByLine) {

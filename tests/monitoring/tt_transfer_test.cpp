@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "monitoring/monitoring_texts.h"
 #include "monitoring/tt_report.h"
 #include "monitoring/tt_transfer.h"
+#include "peer/loopback_router.h"
 #include "sub/field_text.h"
 #include "utils/bytes.h"
 #include "utils/dates.h"
@@ -174,6 +176,28 @@ TEST_F(TtTransfer, StartCommandRanges) {
         EXPECT_EQ(lines(), std::vector<std::string>{kText23258});
         EXPECT_EQ(requests.messages.size(), 3u);
         stopTtTransferCommand();
+    }
+}
+
+// Range requests the link did not take end the start: the operator reads
+// that nothing was sent instead of the transfer's beginning, and a new start
+// is not refused as one already running.
+TEST_F(TtTransfer, UnsentRangeRequestsEndTheStart) {
+    const char* const links[] = {nullptr, kLoopbackNoExchangeRoutes};  // no router, no route
+    for (const char* routes : links) {
+        SCOPED_TRACE(routes != nullptr ? "no route" : "no router");
+        destroyRouter();
+        if (routes != nullptr) {
+            dir.write("modem.ini", routes);
+            router = new TKopCls();
+        }
+        operatorLines.messages.clear();
+        EXPECT_EQ(startTtTransfer(0, 0), -1);
+        const std::vector<std::string> shown = lines();
+        ASSERT_FALSE(shown.empty());
+        EXPECT_EQ(shown.back(), kMessageNotSentText);
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), std::string(kText23255)), 0);
+        EXPECT_FALSE(isTtTransferRunning());
     }
 }
 

@@ -21,6 +21,30 @@ inline const char* const kLoopbackExchangeRoutes =
     "IPAdresa=127.0.0.1\n"
     "DPC=16408\n";
 
+// Routes of workstation 28673 with none to the exchange: every send to it
+// fails in the router.
+inline const char* const kLoopbackNoExchangeRoutes =
+    "[Usmeravanja]\n"
+    "BrojORa=28673\n"
+    "BrojUsmeravanja=1\n"
+    "[Usmeravanja\\Usmerenje1]\n"
+    "Usmeravanje=Lokal\n"
+    "DPC=28673\n";
+
+// The states of the link a window's request may meet: the stand-in exchange
+// reachable (the request is sent), no router at all, or a router without a
+// route to the exchange. `routes` is null for no router.
+struct SLinkState {
+    const char* name;
+    const char* routes;
+    bool sends;
+};
+inline const SLinkState kLinkStates[] = {
+    {"linked", kLoopbackExchangeRoutes, true},
+    {"no router", nullptr, false},
+    {"no route to the exchange", kLoopbackNoExchangeRoutes, false},
+};
+
 // The one router over loopback UDP, its routes read from a "modem.ini" in a
 // fresh working directory, with the stand-in exchange as every TCP-IP peer
 // and a test clock as the program clock.
@@ -33,6 +57,15 @@ public:
         dir.write("modem.ini", modemIni);
         udpLocalPort = 0;
         udpRemotePort = peer.port();
+        router = new TKopCls();
+        peer.setWorkstationPort(udpBoundPort());
+    }
+    // Puts the link in the state: a new router read from its routes, or none.
+    // Timers and the clock stay as they are.
+    void setLinkState(const SLinkState& state) {
+        destroyRouter();
+        if (state.routes == nullptr) return;
+        dir.write("modem.ini", state.routes);
         router = new TKopCls();
         peer.setWorkstationPort(udpBoundPort());
     }

@@ -394,6 +394,42 @@ TEST_F(RecordEditor, ModifyRecordKeepsKeysReadOnly) {
     EXPECT_EQ(statusOf(shell), textById(26330));
 }
 
+// Each change says that it was sent only when the link took it; otherwise
+// the status line says it was not, and nothing reaches the exchange.
+TEST_F(RecordEditor, ChangesSayWhetherTheyWereSent) {
+    const auto fill = [](std::vector<const char*> texts) {
+        return [texts](FXWindow* modal) {
+            TTableModify* f = formOf(modal);
+            for (std::size_t i = 0; i < texts.size(); ++i)
+                if (texts[i] != nullptr) f->fields[i]->setText(texts[i]);
+            sendCommand(modal, FXDialogBox::ID_ACCEPT);
+        };
+    };
+    const struct {
+        const char* name;
+        FXSelector id;
+        int column;  // of the selected cell in row 1
+        ModalDriver::Step form;
+        int sentText;
+    } cases[] = {
+        {"insert", TTableModifyShell::ID_INSERT, 2, fill({"4", "1", "40", "new"}), 26326},
+        {"delete", TTableModifyShell::ID_DELETE, 2, fill({}), 26328},
+        {"modify record", TTableModifyShell::ID_MODIFY_RECORD, 2, fill({}), 26330},
+        {"modify field", TTableModifyShell::ID_MODIFY_FIELD, 2, fill({}), 26332},
+    };
+    for (const SLinkState& link : kLinkStates) {
+        setLinkState(link);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(link.name) + ", " + c.name);
+            select(1, c.column);
+            run(c.id, {c.form});
+            EXPECT_EQ(statusOf(shell), link.sends ? textById(c.sentText) : kMessageNotSentText);
+            EXPECT_EQ(colourOf(shell), kShellAlertColour);
+            EXPECT_EQ(requests().size(), link.sends ? 1u : 0u);
+        }
+    }
+}
+
 // Records of this table (an 11-byte key, then 81 and 206 bytes: 298 bytes)
 // are longer than a request carries. Insert, modify record and modify field
 // are refused before their form, with the reason in the status line, and

@@ -57,14 +57,11 @@ int sendCommandRequest(int commandId, const uint8_t* record, uint16_t rpNumber) 
     ByteWriter prefix(body, sizeof body);
     if (hasRpNumber(commandId)) prefix.u16le(rpNumber);
     const int packed = packCommandRecord(commandId, record, body + prefix.size(), kRequestBodySize);
-    const int sent =
-        packed < 0 || router == nullptr
-            ? -1
-            : router->sendMessage(command->messageType, kExchangeAddress, command->code, body,
+    const bool sent =
+        packed >= 0 && sendToLink(command->messageType, kExchangeAddress, command->code, body,
                                   static_cast<uint16_t>(prefix.size() + packed));
-    if (sent < 0)
-        postTextLine(kLineLocal, requestNotSentText(command->title).c_str(), kTypeOperator);
-    return sent;
+    if (!sent) postTextLine(kLineLocal, requestNotSentText(command->title).c_str(), kTypeOperator);
+    return sent ? 0 : -1;
 }
 
 std::string requestNotSentText(const char* title) {

@@ -27,11 +27,11 @@ bool hasRpNumber(int commandId);
 // commands. Nothing is awaited. A request that could not be sent (no route,
 // no router, a transport that refused it) is said in the operator messages
 // with requestNotSentText, right after the journal line the caller wrote.
-// Returns the router's result (-1 also without a router or for a command
-// that sends nothing).
+// Returns 0 when sent, -1 when not (also for a command that sends nothing).
 int sendCommandRequest(int commandId, const uint8_t* record, uint16_t rpNumber = 0);
 
-// The operator line of a command whose request could not be sent.
+// The operator line of a command whose request could not be sent. Requests
+// that windows send outside the commands say kMessageNotSentText (link/router.h).
 std::string requestNotSentText(const char* title);
 
 // Body of command 5221, which the subscriber-indicator dialog sends itself.
