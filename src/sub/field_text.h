@@ -54,6 +54,10 @@ int parseEnum8Field(uint8_t* target, int16_t size, const char* const* names, int
 struct SEnumIndex {
     std::vector<std::pair<std::string, int32_t>> names;
     size_t longest = 0;
+    // Positions in names plus 1 (0 is an empty place), each at the hash of
+    // its name or after it (linear probing); a power of two places, at most
+    // half of them taken.
+    std::vector<uint32_t> places;
 };
 std::unique_ptr<SEnumIndex> buildEnumIndex(const char* const* names, int32_t count);
 // As parseEnumField, with the names found through the index when there is one.
@@ -111,6 +115,19 @@ int headerTextOf(const SSubField* fields, int16_t count, char* buffer, int size,
 // The record line into line, which holds kLineWorkSize characters; its length.
 int recordLineOf(const SSubField* fields, int16_t count, char* line, char separator,
                  const uint8_t* record);
+// The blank line of a table with its separators in place and where each
+// column starts, worked out once for all its record lines. whole is false
+// when the columns do not fit a line (the line is then built column by column).
+struct SLinePlan {
+    bool whole = false;
+    char separator = ',';
+    std::string blank;
+    std::vector<int16_t> starts;
+};
+void planRecordLines(const SSubField* fields, int16_t count, char separator, SLinePlan* plan);
+// recordLineOf through the plan of the same fields: the same line.
+int recordLineByPlan(const SLinePlan& plan, const SSubField* fields, int16_t count, char* line,
+                     const uint8_t* record);
 // One field from text: -1 bad field, -2 no text, -3 type without text form, else the reader's code.
 int fieldFromTextOf(const SSubField* fields, int16_t count, int16_t field, void* record,
                     const char* text);

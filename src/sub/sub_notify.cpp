@@ -96,6 +96,7 @@ void KSubNotifier::compact(KNotifyQueue& q) {
 // Subscriptions made during the walk wait for the next event; entries are
 // read again at each step, since a call may clear them.
 void KSubNotifier::deliver(KNotifyQueue& q, const SSubEvent& e) {
+    if (q.subscriptions.empty()) return;  // nobody to call, nothing to compact
     ++q.depth;
     const size_t n = q.subscriptions.size();
     for (size_t i = 0; i < n; ++i) {
