@@ -96,7 +96,6 @@ void KSubNotifier::compact(KNotifyQueue& q) {
 // Subscriptions made during the walk wait for the next event; entries are
 // read again at each step, since a call may clear them.
 void KSubNotifier::deliver(KNotifyQueue& q, const SSubEvent& e) {
-    if (q.subscriptions.empty()) return;  // nobody to call, nothing to compact
     ++q.depth;
     const size_t n = q.subscriptions.size();
     for (size_t i = 0; i < n; ++i) {
@@ -105,14 +104,6 @@ void KSubNotifier::deliver(KNotifyQueue& q, const SSubEvent& e) {
         r.receiver->notify(e.event, e.table, e.trnId, e.trnMask, e.field, e.row, e.record);
     }
     if (--q.depth == 0) compact(q);
-}
-
-void KSubNotifier::deliverGlobal(const SSubEvent& e) {
-    deliver(global_, e);
-}
-
-void KSubNotifier::deliverTable(const SSubEvent& e) {
-    if (isTableIndex(e.table)) deliver(tables_[e.table], e);
 }
 
 int KSubNotifier::subscriptionCount(int16_t table) const {

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ namespace {
 
 constexpr int kRecordImageSize = 1024;
 constexpr int kLineLimit = 1998;  // characters of a line the reader takes
+constexpr int kRecordIndent = 2;  // blanks before each record line
 
 // ' ', and '\t' '\n' '\v' '\f' '\r', which stand together in the code table.
 bool isBlank(char c) {
@@ -33,12 +35,15 @@ bool isBlank(char c) {
 // write that fails; nothing is written after it.
 class BlockWriter {
 public:
-    explicit BlockWriter(FILE* f) : f_(f), block_(kBlockSize) {}
+    explicit BlockWriter(FILE* f) : f_(f), block_(new char[kBlockSize]), size_(kBlockSize) {}
     // Room for n more characters at the end of the block, written by the caller.
     char* reserve(size_t n) {
-        if (used_ + n > block_.size()) flush();
-        if (n > block_.size()) block_.resize(n);
-        return block_.data() + used_;
+        if (used_ + n > size_) flush();
+        if (n > size_) {  // the block is empty after the flush
+            block_.reset(new char[n]);
+            size_ = n;
+        }
+        return block_.get() + used_;
     }
     void commit(size_t n) { used_ += n; }
     void put(const char* text, size_t n) {
@@ -47,7 +52,7 @@ public:
     }
     void put(const char* text) { put(text, std::strlen(text)); }
     void flush() {
-        if (ok_ && used_ > 0) ok_ = std::fwrite(block_.data(), 1, used_, f_) == used_;
+        if (ok_ && used_ > 0) ok_ = std::fwrite(block_.get(), 1, used_, f_) == used_;
         used_ = 0;
     }
     bool ok() const { return ok_; }
@@ -55,7 +60,8 @@ public:
 private:
     static constexpr size_t kBlockSize = 256 * 1024;
     FILE* f_;
-    std::vector<char> block_;
+    std::unique_ptr<char[]> block_;  // not cleared: only what is written to it is read
+    size_t size_;
     size_t used_ = 0;
     bool ok_ = true;
 };
@@ -107,7 +113,7 @@ bool writeTable(BlockWriter& out, KSub& db, int16_t table, char separator) {
 // without its end ends at its first NUL byte.
 class LineReader {
 public:
-    explicit LineReader(FILE* f) : f_(f), block_(kBlockSize + kWindow + 1) {}
+    explicit LineReader(FILE* f) : f_(f), block_(new char[kBlockSize + kWindow + 1]) {}
 
     // 1 a line (terminated, in the reader's block until the next call), 0 the
     // end of the file, -1 a line the reader does not take. plain tells that
@@ -116,7 +122,7 @@ public:
         if (end_ - pos_ < kWindow && !atEnd_) refill();
         const size_t available = end_ - pos_;
         if (available == 0) return 0;
-        char* begin = block_.data() + pos_;
+        char* begin = block_.get() + pos_;
         const size_t window = available < kWindow ? available : kWindow;
         unsigned marks = 0;
         const size_t lineEnd = findLineEnd(begin, window, &marks);
@@ -196,17 +202,17 @@ private:
     // window, or all the file has left.
     void refill() {
         const size_t rest = end_ - pos_;
-        std::memmove(block_.data(), block_.data() + pos_, rest);
+        std::memmove(block_.get(), block_.get() + pos_, rest);
         pos_ = 0;
         end_ = rest;
-        const size_t wanted = block_.size() - 1 - end_;
-        const size_t got = std::fread(block_.data() + end_, 1, wanted, f_);
+        const size_t wanted = kBlockSize + kWindow - end_;
+        const size_t got = std::fread(block_.get() + end_, 1, wanted, f_);
         end_ += got;
         atEnd_ = got < wanted;  // the end of the file, or a read that failed
     }
 
     FILE* f_;
-    std::vector<char> block_;
+    std::unique_ptr<char[]> block_;  // not cleared: only what was read into it is looked at
     size_t pos_ = 0;
     size_t end_ = 0;
     bool atEnd_ = false;
@@ -293,6 +299,8 @@ int importTableContents(KSub* database, const char* fileName, int32_t* linesRead
     LineReader reader(f);
     std::string name;
     int result = tsOK;
+    const TTrnTabBase* planned = nullptr;
+    SReadPlan plan;
     for (;;) {
         char* line = nullptr;
         size_t length = 0;
@@ -326,10 +334,14 @@ int importTableContents(KSub* database, const char* fileName, int32_t* linesRead
             result = tsNePostojiTabela;
             break;
         }
+        if (table != planned) {  // the columns of the table's lines, as the file is written
+            planRecordReading(table->fields(), table->fieldCount(), ',', kRecordIndent, &plan);
+            planned = table;
+        }
         uint8_t record[kRecordImageSize];
         std::memset(record, 0, std::min(sizeof record, size_t(table->recordLength())));
-        if (recordFromLineOf(table->fields(), table->fieldCount(), record, line, length, ",") !=
-            0) {
+        if (recordFromPlannedLine(plan, table->fields(), table->fieldCount(), record, line,
+                                  length) != 0) {
             result = tsSintaksnaGreska;
             break;
         }

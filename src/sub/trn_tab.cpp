@@ -5,6 +5,7 @@
 #include <new>
 
 #include "sub/field_text.h"
+#include "sub/value_order.h"
 
 namespace {
 
@@ -18,6 +19,27 @@ const SSubSlotHeader* header(const uint8_t* slot) {
 uint8_t* out(uint8_t* conflict, uint8_t value) {
     if (conflict != nullptr) *conflict = value;
     return conflict;
+}
+
+// Copies and clears of the few bytes of a key, a record or an index entry
+// in moves of eight (the last one overlapping) rather than a library call.
+inline void copyBytes(uint8_t* out, const uint8_t* in, size_t n) {
+    if (n < 8) {
+        for (size_t i = 0; i < n; ++i) out[i] = in[i];
+        return;
+    }
+    for (size_t i = 0; i + 8 < n; i += 8) std::memcpy(out + i, in + i, 8);
+    std::memcpy(out + n - 8, in + n - 8, 8);
+}
+
+inline void clearBytes(uint8_t* out, size_t n) {
+    static const uint8_t kZeros[8] = {};
+    if (n < 8) {
+        for (size_t i = 0; i < n; ++i) out[i] = 0;
+        return;
+    }
+    for (size_t i = 0; i + 8 < n; i += 8) std::memcpy(out + i, kZeros, 8);
+    std::memcpy(out + n - 8, kZeros, 8);
 }
 
 // 1 with the blocking transactions in conflict, else 0.
@@ -189,7 +211,7 @@ int TTrnTabBase::recordFromText(void* record, const char* line, const char* sepa
 // ---- record views
 
 int TTrnTabBase::compareSlotKey(int32_t row, const void* key) const {
-    return compareKeys(slot(row) + kSlotHeaderSize, static_cast<const uint8_t*>(key),
+    return orderOfKeys(slot(row) + kSlotHeaderSize, static_cast<const uint8_t*>(key),
                        fields_.data(), layout_.keyFieldCount);
 }
 
@@ -518,8 +540,8 @@ int16_t TTrnTabBase::buildIndexEntry(const SSubField& f, const uint8_t* record,
     if (f.flags & kFieldBit)
         entry[0] = static_cast<uint8_t>((record[f.offset] >> f.bitNumber) & 1);
     else
-        std::memcpy(entry, record + f.offset, size_t(valueLength));
-    std::memcpy(entry + valueLength, record, size_t(layout_.keyLength));
+        copyBytes(entry, record + f.offset, size_t(valueLength));
+    copyBytes(entry + valueLength, record, size_t(layout_.keyLength));
     return valueLength;
 }
 
@@ -675,8 +697,8 @@ void TTrnTabBase::appendCommitted(const uint8_t* image) {
     uint8_t* s = slot(recordCount_);
     *header(s) = SSubSlotHeader{kCommittedVersion, 0, 0, 0};
     const size_t keyAndData = size_t(layout_.keyLength) + size_t(layout_.dataLength);
-    std::memcpy(s + kSlotHeaderSize, image, keyAndData);
-    std::memset(s + kSlotHeaderSize + keyAndData, 0, size_t(layout_.dataLength));
+    copyBytes(s + kSlotHeaderSize, image, keyAndData);
+    clearBytes(s + kSlotHeaderSize + keyAndData, size_t(layout_.dataLength));
     currentRow_ = recordCount_++;
 }
 
@@ -691,9 +713,10 @@ bool TTrnTabBase::insertInOrder(const uint8_t* image) {
         if (!f.indexTable->appendsInOrder(entryWork_.data())) return false;
     }
     appendCommitted(image);
+    const bool built = indexedFields_.size() == 1;  // the one entry is still in the work area
     for (const int16_t i : indexedFields_) {
         const SSubField& f = fields_[size_t(i)];
-        buildIndexEntry(f, image, entryWork_.data());
+        if (!built) buildIndexEntry(f, image, entryWork_.data());
         f.indexTable->appendCommitted(entryWork_.data());
     }
     return true;
