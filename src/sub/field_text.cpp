@@ -1017,6 +1017,23 @@ constexpr char kDigitPairs[] =
     "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596"
     "979899";
 
+// "%3d" of every byte, four characters apart.
+struct SByteTexts {
+    char text[256][4];
+};
+
+constexpr SByteTexts byteTexts() {
+    SByteTexts t{};
+    for (unsigned v = 0; v < 256; ++v) {
+        t.text[v][0] = v >= 100 ? char('0' + v / 100) : ' ';
+        t.text[v][1] = v >= 10 ? char('0' + v / 10 % 10) : ' ';
+        t.text[v][2] = char('0' + v % 10);
+    }
+    return t;
+}
+
+constexpr SByteTexts kByteTexts = byteTexts();
+
 // 10^n for n = 0..9.
 constexpr uint32_t kPowersOf10[] = {1,      10,      100,      1000,      10000,
                                     100000, 1000000, 10000000, 100000000, 1000000000};
@@ -1174,14 +1191,9 @@ int recordLineByPlan(const SLinePlan& plan, const SSubField* fields, int16_t cou
         const uint8_t* p = record + c.offset;
         char* column = line + c.start;
         switch (c.kind) {
-            case kColumnByte: {  // three characters, blanks before the digits
-                const unsigned v = p[0];
-                char* end = column + c.width;
-                end[-1] = char('0' + v % 10);
-                if (v >= 10) end[-2] = char('0' + v / 10 % 10);
-                if (v >= 100) end[-3] = char('0' + v / 100);
+            case kColumnByte:  // three characters, blanks before the digits
+                std::memcpy(column + c.width - 3, kByteTexts.text[p[0]], 3);
                 continue;
-            }
             case kColumnShort:
                 if (putRightAligned(column, c.width, i16At(p))) continue;
                 break;

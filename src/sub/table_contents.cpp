@@ -94,6 +94,8 @@ bool writeTable(BlockWriter& out, KSub& db, int16_t table, char separator) {
         char* text = out.reserve(kLineWorkSize + 3);
         size_t n = size_t(recordLineByPlan(plan, t->fields(), t->fieldCount(), text + 2, record));
         if (separator == '\0') n = std::strlen(text + 2);  // the line ends at its first separator
+        static const char kSpaces[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+        while (n >= 8 && std::memcmp(text + 2 + n - 8, kSpaces, 8) == 0) n -= 8;
         while (n > 0 && text[2 + n - 1] == ' ') --n;
         // An empty last column keeps one blank, so the line still holds a
         // value for every field when it is read back.

@@ -253,14 +253,6 @@ bool TTrnTabBase::viewRecord(uint8_t mask, int32_t row, uint8_t* record) const {
     return true;
 }
 
-const uint8_t* TTrnTabBase::readCommitted(int32_t row) {
-    if (!rowInRange(row)) return nullptr;
-    const uint8_t* s = slot(row);
-    if ((header(s)->versions & kCommittedVersion) == 0) return nullptr;
-    currentRow_ = row;
-    return s + kSlotHeaderSize;  // the key, then the committed data: a record image
-}
-
 int TTrnTabBase::readRow(uint8_t mask, int32_t row, void* record) {
     if (!rowInRange(row) || record == nullptr) return tsNePostojiSlog;
     if (!viewRecord(mask, row, static_cast<uint8_t*>(record))) return tsNePostojiSlog;

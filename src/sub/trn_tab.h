@@ -177,7 +177,13 @@ public:
     int readRow(uint8_t mask, int32_t row, void* record);
     // readRow() of the committed view without a copy: the record image in
     // the slot, valid until the table changes; null where readRow() answers 6.
-    const uint8_t* readCommitted(int32_t row);
+    const uint8_t* readCommitted(int32_t row) {
+        if (!rowInRange(row)) return nullptr;
+        const uint8_t* s = slot(row);
+        if ((s[0] & kCommittedVersion) == 0) return nullptr;  // the slot header's versions
+        currentRow_ = row;
+        return s + kSlotHeaderSize;  // the key, then the committed data: a record image
+    }
     int findRow(uint8_t mask, const void* key, uint8_t mode, int32_t* row);
     int findAndRead(uint8_t mask, void* keyAndRecord, uint8_t mode);
     int findRowByIndex(uint8_t mask, int16_t field, const void* record, uint8_t mode, int32_t* row);
