@@ -1689,28 +1689,35 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
                        SReadPlan* plan) {
     *plan = SReadPlan{};
     plan->separator = separator;
-    SLinePlan columns;
-    planRecordLines(fields, count, separator, &columns);
-    const size_t full = size_t(indent) + columns.blank.size();
-    if (!columns.whole || count < 1 || indent < 0 || full >= size_t(kLineWorkSize) ||
-        separator == '\0' || isBlank(static_cast<unsigned char>(separator)) || isDigit(separator))
+    if (count < 1 || indent < 0 || separator == '\0' ||
+        isBlank(static_cast<unsigned char>(separator)) || isDigit(separator))
         return;
+    // The columns as recordLineOf() lays them out (each as wide as its field
+    // shows, a separator between two), after the indent.
+    int full = indent;
+    for (int16_t i = 0; i < count; ++i) {
+        const int width = fields[i].displayWidth;
+        if (width < 1) return;  // two separators in a row would count as one
+        full += (i > 0 ? 1 : 0) + width;
+        if (full - indent >= kLineWorkSize || full >= kLineWorkSize) return;
+    }
     plan->longest = int32_t(full);
-    plan->separators.assign(full / 64 + 1, 0);
+    plan->separators.assign(size_t(full) / 64 + 1, 0);
+    plan->columns.reserve(size_t(count));
+    int start = indent;  // of the column in the line
     for (int16_t i = 0; i < count; ++i) {
         const SSubField& f = fields[i];
-        const SLineColumn& c = columns.columns[size_t(i)];
-        if (c.width < 1) return;  // two separators in a row would count as one
         SReadColumn r{};
-        r.start = int16_t(i == 0 ? 0 : indent + c.start);
+        r.start = int16_t(i == 0 ? 0 : start);
         r.offset = f.offset;
         r.field = i;
         r.bit = uint8_t(f.bitNumber & 7);
         if (i > 0) {
-            const int at = indent + c.start - 1;  // the separator before the column
+            const int at = start - 1;  // the separator before the column
             plan->separators[size_t(at) / 64] |= uint64_t(1) << (at % 64);
             plan->lastSeparator = at;
         }
+        start += f.displayWidth + 1;
         switch (f.type) {
             case ftByte:
                 r.kind = kReadByte;

@@ -222,9 +222,12 @@ private:
 
 // isBlankText for a line: most lines start with a run of spaces and then
 // hold a value.
-bool isBlankLine(const char* line) {
-    while (*line == ' ') ++line;
-    return *line == '\0' || (isBlank(*line) && isBlankText(line));
+bool isBlankLine(const char* line, size_t length) {
+    size_t at = 0;
+    static const char kSpaces[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    while (length - at >= 8 && std::memcmp(line + at, kSpaces, 8) == 0) at += 8;
+    while (line[at] == ' ') ++at;
+    return line[at] == '\0' || (isBlank(line[at]) && isBlankText(line + at));
 }
 
 // The selector's table name as sscanf("::%s") takes it: "::" at the start,
@@ -318,7 +321,7 @@ int importTableContents(KSub* database, const char* fileName, int32_t* linesRead
             *comment = '\0';
             length = size_t(comment - line);
         }
-        if (isBlankLine(line)) continue;
+        if (isBlankLine(line, length)) continue;
         if (!plain && findPair(line, length, ':') != nullptr) {
             if (!selectorName(line, &name)) {
                 result = tsSintaksnaGreska;
