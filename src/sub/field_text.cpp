@@ -1099,8 +1099,13 @@ constexpr int32_t kPlannedEnumValues = 1024;
 }  // namespace
 
 void planRecordLines(const SSubField* fields, int16_t count, char separator, SLinePlan* plan) {
-    *plan = SLinePlan{};
+    // The vectors keep what they hold room for: a plan is made for one table
+    // after another.
     plan->separator = separator;
+    plan->blank.clear();
+    plan->columns.clear();
+    plan->nameLengths.clear();
+    plan->columns.reserve(size_t(count > 0 ? count : 0));
     int length = 0;
     plan->whole = true;
     for (int16_t i = 0; i < count && plan->whole; ++i) {
@@ -1687,8 +1692,14 @@ bool separatorsAsPlanned(const SReadPlan& plan, const char* text, size_t length)
 
 void planRecordReading(const SSubField* fields, int16_t count, char separator, int indent,
                        SReadPlan* plan) {
-    *plan = SReadPlan{};
+    // The vectors keep what they hold room for: a plan is made for one table
+    // after another.
+    plan->usable = false;
     plan->separator = separator;
+    plan->longest = 0;
+    plan->lastSeparator = -1;
+    plan->separators.clear();
+    plan->columns.clear();
     if (count < 1 || indent < 0 || separator == '\0' ||
         isBlank(static_cast<unsigned char>(separator)) || isDigit(separator))
         return;

@@ -67,7 +67,7 @@ private:
 };
 
 // The blocks of one table: rule, number and name, selector, header, records.
-bool writeTable(BlockWriter& out, KSub& db, int16_t table, char separator) {
+bool writeTable(BlockWriter& out, SLinePlan& plan, KSub& db, int16_t table, char separator) {
     TTrnTabBase* t = db.table(table);
     const char* singular = getTableSingularName(table);
     const char* plural = getTablePluralName(table);
@@ -85,7 +85,6 @@ bool writeTable(BlockWriter& out, KSub& db, int16_t table, char separator) {
     db.headerText(table, line, sizeof line, separator);
     out.put(line);
     out.put("\n");
-    SLinePlan plan;
     planRecordLines(t->fields(), t->fieldCount(), separator, &plan);
     for (int32_t row = 0; row < t->recordCount() && out.ok(); ++row) {
         const uint8_t* record = t->readCommitted(row);
@@ -279,8 +278,9 @@ int exportTableContents(KSub* database, const char* fileName, char separator) {
     BlockWriter out(f);
     out.put("\n// Sadrzaj tabela, automatski generisan SUB modulom\n\n");
     bool ok = true;
+    SLinePlan plan;  // each table's columns in turn
     for (int16_t t = 0; t < kTableNumberLimit && ok; ++t)
-        ok = writeTable(out, *database, t, separator);
+        ok = writeTable(out, plan, *database, t, separator);
     out.put("\n\n// Kraj");
     out.flush();
     ok = ok && out.ok() && platform::syncStream(f, temporary);
