@@ -1,12 +1,16 @@
 #include "sub/field_text.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <string_view>
 
+#include "sub/value_order.h"
 #include "utils/bytes.h"
 #include "utils/dates.h"
 
@@ -14,8 +18,19 @@ namespace {
 
 char columnSeparator = ',';
 
+// Words of eight characters are tested at once where the first character
+// sits in the lowest byte.
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+constexpr bool kWordsInOrder = true;
+#else
+constexpr bool kWordsInOrder = false;
+#endif
+constexpr uint64_t kOnes = 0x0101010101010101ull;
+constexpr uint64_t kHighs = 0x8080808080808080ull;
+
+// ' ', and '\t' '\n' '\v' '\f' '\r', which stand together in the code table.
 bool isBlank(unsigned char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+    return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t';
 }
 
 const char* skipBlanks(const char* p) {
@@ -196,6 +211,48 @@ const char* enumName(uint32_t value, const char* const* names, int32_t count) {
         names[value] != nullptr && names[value][0] != '\0')
         return names[value];
     return nullptr;
+}
+
+// Names of enumeration values are found by a hash of their upper case
+// (a..z only), taken in words of eight characters (the last one filled with
+// zeros), so that a name read from a line is hashed a word at a time.
+constexpr uint64_t kHashFactor = 0x9E3779B97F4A7C15ull;
+
+inline uint64_t hashWord(uint64_t hash, uint64_t word) {
+    return (hash ^ word) * kHashFactor;
+}
+
+inline uint32_t finishHash(uint64_t hash, size_t length) {
+    return uint32_t(((hash ^ length) * kHashFactor) >> 32);
+}
+
+// The hash of a name already in upper case.
+uint32_t hashOfUpper(const char* upper, size_t length) {
+    uint64_t hash = 0;
+    for (size_t at = 0; at < length; at += 8) {
+        uint64_t word = 0;
+        for (size_t i = 0; i < 8 && at + i < length; ++i)
+            word |= uint64_t(static_cast<unsigned char>(upper[at + i])) << (8 * i);
+        hash = hashWord(hash, word);
+    }
+    return finishHash(hash, length);
+}
+
+// The value of the name of length characters in upper case whose hash is
+// given; false when the index holds no such name.
+bool lookUpName(const SEnumIndex& index, const char* upper, size_t length, uint32_t hash,
+                int32_t* value) {
+    const size_t places = index.places.size();
+    if (places == 0) return false;
+    for (size_t at = hash & (places - 1);; at = (at + 1) & (places - 1)) {
+        const uint32_t place = index.places[at];
+        if (place == 0) return false;  // at most half of the places are taken
+        const auto& entry = index.names[place - 1];
+        if (entry.first.size() == length && std::memcmp(entry.first.data(), upper, length) == 0) {
+            *value = entry.second;
+            return true;
+        }
+    }
 }
 
 // The text cut to size - 1 characters; -1 without room.
@@ -447,8 +504,6 @@ bool isFieldNumber(int16_t count, int16_t field) {
 // bytes are tested at a time in a word rather than through a library call.
 char* findByte(char* p, char* end, char c) {
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-    constexpr uint64_t kOnes = 0x0101010101010101ull;
-    constexpr uint64_t kHighs = 0x8080808080808080ull;
     const uint64_t pattern = kOnes * static_cast<unsigned char>(c);
     for (; end - p >= 8; p += 8) {
         uint64_t word;
@@ -709,16 +764,7 @@ int findIndexedName(int32_t* value, const char* text, const SEnumIndex& index) {
     }
     for (size_t i = 0; i < length; ++i)
         key[i] = char(upperAscii(static_cast<unsigned char>(text[i])));
-    const std::string_view wanted(key, length);
-    const auto& names = index.names;
-    const auto at =
-        std::lower_bound(names.begin(), names.end(), wanted,
-                         [](const std::pair<std::string, int32_t>& e, std::string_view w) {
-                             return std::string_view(e.first) < w;
-                         });
-    if (at == names.end() || std::string_view(at->first) != wanted) return -1;
-    *value = at->second;
-    return 0;
+    return lookUpName(index, key, length, hashOfUpper(key, length), value) ? 0 : -1;
 }
 
 }  // namespace
@@ -738,6 +784,15 @@ std::unique_ptr<SEnumIndex> buildEnumIndex(const char* const* names, int32_t cou
     index->names.erase(std::unique(index->names.begin(), index->names.end(),
                                    [](const auto& a, const auto& b) { return a.first == b.first; }),
                        index->names.end());
+    size_t places = 2;
+    while (places < 2 * index->names.size()) places *= 2;
+    index->places.assign(places, 0);
+    for (size_t i = 0; i < index->names.size(); ++i) {
+        const std::string& name = index->names[i].first;
+        size_t at = hashOfUpper(name.data(), name.size()) & (places - 1);
+        while (index->places[at] != 0) at = (at + 1) & (places - 1);
+        index->places[at] = uint32_t(i + 1);
+    }
     return index;
 }
 
@@ -953,6 +1008,235 @@ int recordLineOf(const SSubField* fields, int16_t count, char* line, char separa
                      });
 }
 
+namespace {
+
+// "00".."99": a pair of digits at a time.
+constexpr char kDigitPairs[] =
+    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546"
+    "474849"
+    "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596"
+    "979899";
+
+// "%3d" of every byte, four characters apart.
+struct SByteTexts {
+    char text[256][4];
+};
+
+constexpr SByteTexts byteTexts() {
+    SByteTexts t{};
+    for (unsigned v = 0; v < 256; ++v) {
+        t.text[v][0] = v >= 100 ? char('0' + v / 100) : ' ';
+        t.text[v][1] = v >= 10 ? char('0' + v / 10 % 10) : ' ';
+        t.text[v][2] = char('0' + v % 10);
+    }
+    return t;
+}
+
+constexpr SByteTexts kByteTexts = byteTexts();
+
+// 10^n for n = 0..9.
+constexpr uint32_t kPowersOf10[] = {1,      10,      100,      1000,      10000,
+                                    100000, 1000000, 10000000, 100000000, 1000000000};
+
+// The decimal text of value, as putDecimal(value, 0) writes it, ending at
+// the end of a column of width characters (right-aligned over blanks).
+// False, with nothing written, when the text is longer than the column.
+[[gnu::always_inline]] inline bool putRightAligned(char* column, int width, int64_t value) {
+    const bool negative = value < 0;
+    uint32_t v = negative ? uint32_t(0 - uint64_t(value)) : uint32_t(value);
+    const int room = width - int(negative);  // for the digits
+    if (room < 10 && (room < 1 || v >= kPowersOf10[room])) return false;
+    char* p = column + width;
+    for (; v >= 100; v /= 100) {
+        p -= 2;
+        std::memcpy(p, kDigitPairs + 2 * (v % 100), 2);
+    }
+    if (v >= 10) {
+        p -= 2;
+        std::memcpy(p, kDigitPairs + 2 * v, 2);
+    } else {
+        *--p = char('0' + v);
+    }
+    if (negative) *--p = '-';
+    return true;
+}
+
+// "%.2f" of value as doubleText() writes it, for magnitudes below 10^7
+// whose hundredths are not within 2^-20 of a half (there one rounding of the
+// product cannot tell the way the exact value rounds): its length. 0 for
+// any other value, which doubleText() writes.
+int fixedTwoText(char* out, double value) {
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < 1e7)) return 0;             // NaN too
+    const double hundredths = magnitude * 100.0;  // within 2^-23 of the exact product
+    const double below = std::floor(hundredths);
+    const double fraction = hundredths - below;
+    if (std::fabs(fraction - 0.5) < 1.0 / (1 << 20)) return 0;
+    const uint32_t total = uint32_t(below) + (fraction > 0.5 ? 1u : 0u);
+    char* p = out;
+    if (std::signbit(value)) *p++ = '-';  // also a negative value shown as zero
+    p = std::to_chars(p, p + 12, total / 100).ptr;
+    *p++ = '.';
+    std::memcpy(p, kDigitPairs + 2 * (total % 100), 2);
+    return int(p + 2 - out);
+}
+
+// How a column of a planned line is written.
+enum : uint8_t {
+    kColumnGeneral,  // through valueText(), cut to its width
+    kColumnByte,     // "%3d" in a column of at least three
+    kColumnShort,
+    kColumnLong,
+    kColumnBit,
+    kColumnEnum,  // the value's name copied from the names, when it has one
+    kColumnString,
+    kColumnReal,  // a float or double, right-aligned when it fits
+};
+
+// Enumerations with more values than this are written by the general writer.
+constexpr int32_t kPlannedEnumValues = 1024;
+
+}  // namespace
+
+void planRecordLines(const SSubField* fields, int16_t count, char separator, SLinePlan* plan) {
+    // The vectors keep what they hold room for: a plan is made for one table
+    // after another.
+    plan->separator = separator;
+    plan->blank.clear();
+    plan->columns.clear();
+    plan->nameLengths.clear();
+    plan->columns.reserve(size_t(count > 0 ? count : 0));
+    int length = 0;
+    plan->whole = true;
+    for (int16_t i = 0; i < count && plan->whole; ++i) {
+        const SSubField& f = fields[i];
+        const int width = f.displayWidth;
+        if (length > 0) {
+            plan->blank.push_back(separator);
+            ++length;
+        }
+        SLineColumn c{};
+        c.start = int16_t(length);
+        c.width = int16_t(width);
+        c.offset = f.offset;
+        c.field = i;
+        c.bit = uint8_t(f.bitNumber & 7);
+        length += width;
+        plan->whole = width >= 0 && length < kLineWorkSize;
+        if (!plan->whole) break;
+        plan->blank.append(size_t(width), ' ');
+        switch (f.type) {
+            case ftByte:
+                c.kind = width >= 3 ? kColumnByte : kColumnGeneral;
+                break;
+            case ftShort:
+                c.kind = kColumnShort;
+                break;
+            case ftLong:
+                c.kind = kColumnLong;
+                break;
+            case ftBit:
+                c.kind = width >= 1 ? kColumnBit : kColumnGeneral;
+                break;
+            case ftEnum:
+            case ftEnum8:
+                if (f.enumNames == nullptr || f.enumCount <= 0 || f.enumCount > kPlannedEnumValues)
+                    break;
+                c.kind = kColumnEnum;
+                c.size = f.type == ftEnum ? f.size : 1;
+                c.names = uint32_t(plan->nameLengths.size());
+                c.count = f.enumCount;
+                c.enumNames = f.enumNames;
+                for (int32_t v = 0; v < f.enumCount; ++v) {
+                    const char* name = enumName(uint32_t(v), f.enumNames, f.enumCount);
+                    // 0: no name, written as its number by the general writer
+                    plan->nameLengths.push_back(
+                        name != nullptr ? uint16_t(strnlen(name, size_t(width))) : 0);
+                }
+                break;
+            case ftString:
+                c.kind = kColumnString;
+                c.size = f.size < width ? f.size : int16_t(width);  // characters that may show
+                break;
+            case ftFloat:
+            case ftDouble:
+                c.kind = kColumnReal;
+                break;
+        }
+        plan->columns.push_back(c);
+    }
+}
+
+namespace {
+
+// The general writer of one column: valueText(), cut to the width and aligned.
+void putGeneralColumn(const SSubField& f, const uint8_t* record, char* column) {
+    char scratch[kValueTextSize];
+    const char* text = scratch;
+    const int n = valueText(f, record, scratch, &text);
+    const int width = f.displayWidth;
+    const int len = n < width ? n : width;
+    const Align align = alignmentOf(f.type);
+    int lead = 0;
+    if (align == Align::Right) lead = width - len;
+    if (align == Align::Centre) lead = (width - len) / 2;
+    copyShort(column + lead, text, size_t(len));
+}
+
+}  // namespace
+
+int recordLineByPlan(const SLinePlan& plan, const SSubField* fields, int16_t count, char* line,
+                     const uint8_t* record) {
+    if (!plan.whole || plan.columns.size() != size_t(count < 0 ? 0 : count))
+        return recordLineOf(fields, count, line, plan.separator, record);
+    const size_t full = plan.blank.size();
+    std::memcpy(line, plan.blank.data(), full);
+    line[full] = '\0';
+    for (const SLineColumn& c : plan.columns) {
+        const uint8_t* p = record + c.offset;
+        char* column = line + c.start;
+        switch (c.kind) {
+            case kColumnByte:  // three characters, blanks before the digits
+                std::memcpy(column + c.width - 3, kByteTexts.text[p[0]], 3);
+                continue;
+            case kColumnShort:
+                if (putRightAligned(column, c.width, i16At(p))) continue;
+                break;
+            case kColumnLong:
+                if (putRightAligned(column, c.width, i32At(p))) continue;
+                break;
+            case kColumnBit:
+                column[c.width - 1] = char('0' + ((p[0] >> c.bit) & 1));
+                continue;
+            case kColumnEnum: {
+                const uint32_t v = c.size == 1 ? p[0] : enumValueAt(p, c.size);
+                const uint16_t n = v < uint32_t(c.count) ? plan.nameLengths[c.names + v] : 0;
+                if (n == 0) break;
+                copyShort(column, c.enumNames[v], n);
+                continue;
+            }
+            case kColumnString: {
+                const char* text = reinterpret_cast<const char*>(p);
+                copyShort(column, text, c.size > 0 ? strnlen(text, size_t(c.size)) : 0);
+                continue;
+            }
+            case kColumnReal: {
+                const SSubField& f = fields[c.field];
+                char text[24];
+                const int n = fixedTwoText(
+                    text, f.type == ftDouble ? doubleAt(p) : static_cast<double>(floatAt(p)));
+                if (n == 0 || n > c.width) break;
+                copyShort(column + c.width - n, text, size_t(n));
+                continue;
+            }
+            default:
+                break;
+        }
+        putGeneralColumn(fields[c.field], record, column);
+    }
+    return int(full);
+}
+
 int recordTextOf(const SSubField* fields, int16_t count, char* buffer, int size, char separator,
                  const uint8_t* record) {
     if (buffer == nullptr || size <= 0) return -1;
@@ -1002,8 +1286,263 @@ int fieldFromTextOf(const SSubField* fields, int16_t count, int16_t field, void*
     return -3;
 }
 
+namespace {
+
+// ---- record lines with one separator, read from a copy
+
+// The line is copied into a work area followed by zeros, so that the
+// readers below look at 16 characters at a time from any place in the line
+// without running past it. A value whose plain form they do not find is cut
+// out of the line itself and read by fieldFromTextOf, as the general
+// splitter hands it over.
+constexpr size_t kWindow = 16;
+
+inline bool isDigit(char c) {
+    return static_cast<unsigned char>(c - '0') < 10;
+}
+
+// The number written by eight digits (values 0..9, the first in the lowest
+// byte): pairs, then quadruples, then the whole, each step one multiplication.
+inline uint64_t eightDigits(uint64_t digits) {
+    digits = (digits * 10 + (digits >> 8)) & 0x00FF00FF00FF00FFull;
+    digits = (digits * 100 + (digits >> 16)) & 0x0000FFFF0000FFFFull;
+    return (digits * 10000 + (digits >> 32)) & 0xFFFFFFFFull;
+}
+
+// Past the spaces from p on, eight at a time (the zeros after the line stop it).
+inline const char* skipSpaces(const char* p) {
+    for (;; p += 8) {
+        uint64_t word;
+        std::memcpy(&word, p, 8);
+        word ^= 0x2020202020202020ull;  // zero bytes where the spaces are
+        if (word != 0) return p + (__builtin_ctzll(word) >> 3);
+    }
+}
+
+#if defined(__SSE2__)
+using SeparatorLanes = __m128i;  // the separator in each of 16 lanes
+
+// Which of the 16 characters from p are spaces, digits, and the end of a
+// value (the separator, or the zero after the line): bit i for p[i].
+struct SWindow {
+    uint32_t spaces;
+    uint32_t digits;
+    uint32_t ends;
+};
+
+inline SWindow windowAt(const char* p, __m128i separators) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i digits = _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8('0' - 1)),
+                                         _mm_cmplt_epi8(v, _mm_set1_epi8('9' + 1)));
+    const __m128i ends =
+        _mm_or_si128(_mm_cmpeq_epi8(v, separators), _mm_cmpeq_epi8(v, _mm_setzero_si128()));
+    return {uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')))),
+            uint32_t(_mm_movemask_epi8(digits)), uint32_t(_mm_movemask_epi8(ends))};
+}
+
+// A value that readPlainDecimal takes, within [lo, hi], between spaces and
+// ending at the separator or the end of the line, its sign, digits and the
+// spaces after them within 16 characters: the value, and where it ends (at
+// the separator or the end). False for anything else (octal, hexadecimal, a
+// plus sign, other blanks, a value out of range or longer), which the
+// general reader takes.
+[[gnu::always_inline]] inline bool readPlainColumn(const char* p, SeparatorLanes separators,
+                                                   int64_t lo, int64_t hi, int64_t* value,
+                                                   size_t* end) {
+    const char* const q = skipSpaces(p);
+    const SWindow w = windowAt(q, separators);
+    const unsigned at = q[0] == '-';
+    if (q[at] == '0' && (isDigit(q[at + 1]) || q[at + 1] == 'x' || q[at + 1] == 'X')) return false;
+    const unsigned n = unsigned(__builtin_ctz(~(w.digits >> at)));
+    if (n == 0 || n > 10) return false;
+    unsigned stop = at + n;
+    if (((w.ends >> stop) & 1) == 0) {  // spaces, then the end of the value
+        stop += unsigned(__builtin_ctz(~(w.spaces >> stop)));
+        if (stop >= kWindow || ((w.ends >> stop) & 1) == 0) return false;
+    }
+    uint64_t word;  // the digits, the first in the lowest byte
+    std::memcpy(&word, q + at, 8);
+    word &= 0x0F0F0F0F0F0F0F0Full;
+    uint64_t acc = eightDigits(n >= 8 ? word : word << (8 * (8 - n)));  // leading zeros
+    for (unsigned k = 8; k < n; ++k) acc = acc * 10 + uint64_t(q[at + k] - '0');
+    const int64_t v = at != 0 ? -int64_t(acc) : int64_t(acc);
+    if (v < lo || v > hi) return false;
+    *value = v;
+    *end = size_t(q - p) + stop;
+    return true;
+}
+
+#else
+struct SeparatorLanes {};
+#endif
+
+// The bytes of a word that end a name: the separator, and those up to ' '
+// (blanks, the zeros after the line, other control characters). The lowest
+// marked byte is exact.
+inline uint64_t wordStops(uint64_t word, uint64_t separators) {
+    const uint64_t low = word & ~kHighs;
+    const uint64_t controls = ~(low + 0x5F5F5F5F5F5F5F5Full) & ~word & kHighs;  // below '!'
+    const uint64_t other = word ^ separators;
+    return controls | ((other - kOnes) & ~other & kHighs);
+}
+
+// The word with a..z in upper case (bytes above 0x7F stay as they are).
+inline uint64_t upperWord(uint64_t word) {
+    const uint64_t low = word & ~kHighs;
+    const uint64_t fromA = low + 0x1F1F1F1F1F1F1F1Full;  // high bit from 'a' on
+    const uint64_t pastZ = low + 0x0505050505050505ull;  // high bit past 'z'
+    return word - (((fromA & ~pastZ & ~word) & kHighs) >> 2);
+}
+
+// An enumeration name as one word between spaces, found through the index:
+// what parseEnumFieldIndexed reads from it, and where the value ends. False
+// for a number, a name the index does not hold and anything else the
+// general reader is left to judge.
+[[gnu::always_inline]] inline bool readEnumColumn(const SEnumIndex& index, const char* p,
+                                                  char separator, int32_t* value, size_t* end) {
+    const char* q = skipSpaces(p);
+    if (isDigit(*q)) return false;
+    // The word ends at the separator, a blank, the zero after the line or
+    // any other control character (which the check after it refuses); it is
+    // taken in upper case eight characters at a time.
+    char upper[kEnumWordLimit + 9];
+    size_t length = 0;
+    uint64_t hash = 0;
+    const uint64_t separators = kOnes * static_cast<unsigned char>(separator);
+    for (;;) {
+        uint64_t word;
+        std::memcpy(&word, q, 8);
+        const uint64_t stops = wordStops(word, separators);
+        const int n = stops == 0 ? 8 : __builtin_ctzll(stops) >> 3;
+        if (n == 0) break;
+        word = n == 8 ? upperWord(word) : upperWord(word) & ((uint64_t(1) << (8 * n)) - 1);
+        if (length + 8 > sizeof upper) return false;  // longer than any word read
+        std::memcpy(upper + length, &word, 8);
+        hash = hashWord(hash, word);
+        length += size_t(n);
+        q += n;
+        if (n < 8) break;
+    }
+    if (length == 0 || length > index.longest || length > size_t(kEnumWordLimit)) return false;
+    if (*q != separator && *q != '\0') {
+        q = skipSpaces(q);
+        if (*q != separator && *q != '\0') return false;
+    }
+    if (!lookUpName(index, upper, length, finishHash(hash, length), value)) return false;
+    *end = size_t(q - p);
+    return true;
+}
+
+// A string value without its blanks around it, when it fits its field:
+// what parseStringField stores from it, and where the value ends.
+[[gnu::always_inline]] inline bool readStringColumn(uint8_t* target, int16_t capacity,
+                                                    const char* p, const char* lineEnd,
+                                                    char separator, size_t* end) {
+    const char* const valueEnd =
+        findByte(const_cast<char*>(p), const_cast<char*>(lineEnd), separator);
+    const char* start = p;
+    while (start < valueEnd && isBlank(static_cast<unsigned char>(*start))) ++start;
+    const char* stop = valueEnd;
+    while (stop > start && isBlank(static_cast<unsigned char>(stop[-1]))) --stop;
+    const size_t length = size_t(stop - start);
+    if (capacity < 1 || length > size_t(capacity - 1) || length >= size_t(kStringValueLimit))
+        return false;
+    std::memcpy(target, start, length);
+    target[length] = '\0';
+    *end = size_t(valueEnd - p);
+    return true;
+}
+
+// One value read from the copy of the line at p, for the types whose plain
+// forms are read here; end receives where it ends, counted from p (at the
+// separator or the end of the line). False leaves the value to the general
+// reader.
+[[gnu::always_inline]] inline bool readColumn(const SSubField& f, uint8_t* record, const char* p,
+                                              const char* lineEnd, char separator,
+                                              [[maybe_unused]] SeparatorLanes separators,
+                                              size_t* end) {
+    uint8_t* target = record + f.offset;
+    int64_t v = 0;
+    switch (f.type) {
+#if defined(__SSE2__)
+        case ftByte:  // negative values down to the short range are taken as their low byte
+            if (!readPlainColumn(p, separators, INT16_MIN, 255, &v, end)) return false;
+            target[0] = static_cast<uint8_t>(v & 0xFF);
+            return true;
+        case ftShort:
+            if (!readPlainColumn(p, separators, INT16_MIN, INT16_MAX, &v, end)) return false;
+            putLe(target, 2, static_cast<uint32_t>(v));
+            return true;
+        case ftLong:
+            if (!readPlainColumn(p, separators, INT32_MIN, INT32_MAX, &v, end)) return false;
+            putLe(target, 4, static_cast<uint32_t>(v));
+            return true;
+        case ftBit: {
+            if (!readPlainColumn(p, separators, INT16_MIN, 255, &v, end)) return false;
+            const uint8_t bit = static_cast<uint8_t>(1u << (f.bitNumber & 7));
+            target[0] = (v & 0xFF) != 0 ? target[0] | bit : target[0] & ~bit;
+            return true;
+        }
+#endif
+        case ftEnum:
+        case ftEnum8: {
+            int32_t value = 0;
+            if (!kWordsInOrder || f.enumIndex == nullptr ||
+                !readEnumColumn(*f.enumIndex, p, separator, &value, end))
+                return false;
+            putLe(target, f.size, static_cast<uint32_t>(value));
+            return true;
+        }
+        case ftString:
+            return readStringColumn(target, f.size, p, lineEnd, separator, end);
+        default:
+            return false;
+    }
+}
+
+// recordFromLineOf with one separator that is neither blank nor digit.
+int recordFromSeparatedLine(const SSubField* fields, int16_t count, uint8_t* record, char* line,
+                            size_t length, char separator) {
+    char copy[kLineWorkSize + kWindow];
+    std::memcpy(copy, line, length);
+    std::memset(copy + length, 0, kWindow);
+#if defined(__SSE2__)
+    const SeparatorLanes separators = _mm_set1_epi8(separator);
+#else
+    const SeparatorLanes separators{};
+#endif
+    size_t at = 0;
+    for (int16_t i = 0; i < count; ++i) {
+        while (copy[at] == separator) ++at;
+        if (at == length) return -2;
+        size_t end = 0;
+        if (readColumn(fields[i], record, copy + at, copy + length, separator, separators, &end)) {
+            at += end;
+        } else {  // cut out of the line and read as the general splitter hands it over
+            char* const valueEnd = findByte(line + at, line + length, separator);
+            char* value = line + at;
+            while (value < valueEnd && isBlank(static_cast<unsigned char>(*value))) ++value;
+            char* stop = valueEnd;
+            while (stop > value && isBlank(static_cast<unsigned char>(stop[-1]))) --stop;
+            *stop = '\0';
+            at = size_t(valueEnd - line);
+            if (fieldFromTextOf(fields, count, int16_t(i + 1), record, value) != 0) return -3;
+        }
+        if (at < length) ++at;  // past the separator
+    }
+    while (at < length && copy[at] == separator) ++at;
+    return at < length ? -4 : 0;
+}
+
+}  // namespace
+
 int recordFromLineOf(const SSubField* fields, int16_t count, void* record, char* line,
                      size_t length, const char* separators) {
+    const char separator = separators[0];
+    if (separator != '\0' && separators[1] == '\0' && length < size_t(kLineWorkSize) &&
+        !isBlank(static_cast<unsigned char>(separator)) && !isDigit(separator))
+        return recordFromSeparatedLine(fields, count, static_cast<uint8_t*>(record), line, length,
+                                       separator);
     Tokens tokens(line, length, separators);
     for (int16_t i = 1; i <= count; ++i) {
         char* value = tokens.next();
@@ -1011,6 +1550,249 @@ int recordFromLineOf(const SSubField* fields, int16_t count, void* record, char*
         if (fieldFromTextOf(fields, count, i, record, value) != 0) return -3;
     }
     return tokens.next() != nullptr ? -4 : 0;
+}
+
+// ---- record lines in the columns of their table
+
+namespace {
+
+// How a column of a planned line is read.
+enum : uint8_t {
+    kReadGeneral,  // cut out and read by fieldFromTextOf
+    kReadByte,
+    kReadShort,
+    kReadLong,
+    kReadBit,
+    kReadEnum,
+    kReadString,
+};
+
+// Characters before a line in the work area, zero: a window of 16 that ends
+// in the first column stays in the work area.
+constexpr size_t kFrontZeros = 16;
+
+#if defined(__SSE2__)
+
+// An integer that fills its column as the writer puts it, its last digit
+// the last character: spaces, an optional minus, 1..10 digits (no leading
+// zero), within [lo, hi]. The value; false for anything else, which the
+// general reader judges. start and end are places in text, which has 16
+// zeros before it and after the line.
+[[gnu::always_inline]] inline bool readRightAligned(const char* text, int start, int end,
+                                                    int64_t lo, int64_t hi, int64_t* value) {
+    const char* const e = text + end;
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(e - 16));
+    const uint32_t digits = uint32_t(_mm_movemask_epi8(_mm_and_si128(
+        _mm_cmpgt_epi8(v, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(v, _mm_set1_epi8('9' + 1)))));
+    const uint32_t spaces = uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(' '))));
+    // The digits that end the column (the character before the column is a
+    // separator or a zero, so they stay in it).
+    const int n = __builtin_clz(~(digits << 16));
+    if (n == 0 || n > 10) return false;
+    const int first = end - n;
+    if (n > 1 && text[first] == '0') return false;  // octal
+    const bool negative = text[first - 1] == '-' && first - 1 >= start;
+    const int lead = first - int(negative);  // spaces from start to here
+    const int windowStart = end - 16;
+    if (start >= windowStart) {
+        const uint32_t wanted = ((1u << (lead - start)) - 1) << (start - windowStart);
+        if ((spaces & wanted) != wanted) return false;
+    } else {
+        const uint32_t wanted = (1u << (lead - windowStart)) - 1;
+        if ((spaces & wanted) != wanted) return false;
+        for (int at = start; at < windowStart; ++at)  // a wide column: the spaces before the window
+            if (text[at] != ' ') return false;
+    }
+    uint64_t word;  // the last eight characters, the last digit in the highest byte
+    std::memcpy(&word, e - 8, 8);
+    word &= 0x0F0F0F0F0F0F0F0Full;
+    uint64_t acc;
+    if (n <= 8) {
+        acc = eightDigits(word & (~uint64_t(0) << (8 * (8 - n))));  // the others as zeros
+    } else {
+        acc = 0;
+        for (int at = first; at < end - 8; ++at) acc = acc * 10 + uint64_t(text[at] - '0');
+        acc = acc * 100000000 + eightDigits(word);
+    }
+    const int64_t v64 = negative ? -int64_t(acc) : int64_t(acc);
+    if (v64 < lo || v64 > hi) return false;
+    *value = v64;
+    return true;
+}
+
+#endif
+
+// One column of a planned line read from the copy, [start, end) in text.
+[[gnu::always_inline]] inline bool readPlannedColumn(const SReadColumn& c, uint8_t* record,
+                                                     const char* text, int end, char separator) {
+    uint8_t* target = record + c.offset;
+    int64_t v = 0;
+    switch (c.kind) {
+#if defined(__SSE2__)
+        case kReadByte:  // negative values down to the short range are taken as their low byte
+            if (!readRightAligned(text, c.start, end, INT16_MIN, 255, &v)) return false;
+            target[0] = static_cast<uint8_t>(v & 0xFF);
+            return true;
+        case kReadShort:
+            if (!readRightAligned(text, c.start, end, INT16_MIN, INT16_MAX, &v)) return false;
+            putLe(target, 2, static_cast<uint32_t>(v));
+            return true;
+        case kReadLong:
+            if (!readRightAligned(text, c.start, end, INT32_MIN, INT32_MAX, &v)) return false;
+            putLe(target, 4, static_cast<uint32_t>(v));
+            return true;
+        case kReadBit: {
+            if (!readRightAligned(text, c.start, end, INT16_MIN, 255, &v)) return false;
+            const uint8_t bit = static_cast<uint8_t>(1u << c.bit);
+            target[0] = (v & 0xFF) != 0 ? target[0] | bit : target[0] & ~bit;
+            return true;
+        }
+#endif
+        case kReadEnum: {
+            int32_t value = 0;
+            size_t used = 0;
+            if (!readEnumColumn(*c.enumIndex, text + c.start, separator, &value, &used))
+                return false;
+            putLe(target, c.size, static_cast<uint32_t>(value));
+            return true;
+        }
+        case kReadString: {
+            size_t used = 0;
+            return readStringColumn(target, c.size, text + c.start, text + end, separator, &used);
+        }
+        default:
+            return false;
+    }
+}
+
+// The separators of the line in bits (bit i of word i / 64 for text[i]),
+// compared with the plan's: true when they stand where the plan has them.
+bool separatorsAsPlanned(const SReadPlan& plan, const char* text, size_t length) {
+    const size_t words = (length + 63) / 64;
+    for (size_t w = 0; w < words; ++w) {
+        uint64_t bits = 0;
+#if defined(__SSE2__)
+        const __m128i separators = _mm_set1_epi8(plan.separator);
+        for (size_t k = 0; k < 4 && 64 * w + 16 * k < length; ++k) {
+            const __m128i v =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + 64 * w + 16 * k));
+            bits |= uint64_t(uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, separators))))
+                    << (16 * k);
+        }
+#else
+        for (size_t i = 64 * w; i < length && i < 64 * w + 64; ++i)
+            if (text[i] == plan.separator) bits |= uint64_t(1) << (i - 64 * w);
+#endif
+        if (bits != plan.separators[w]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void planRecordReading(const SSubField* fields, int16_t count, char separator, int indent,
+                       SReadPlan* plan) {
+    // The vectors keep what they hold room for: a plan is made for one table
+    // after another.
+    plan->usable = false;
+    plan->separator = separator;
+    plan->longest = 0;
+    plan->lastSeparator = -1;
+    plan->separators.clear();
+    plan->columns.clear();
+    if (count < 1 || indent < 0 || separator == '\0' ||
+        isBlank(static_cast<unsigned char>(separator)) || isDigit(separator))
+        return;
+    // The columns as recordLineOf() lays them out (each as wide as its field
+    // shows, a separator between two), after the indent.
+    int full = indent;
+    for (int16_t i = 0; i < count; ++i) {
+        const int width = fields[i].displayWidth;
+        if (width < 1) return;  // two separators in a row would count as one
+        full += (i > 0 ? 1 : 0) + width;
+        if (full - indent >= kLineWorkSize || full >= kLineWorkSize) return;
+    }
+    plan->longest = int32_t(full);
+    plan->separators.assign(size_t(full) / 64 + 1, 0);
+    plan->columns.reserve(size_t(count));
+    int start = indent;  // of the column in the line
+    for (int16_t i = 0; i < count; ++i) {
+        const SSubField& f = fields[i];
+        SReadColumn r{};
+        r.start = int16_t(i == 0 ? 0 : start);
+        r.offset = f.offset;
+        r.field = i;
+        r.bit = uint8_t(f.bitNumber & 7);
+        if (i > 0) {
+            const int at = start - 1;  // the separator before the column
+            plan->separators[size_t(at) / 64] |= uint64_t(1) << (at % 64);
+            plan->lastSeparator = at;
+        }
+        start += f.displayWidth + 1;
+        switch (f.type) {
+            case ftByte:
+                r.kind = kReadByte;
+                break;
+            case ftShort:
+                r.kind = kReadShort;
+                break;
+            case ftLong:
+                r.kind = kReadLong;
+                break;
+            case ftBit:
+                r.kind = kReadBit;
+                break;
+            case ftEnum:
+            case ftEnum8:
+                if (kWordsInOrder && f.enumIndex != nullptr) {
+                    r.kind = kReadEnum;
+                    r.enumIndex = f.enumIndex;
+                    r.size = f.size;
+                }
+                break;
+            case ftString:
+                r.kind = kReadString;
+                r.size = f.size;
+                break;
+        }
+        plan->columns.push_back(r);
+    }
+    for (size_t i = 0; i + 1 < plan->columns.size(); ++i)
+        plan->columns[i].end = int16_t(plan->columns[i + 1].start - 1);
+    plan->usable = true;
+}
+
+int recordFromPlannedLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
+                          void* record, char* line, size_t length) {
+    const char separators[2] = {plan.separator, '\0'};
+    // A line of the plan's layout: no longer than a full line, each separator
+    // in its place and something after the last one. Any other line is split
+    // at its separators.
+    if (!plan.usable || plan.columns.size() != size_t(count < 0 ? 0 : count) ||
+        length > size_t(plan.longest) || int(length) <= plan.lastSeparator + 1)
+        return recordFromLineOf(fields, count, record, line, length, separators);
+    alignas(16) char work[kFrontZeros + kLineWorkSize + 16];
+    char* const text = work + kFrontZeros;
+    std::memset(work, 0, kFrontZeros);
+    std::memcpy(text, line, length);
+    std::memset(text + length, 0, 16);
+    if (!separatorsAsPlanned(plan, text, length))
+        return recordFromLineOf(fields, count, record, line, length, separators);
+    uint8_t* image = static_cast<uint8_t*>(record);
+    const size_t last = plan.columns.size() - 1;
+    for (size_t i = 0; i <= last; ++i) {
+        const SReadColumn& c = plan.columns[i];
+        const int end = i < last ? c.end : int(length);
+        if (readPlannedColumn(c, image, text, end, plan.separator)) continue;
+        // Cut out of the line as the general splitter hands it over.
+        char* value = line + c.start;
+        char* stop = line + end;
+        while (value < stop && isBlank(static_cast<unsigned char>(*value))) ++value;
+        while (stop > value && isBlank(static_cast<unsigned char>(stop[-1]))) --stop;
+        *stop = '\0';
+        if (fieldFromTextOf(fields, count, int16_t(i + 1), record, value) != 0) return -3;
+    }
+    return 0;
 }
 
 int recordFromTextOf(const SSubField* fields, int16_t count, void* record, const char* line,
@@ -1025,72 +1807,13 @@ int recordFromTextOf(const SSubField* fields, int16_t count, void* record, const
 
 // ---- ordering
 
-namespace {
-
-template <typename T>
-int order(T a, T b) {
-    return a < b ? -1 : (b < a ? 1 : 0);
-}
-
-int compareStrings(const uint8_t* a, const uint8_t* b, int16_t size) {
-    for (int16_t i = 0; i < size; ++i) {
-        const unsigned char ca = upperAscii(a[i]);
-        const unsigned char cb = upperAscii(b[i]);
-        if (ca != cb) return ca < cb ? -1 : 1;
-        if (ca == 0) return 0;
-    }
-    return 0;
-}
-
-int compareEnumValues(const uint8_t* a, const uint8_t* b, int16_t size) {
-    switch (size) {
-        case 1:
-            return order(a[0], b[0]);
-        case 2:
-            return order(i16At(a), i16At(b));
-        case 4:
-            return order(i32At(a), i32At(b));
-        default:
-            return 0;
-    }
-}
-
-}  // namespace
-
 int compareFieldValues(const uint8_t* a, const uint8_t* b, const SSubField* field) {
-    const uint8_t* pa = a + field->offset;
-    const uint8_t* pb = b + field->offset;
-    switch (field->type) {
-        case ftByte:
-            return order(pa[0], pb[0]);
-        case ftShort:
-            return order(i16At(pa), i16At(pb));
-        case ftLong:
-        case ftDate:
-        case ftTime:
-            return order(i32At(pa), i32At(pb));
-        case ftFloat:
-            return order(floatAt(pa), floatAt(pb));
-        case ftDouble:
-            return order(doubleAt(pa), doubleAt(pb));
-        case ftString:
-            return compareStrings(pa, pb, field->size);
-        case ftBit:
-            return order((pa[0] >> field->bitNumber) & 1, (pb[0] >> field->bitNumber) & 1);
-        case ftEnum:
-        case ftEnum8:
-            return compareEnumValues(pa, pb, field->size);
-    }
-    return 0;
+    return orderOfValues(a, b, *field);
 }
 
 int compareKeys(const uint8_t* a, const uint8_t* b, const SSubField* fields,
                 int16_t keyFieldCount) {
-    for (int16_t i = 0; i < keyFieldCount; ++i) {
-        const int c = compareFieldValues(a, b, &fields[i]);
-        if (c != 0) return c;
-    }
-    return 0;
+    return orderOfKeys(a, b, fields, keyFieldCount);
 }
 
 void copyBit(uint8_t* target, const uint8_t* source, int bitNumber) {

@@ -54,6 +54,10 @@ int parseEnum8Field(uint8_t* target, int16_t size, const char* const* names, int
 struct SEnumIndex {
     std::vector<std::pair<std::string, int32_t>> names;
     size_t longest = 0;
+    // Positions in names plus 1 (0 is an empty place), each at the hash of
+    // its name or after it (linear probing); a power of two places, at most
+    // half of them taken.
+    std::vector<uint32_t> places;
 };
 std::unique_ptr<SEnumIndex> buildEnumIndex(const char* const* names, int32_t count);
 // As parseEnumField, with the names found through the index when there is one.
@@ -111,6 +115,62 @@ int headerTextOf(const SSubField* fields, int16_t count, char* buffer, int size,
 // The record line into line, which holds kLineWorkSize characters; its length.
 int recordLineOf(const SSubField* fields, int16_t count, char* line, char separator,
                  const uint8_t* record);
+// The blank line of a table with its separators in place and where each
+// column starts, worked out once for all its record lines. whole is false
+// when the columns do not fit a line (the line is then built column by column).
+struct SLineColumn {
+    uint8_t kind;   // how the value is written
+    uint8_t bit;    // bit number of a bit field
+    int16_t start;  // in the line
+    int16_t width;
+    int16_t offset;  // of the value in the record image
+    int16_t size;    // enumeration value bytes; characters of a string that may show
+    int16_t field;   // place in the fields
+    uint32_t names;  // first length in nameLengths (enumerations)
+    int32_t count;   // of enumeration values
+    const char* const* enumNames;
+};
+struct SLinePlan {
+    bool whole = false;
+    char separator = ',';
+    std::string blank;
+    std::vector<SLineColumn> columns;
+    // For each enumeration column, the length of each value's name as it
+    // shows in the column; 0 for a value without a name.
+    std::vector<uint16_t> nameLengths;
+};
+void planRecordLines(const SSubField* fields, int16_t count, char separator, SLinePlan* plan);
+// recordLineOf through the plan of the same fields: the same line.
+int recordLineByPlan(const SLinePlan& plan, const SSubField* fields, int16_t count, char* line,
+                     const uint8_t* record);
+// A table's record lines as the table-contents file holds them (indent
+// blanks, then the columns of planRecordLines), worked out once for reading
+// them: where the separators stand and how each column is read. A line in
+// this layout is read column by column, any other split at its separators.
+struct SReadColumn {
+    uint8_t kind;
+    uint8_t bit;     // bit number of a bit field
+    int16_t start;   // of the value in the line (the first column from 0)
+    int16_t end;     // the separator after it; the last column ends with the line
+    int16_t offset;  // of the value in the record image
+    int16_t size;    // storage size of an enumeration value or a string
+    int16_t field;
+    const SEnumIndex* enumIndex;
+};
+struct SReadPlan {
+    bool usable = false;  // false: every line is split at its separators
+    char separator = ',';
+    int32_t longest = 0;  // characters of a full line
+    int32_t lastSeparator = -1;
+    std::vector<uint64_t> separators;  // bit i % 64 of word i / 64: a separator at i
+    std::vector<SReadColumn> columns;
+};
+void planRecordReading(const SSubField* fields, int16_t count, char separator, int indent,
+                       SReadPlan* plan);
+// recordFromLineOf(fields, count, record, line, length, separator) through
+// the plan of the same fields: the same record and answer.
+int recordFromPlannedLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
+                          void* record, char* line, size_t length);
 // One field from text: -1 bad field, -2 no text, -3 type without text form, else the reader's code.
 int fieldFromTextOf(const SSubField* fields, int16_t count, int16_t field, void* record,
                     const char* text);

@@ -106,14 +106,6 @@ void KSubNotifier::deliver(KNotifyQueue& q, const SSubEvent& e) {
     if (--q.depth == 0) compact(q);
 }
 
-void KSubNotifier::deliverGlobal(const SSubEvent& e) {
-    deliver(global_, e);
-}
-
-void KSubNotifier::deliverTable(const SSubEvent& e) {
-    if (isTableIndex(e.table)) deliver(tables_[e.table], e);
-}
-
 int KSubNotifier::subscriptionCount(int16_t table) const {
     if (!isTableIndex(table)) return 0;
     int n = 0;

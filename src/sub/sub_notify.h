@@ -101,9 +101,15 @@ public:
     int unregisterTable(int16_t table, KSubNotifyReceiver* receiver);
     int unregisterGlobal(KSubNotifyReceiver* receiver);
 
-    void deliverGlobal(const SSubEvent& e);
+    // Both answer at once when the queue is empty: most changes have no subscriber.
+    void deliverGlobal(const SSubEvent& e) {
+        if (!global_.subscriptions.empty()) deliver(global_, e);
+    }
     // Nothing when the event's table is outside 0..204.
-    void deliverTable(const SSubEvent& e);
+    void deliverTable(const SSubEvent& e) {
+        if (e.table >= 0 && e.table < kTableNumberLimit && !tables_[e.table].subscriptions.empty())
+            deliver(tables_[e.table], e);
+    }
     // Global queue first, then the table's.
     void raise(const SSubEvent& e) {
         deliverGlobal(e);

@@ -1,5 +1,11 @@
 #include "sub/table_catalogue.h"
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "sub/table_dictionary.h"
 #include "sub/trn_tab.h"
 
@@ -18,14 +24,60 @@ int32_t findTable(const char* name, NameOf nameOf) {
     return -1;
 }
 
+// The names of the tables in upper case (a..z only), sorted, each with the
+// first table that has it: a table-contents file names a table on every
+// selector line, and a search of the sorted names costs a few comparisons.
+using NameIndex = std::vector<std::pair<std::string, int32_t>>;
+
+template <typename NameOf>
+NameIndex buildNameIndex(NameOf nameOf) {
+    NameIndex index;
+    for (int16_t t = 0; t <= kLastTableNumber; ++t) {
+        const char* name = nameOf(kTableDefinitions[t]);
+        if (name == nullptr) continue;
+        std::string upper(name);
+        for (char& c : upper) c = char(upperAscii(static_cast<unsigned char>(c)));
+        index.emplace_back(std::move(upper), t);
+    }
+    std::sort(index.begin(), index.end());  // equal names: the first table first
+    return index;
+}
+
+template <typename NameOf>
+int32_t findTableIndexed(const NameIndex& index, const char* name, NameOf nameOf) {
+    if (name == nullptr) return -1;
+    char upper[64];
+    size_t length = 0;
+    for (; name[length] != '\0'; ++length) {
+        if (length == sizeof upper) return findTable(name, nameOf);  // longer than any name
+        upper[length] = char(upperAscii(static_cast<unsigned char>(name[length])));
+    }
+    const std::string_view wanted(upper, length);
+    const auto at = std::lower_bound(index.begin(), index.end(), wanted,
+                                     [](const NameIndex::value_type& e, std::string_view w) {
+                                         return std::string_view(e.first) < w;
+                                     });
+    return at != index.end() && std::string_view(at->first) == wanted ? at->second : -1;
+}
+
+const char* singularOf(const STableDefinition& d) {
+    return d.singularName;
+}
+
+const char* pluralOf(const STableDefinition& d) {
+    return d.pluralName;
+}
+
 }  // namespace
 
 int32_t findTableBySingularName(const char* name) {
-    return findTable(name, [](const STableDefinition& d) { return d.singularName; });
+    static const NameIndex index = buildNameIndex(singularOf);
+    return findTableIndexed(index, name, singularOf);
 }
 
 int32_t findTableByPluralName(const char* name) {
-    return findTable(name, [](const STableDefinition& d) { return d.pluralName; });
+    static const NameIndex index = buildNameIndex(pluralOf);
+    return findTableIndexed(index, name, pluralOf);
 }
 
 const char* getTableSingularName(int16_t table) {

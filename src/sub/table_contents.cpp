@@ -1,9 +1,14 @@
 #include "sub/table_contents.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,9 +23,11 @@ namespace {
 
 constexpr int kRecordImageSize = 1024;
 constexpr int kLineLimit = 1998;  // characters of a line the reader takes
+constexpr int kRecordIndent = 2;  // blanks before each record line
 
+// ' ', and '\t' '\n' '\v' '\f' '\r', which stand together in the code table.
 bool isBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+    return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t';
 }
 
 // Output gathered in blocks and written with one fwrite each: a record line
@@ -28,12 +35,15 @@ bool isBlank(char c) {
 // write that fails; nothing is written after it.
 class BlockWriter {
 public:
-    explicit BlockWriter(FILE* f) : f_(f), block_(kBlockSize) {}
+    explicit BlockWriter(FILE* f) : f_(f), block_(new char[kBlockSize]), size_(kBlockSize) {}
     // Room for n more characters at the end of the block, written by the caller.
     char* reserve(size_t n) {
-        if (used_ + n > block_.size()) flush();
-        if (n > block_.size()) block_.resize(n);
-        return block_.data() + used_;
+        if (used_ + n > size_) flush();
+        if (n > size_) {  // the block is empty after the flush
+            block_.reset(new char[n]);
+            size_ = n;
+        }
+        return block_.get() + used_;
     }
     void commit(size_t n) { used_ += n; }
     void put(const char* text, size_t n) {
@@ -42,7 +52,7 @@ public:
     }
     void put(const char* text) { put(text, std::strlen(text)); }
     void flush() {
-        if (ok_ && used_ > 0) ok_ = std::fwrite(block_.data(), 1, used_, f_) == used_;
+        if (ok_ && used_ > 0) ok_ = std::fwrite(block_.get(), 1, used_, f_) == used_;
         used_ = 0;
     }
     bool ok() const { return ok_; }
@@ -50,13 +60,14 @@ public:
 private:
     static constexpr size_t kBlockSize = 256 * 1024;
     FILE* f_;
-    std::vector<char> block_;
+    std::unique_ptr<char[]> block_;  // not cleared: only what is written to it is read
+    size_t size_;
     size_t used_ = 0;
     bool ok_ = true;
 };
 
 // The blocks of one table: rule, number and name, selector, header, records.
-bool writeTable(BlockWriter& out, KSub& db, int16_t table, char separator) {
+bool writeTable(BlockWriter& out, SLinePlan& plan, KSub& db, int16_t table, char separator) {
     TTrnTabBase* t = db.table(table);
     const char* singular = getTableSingularName(table);
     const char* plural = getTablePluralName(table);
@@ -74,13 +85,16 @@ bool writeTable(BlockWriter& out, KSub& db, int16_t table, char separator) {
     db.headerText(table, line, sizeof line, separator);
     out.put(line);
     out.put("\n");
-    uint8_t record[kRecordImageSize];
+    planRecordLines(t->fields(), t->fieldCount(), separator, &plan);
     for (int32_t row = 0; row < t->recordCount() && out.ok(); ++row) {
-        if (t->readRow(0, row, record) != tsOK) continue;
+        const uint8_t* record = t->readCommitted(row);
+        if (record == nullptr) continue;
         // "  ", the line (kLineWorkSize - 1 characters at most), a blank, "\n"
         char* text = out.reserve(kLineWorkSize + 3);
-        size_t n = size_t(recordLineOf(t->fields(), t->fieldCount(), text + 2, separator, record));
+        size_t n = size_t(recordLineByPlan(plan, t->fields(), t->fieldCount(), text + 2, record));
         if (separator == '\0') n = std::strlen(text + 2);  // the line ends at its first separator
+        static const char kSpaces[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+        while (n >= 8 && std::memcmp(text + 2 + n - 8, kSpaces, 8) == 0) n -= 8;
         while (n > 0 && text[2 + n - 1] == ' ') --n;
         // An empty last column keeps one blank, so the line still holds a
         // value for every field when it is read back.
@@ -100,34 +114,39 @@ bool writeTable(BlockWriter& out, KSub& db, int16_t table, char separator) {
 // without its end ends at its first NUL byte.
 class LineReader {
 public:
-    explicit LineReader(FILE* f) : f_(f), block_(kBlockSize + kWindow + 1) {}
+    explicit LineReader(FILE* f) : f_(f), block_(new char[kBlockSize + kWindow + 1]) {}
 
     // 1 a line (terminated, in the reader's block until the next call), 0 the
-    // end of the file, -1 a line the reader does not take.
-    int next(char** line, size_t* length) {
+    // end of the file, -1 a line the reader does not take. plain tells that
+    // the line holds neither '/' nor ':', so it is no comment and no selector.
+    int next(char** line, size_t* length, bool* plain) {
         if (end_ - pos_ < kWindow && !atEnd_) refill();
         const size_t available = end_ - pos_;
         if (available == 0) return 0;
-        char* begin = block_.data() + pos_;
+        char* begin = block_.get() + pos_;
         const size_t window = available < kWindow ? available : kWindow;
-        char* lineEnd = static_cast<char*>(std::memchr(begin, '\n', window));
+        unsigned marks = 0;
+        const size_t lineEnd = findLineEnd(begin, window, &marks);
         size_t n = 0;
-        if (lineEnd != nullptr) {
-            n = size_t(lineEnd - begin);
+        if (lineEnd < window) {
+            n = lineEnd;
             pos_ += n + 1;
-            if (std::memchr(begin, '\0', n) != nullptr) return -1;
+            if (marks & kMarkNul) return -1;
         } else if (available >= kWindow) {
             pos_ += kWindow;  // no end among the characters a line may hold
             return -1;
         } else {
             n = strnlen(begin, available);
             pos_ = end_;
+            marks = 0;
+            for (size_t i = 0; i < n; ++i) marks |= markOf(begin[i]);
         }
         if (n > 0 && begin[n - 1] == '\r') --n;
         begin[n] = '\0';
         if (n > size_t(kLineLimit)) return -1;
         *line = begin;
         *length = n;
+        *plain = (marks & (kMarkSlash | kMarkColon)) == 0;
         return 1;
     }
 
@@ -135,25 +154,80 @@ private:
     static constexpr size_t kBlockSize = 256 * 1024;
     static constexpr size_t kWindow = kLineLimit + 2;  // a line and its CR LF
 
+    enum : unsigned { kMarkNul = 1, kMarkSlash = 2, kMarkColon = 4 };
+
+    static unsigned markOf(char c) {
+        return c == '\0' ? kMarkNul : c == '/' ? kMarkSlash : c == ':' ? kMarkColon : 0;
+    }
+
+    // The place of the first LF among the n characters from p (n when there
+    // is none), and the marks of the characters before it (where the pass
+    // over blocks of 16 tells '/' and ':' apart from NUL only). One pass over
+    // the line in place of a search for each character.
+    static size_t findLineEnd(const char* p, size_t n, unsigned* marks) {
+        size_t i = 0;
+        unsigned seen = 0;
+#if defined(__SSE2__)
+        const __m128i lf = _mm_set1_epi8('\n');
+        const __m128i nul = _mm_setzero_si128();
+        const __m128i slash = _mm_set1_epi8('/');
+        const __m128i colon = _mm_set1_epi8(':');
+        __m128i nuls = _mm_setzero_si128();  // of the blocks before the one with the LF
+        __m128i others = _mm_setzero_si128();
+        for (; n - i >= 16; i += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+            const __m128i z = _mm_cmpeq_epi8(v, nul);
+            const __m128i o = _mm_or_si128(_mm_cmpeq_epi8(v, slash), _mm_cmpeq_epi8(v, colon));
+            const unsigned ends = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lf)));
+            if (ends != 0) {
+                const unsigned before = (ends & (0u - ends)) - 1;
+                if ((unsigned(_mm_movemask_epi8(z)) & before) || _mm_movemask_epi8(nuls))
+                    seen |= kMarkNul;
+                if ((unsigned(_mm_movemask_epi8(o)) & before) || _mm_movemask_epi8(others))
+                    seen |= kMarkSlash;
+                *marks = seen;
+                return i + size_t(__builtin_ctz(ends));
+            }
+            nuls = _mm_or_si128(nuls, z);
+            others = _mm_or_si128(others, o);
+        }
+        if (_mm_movemask_epi8(nuls)) seen |= kMarkNul;
+        if (_mm_movemask_epi8(others)) seen |= kMarkSlash;
+#endif
+        for (; i < n && p[i] != '\n'; ++i) seen |= markOf(p[i]);
+        *marks = seen;
+        return i;
+    }
+
     // Keeps the unread rest and reads after it: the block then holds a whole
     // window, or all the file has left.
     void refill() {
         const size_t rest = end_ - pos_;
-        std::memmove(block_.data(), block_.data() + pos_, rest);
+        std::memmove(block_.get(), block_.get() + pos_, rest);
         pos_ = 0;
         end_ = rest;
-        const size_t wanted = block_.size() - 1 - end_;
-        const size_t got = std::fread(block_.data() + end_, 1, wanted, f_);
+        const size_t wanted = kBlockSize + kWindow - end_;
+        const size_t got = std::fread(block_.get() + end_, 1, wanted, f_);
         end_ += got;
         atEnd_ = got < wanted;  // the end of the file, or a read that failed
     }
 
     FILE* f_;
-    std::vector<char> block_;
+    std::unique_ptr<char[]> block_;  // not cleared: only what was read into it is looked at
     size_t pos_ = 0;
     size_t end_ = 0;
     bool atEnd_ = false;
 };
+
+// isBlankText for a line: most lines start with a run of spaces and then
+// hold a value.
+bool isBlankLine(const char* line, size_t length) {
+    size_t at = 0;
+    static const char kSpaces[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    while (length - at >= 8 && std::memcmp(line + at, kSpaces, 8) == 0) at += 8;
+    while (line[at] == ' ') ++at;
+    return line[at] == '\0' || (isBlank(line[at]) && isBlankText(line + at));
+}
 
 // The selector's table name as sscanf("::%s") takes it: "::" at the start,
 // blanks, then the characters up to the next blank. False when there is none.
@@ -204,8 +278,9 @@ int exportTableContents(KSub* database, const char* fileName, char separator) {
     BlockWriter out(f);
     out.put("\n// Sadrzaj tabela, automatski generisan SUB modulom\n\n");
     bool ok = true;
+    SLinePlan plan;  // each table's columns in turn
     for (int16_t t = 0; t < kTableNumberLimit && ok; ++t)
-        ok = writeTable(out, *database, t, separator);
+        ok = writeTable(out, plan, *database, t, separator);
     out.put("\n\n// Kraj");
     out.flush();
     ok = ok && out.ok() && platform::syncStream(f, temporary);
@@ -229,22 +304,25 @@ int importTableContents(KSub* database, const char* fileName, int32_t* linesRead
     LineReader reader(f);
     std::string name;
     int result = tsOK;
+    const TTrnTabBase* planned = nullptr;
+    SReadPlan plan;
     for (;;) {
         char* line = nullptr;
         size_t length = 0;
-        const int got = reader.next(&line, &length);
+        bool plain = false;
+        const int got = reader.next(&line, &length, &plain);
         if (got == 0) break;
         ++lines;
         if (got < 0) {
             result = tsSintaksnaGreska;  // never cut a record silently
             break;
         }
-        if (char* comment = findPair(line, length, '/')) {
+        if (char* comment = plain ? nullptr : findPair(line, length, '/')) {
             *comment = '\0';
             length = size_t(comment - line);
         }
-        if (isBlankText(line)) continue;
-        if (findPair(line, length, ':') != nullptr) {
+        if (isBlankLine(line, length)) continue;
+        if (!plain && findPair(line, length, ':') != nullptr) {
             if (!selectorName(line, &name)) {
                 result = tsSintaksnaGreska;
                 break;
@@ -261,10 +339,14 @@ int importTableContents(KSub* database, const char* fileName, int32_t* linesRead
             result = tsNePostojiTabela;
             break;
         }
+        if (table != planned) {  // the columns of the table's lines, as the file is written
+            planRecordReading(table->fields(), table->fieldCount(), ',', kRecordIndent, &plan);
+            planned = table;
+        }
         uint8_t record[kRecordImageSize];
         std::memset(record, 0, std::min(sizeof record, size_t(table->recordLength())));
-        if (recordFromLineOf(table->fields(), table->fieldCount(), record, line, length, ",") !=
-            0) {
+        if (recordFromPlannedLine(plan, table->fields(), table->fieldCount(), record, line,
+                                  length) != 0) {
             result = tsSintaksnaGreska;
             break;
         }

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "sub/field_text.h"
+#include "sub/value_order.h"
 
 namespace {
 
@@ -18,6 +19,27 @@ const SSubSlotHeader* header(const uint8_t* slot) {
 uint8_t* out(uint8_t* conflict, uint8_t value) {
     if (conflict != nullptr) *conflict = value;
     return conflict;
+}
+
+// Copies and clears of the few bytes of a key, a record or an index entry
+// in moves of eight (the last one overlapping) rather than a library call.
+inline void copyBytes(uint8_t* out, const uint8_t* in, size_t n) {
+    if (n < 8) {
+        for (size_t i = 0; i < n; ++i) out[i] = in[i];
+        return;
+    }
+    for (size_t i = 0; i + 8 < n; i += 8) std::memcpy(out + i, in + i, 8);
+    std::memcpy(out + n - 8, in + n - 8, 8);
+}
+
+inline void clearBytes(uint8_t* out, size_t n) {
+    static const uint8_t kZeros[8] = {};
+    if (n < 8) {
+        for (size_t i = 0; i < n; ++i) out[i] = 0;
+        return;
+    }
+    for (size_t i = 0; i + 8 < n; i += 8) std::memcpy(out + i, kZeros, 8);
+    std::memcpy(out + n - 8, kZeros, 8);
 }
 
 // 1 with the blocking transactions in conflict, else 0.
@@ -115,6 +137,7 @@ void TTrnTabBase::createIndexTables(const SSubFieldDef* dictionary) {
         if ((fields_[i].flags & kFieldIndex) == 0) continue;
         indexTables_[i] = createIndexTable(dictionary[i], dictionary);
         fields_[i].indexTable = indexTables_[i].get();
+        indexedFields_.push_back(i);
     }
 }
 
@@ -188,7 +211,7 @@ int TTrnTabBase::recordFromText(void* record, const char* line, const char* sepa
 // ---- record views
 
 int TTrnTabBase::compareSlotKey(int32_t row, const void* key) const {
-    return compareKeys(slot(row) + kSlotHeaderSize, static_cast<const uint8_t*>(key),
+    return orderOfKeys(slot(row) + kSlotHeaderSize, static_cast<const uint8_t*>(key),
                        fields_.data(), layout_.keyFieldCount);
 }
 
@@ -509,17 +532,19 @@ int16_t TTrnTabBase::buildIndexEntry(const SSubField& f, const uint8_t* record,
     if (f.flags & kFieldBit)
         entry[0] = static_cast<uint8_t>((record[f.offset] >> f.bitNumber) & 1);
     else
-        std::memcpy(entry, record + f.offset, size_t(valueLength));
-    std::memcpy(entry + valueLength, record, size_t(layout_.keyLength));
+        copyBytes(entry, record + f.offset, size_t(valueLength));
+    copyBytes(entry + valueLength, record, size_t(layout_.keyLength));
     return valueLength;
 }
 
-// An insert of the record's entry: 1 stays 1, any other refusal is an index conflict.
+// An insert of the record's entry: 1 stays 1, any other refusal is an index
+// conflict. entryRow, when given, receives the row the entry takes.
 int TTrnTabBase::checkIndexInsert(uint8_t* conflict, uint8_t mask, const SSubField& f,
-                                  const uint8_t* record) const {
+                                  const uint8_t* record, int32_t* entryRow) const {
     buildIndexEntry(f, record, entryWork_.data());
     int32_t row = -1;
     const int rc = f.indexTable->checkInsert(conflict, mask, entryWork_.data(), &row);
+    if (entryRow != nullptr) *entryRow = row;
     if (rc == tsOK || rc == tsKolizija) return rc;
     return tsIndeksnaKolizija;
 }
@@ -542,10 +567,11 @@ void TTrnTabBase::deleteIndexEntry(uint8_t mask, const SSubField& f, const uint8
     if (row >= 0) f.indexTable->applyDelete(mask, row);
 }
 
-void TTrnTabBase::insertIndexEntry(uint8_t mask, const SSubField& f, const uint8_t* record) {
+// row: where the entry goes as the check of the insert found it, or -1 to find it here.
+void TTrnTabBase::insertIndexEntry(uint8_t mask, const SSubField& f, const uint8_t* record,
+                                   int32_t row) {
     buildIndexEntry(f, record, entryWork_.data());
-    int32_t row = -1;
-    f.indexTable->findInsertPosition(&row, entryWork_.data());
+    if (row < 0) f.indexTable->findInsertPosition(&row, entryWork_.data());
     f.indexTable->applyInsert(mask, entryWork_.data(), row);
 }
 
@@ -553,7 +579,7 @@ void TTrnTabBase::moveIndexEntry(uint8_t mask, const SSubField& f, const uint8_t
                                  const uint8_t* newRecord) {
     if (compareFieldValues(oldRecord, newRecord, &f) == 0) return;
     deleteIndexEntry(mask, f, oldRecord);
-    insertIndexEntry(mask, f, newRecord);
+    insertIndexEntry(mask, f, newRecord, -1);
 }
 
 // ---- clear
@@ -589,6 +615,14 @@ int TTrnTabBase::clear(uint8_t* conflict, uint8_t mask) {
 
 int TTrnTabBase::checkInsert(uint8_t* conflict, uint8_t mask, const void* record,
                              int32_t* row) const {
+    return checkInsertAt(conflict, mask, record, row, nullptr);
+}
+
+// entryRows, when given, receives the row of each index entry (in the order
+// of indexedFields_): the apply of the same insert puts them there without
+// searching again, since nothing else changes the index tables in between.
+int TTrnTabBase::checkInsertAt(uint8_t* conflict, uint8_t mask, const void* record, int32_t* row,
+                               int32_t* entryRows) const {
     out(conflict, 0);
     const uint8_t* image = static_cast<const uint8_t*>(record);
     int32_t at = -1;
@@ -607,15 +641,20 @@ int TTrnTabBase::checkInsert(uint8_t* conflict, uint8_t mask, const void* record
         if (blockedBy(conflict, blockers) != tsOK) return tsKolizija;
         if (recordCount_ >= usableCapacity()) return tsPrepunaTabela;
     }
-    for (const SSubField& f : fields_) {
-        if (f.indexTable == nullptr) continue;
-        const int rc = checkIndexInsert(conflict, mask, f, image);
+    for (size_t k = 0; k < indexedFields_.size(); ++k) {
+        const int rc = checkIndexInsert(conflict, mask, fields_[size_t(indexedFields_[k])], image,
+                                        entryRows != nullptr ? &entryRows[k] : nullptr);
         if (rc != tsOK) return rc;
     }
     return tsOK;
 }
 
 void TTrnTabBase::applyInsert(uint8_t mask, const void* record, int32_t row) {
+    applyInsertAt(mask, record, row, nullptr);
+}
+
+void TTrnTabBase::applyInsertAt(uint8_t mask, const void* record, int32_t row,
+                                const int32_t* entryRows) {
     const uint8_t* image = static_cast<const uint8_t*>(record);
     if (rowInRange(row) && compareSlotKey(row, image) == 0) {
         applyLockRecordExclusive(mask, row);
@@ -627,14 +666,64 @@ void TTrnTabBase::applyInsert(uint8_t mask, const void* record, int32_t row) {
         return;
     }
     currentRow_ = row;
-    for (const SSubField& f : fields_)
-        if (f.indexTable != nullptr) insertIndexEntry(mask, f, image);
+    for (size_t k = 0; k < indexedFields_.size(); ++k)
+        insertIndexEntry(mask, fields_[size_t(indexedFields_[k])], image,
+                         entryRows != nullptr ? entryRows[k] : -1);
+}
+
+// Whether an insert without a transaction may append the entry (the image
+// of a key and data) at the end: nothing locks the table, there is room,
+// and the key comes after the last one. The check of insert() answers 0
+// then and its apply puts the slot at the end.
+bool TTrnTabBase::appendsInOrder(const uint8_t* image) const {
+    if ((masks_.tableExclusive | masks_.tableShared | masks_.fieldExclusive | masks_.fieldShared) !=
+        0)
+        return false;
+    if (recordCount_ >= usableCapacity()) return false;
+    return recordCount_ == 0 || compareSlotKey(recordCount_ - 1, image) < 0;
+}
+
+// The slot insertSlot() makes for an image without a transaction, put at
+// the end, and the row apply sets.
+void TTrnTabBase::appendCommitted(const uint8_t* image) {
+    uint8_t* s = slot(recordCount_);
+    *header(s) = SSubSlotHeader{kCommittedVersion, 0, 0, 0};
+    const size_t keyAndData = size_t(layout_.keyLength) + size_t(layout_.dataLength);
+    copyBytes(s + kSlotHeaderSize, image, keyAndData);
+    clearBytes(s + kSlotHeaderSize + keyAndData, size_t(layout_.dataLength));
+    currentRow_ = recordCount_++;
+}
+
+// Records read in key order whose index values come in order too: insert()
+// in one pass, all checks before any change. False, with nothing changed,
+// when the general path must judge.
+bool TTrnTabBase::insertInOrder(const uint8_t* image) {
+    if (!appendsInOrder(image)) return false;
+    for (const int16_t i : indexedFields_) {
+        const SSubField& f = fields_[size_t(i)];
+        buildIndexEntry(f, image, entryWork_.data());
+        if (!f.indexTable->appendsInOrder(entryWork_.data())) return false;
+    }
+    appendCommitted(image);
+    const bool built = indexedFields_.size() == 1;  // the one entry is still in the work area
+    for (const int16_t i : indexedFields_) {
+        const SSubField& f = fields_[size_t(i)];
+        if (!built) buildIndexEntry(f, image, entryWork_.data());
+        f.indexTable->appendCommitted(entryWork_.data());
+    }
+    return true;
 }
 
 int TTrnTabBase::insert(uint8_t* conflict, uint8_t mask, const void* record) {
+    if (mask == 0 && insertInOrder(static_cast<const uint8_t*>(record))) {
+        out(conflict, 0);
+        return tsOK;
+    }
     int32_t row = -1;
-    const int rc = checkInsert(conflict, mask, record, &row);
-    if (rc == tsOK) applyInsert(mask, record, row);
+    int32_t entryRows[kRememberedEntryRows];
+    int32_t* rows = indexedFields_.size() <= kRememberedEntryRows ? entryRows : nullptr;
+    const int rc = checkInsertAt(conflict, mask, record, &row, rows);
+    if (rc == tsOK) applyInsertAt(mask, record, row, rows);
     return rc;
 }
 
@@ -1147,20 +1236,24 @@ int TTrnTabBase::insertSlot(int32_t row, const void* key, const void* data, uint
     if (row < 0 || row > recordCount_) return tsNePostojiSlog;
     if (recordCount_ >= usableCapacity()) return tsPrepunaTabela;
     uint8_t* s = slot(row);
-    std::memmove(s + slotLength_, s, size_t(recordCount_ - row) * size_t(slotLength_));
+    if (row < recordCount_)  // records loaded in key order go to the end: nothing moves
+        std::memmove(s + slotLength_, s, size_t(recordCount_ - row) * size_t(slotLength_));
     ++recordCount_;
     SSubSlotHeader* h = header(s);
     *h = SSubSlotHeader{};
     uint8_t* committed = s + kSlotHeaderSize + layout_.keyLength;
+    uint8_t* pending = committed + layout_.dataLength;
+    const size_t dataLength = size_t(layout_.dataLength);
     std::memcpy(s + kSlotHeaderSize, key, size_t(layout_.keyLength));
-    std::memset(committed, 0, size_t(2 * layout_.dataLength));
-    if (mask == 0) {
+    if (mask == 0) {  // the version given, the other one zeroed
         h->versions = kCommittedVersion;
-        std::memcpy(committed, data, size_t(layout_.dataLength));
+        std::memcpy(committed, data, dataLength);
+        std::memset(pending, 0, dataLength);
     } else {
         h->versions = kPendingVersion;
         h->ownerMask = mask;
-        std::memcpy(committed + layout_.dataLength, data, size_t(layout_.dataLength));
+        std::memset(committed, 0, dataLength);
+        std::memcpy(pending, data, dataLength);
         masks_.recordExclusive |= mask;
     }
     return tsOK;

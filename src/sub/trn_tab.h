@@ -175,6 +175,15 @@ public:
 
     // ---- reading and searching
     int readRow(uint8_t mask, int32_t row, void* record);
+    // readRow() of the committed view without a copy: the record image in
+    // the slot, valid until the table changes; null where readRow() answers 6.
+    const uint8_t* readCommitted(int32_t row) {
+        if (!rowInRange(row)) return nullptr;
+        const uint8_t* s = slot(row);
+        if ((s[0] & kCommittedVersion) == 0) return nullptr;  // the slot header's versions
+        currentRow_ = row;
+        return s + kSlotHeaderSize;  // the key, then the committed data: a record image
+    }
     int findRow(uint8_t mask, const void* key, uint8_t mode, int32_t* row);
     int findAndRead(uint8_t mask, void* keyAndRecord, uint8_t mode);
     int findRowByIndex(uint8_t mask, int16_t field, const void* record, uint8_t mode, int32_t* row);
@@ -210,14 +219,22 @@ private:
     void takePendingCopy(int32_t row);
     void copyDataField(const SSubField& f, uint8_t* targetBase, const uint8_t* sourceBase) const;
     int16_t buildIndexEntry(const SSubField& f, const uint8_t* record, uint8_t* entry) const;
-    int checkIndexInsert(uint8_t* conflict, uint8_t mask, const SSubField& f,
-                         const uint8_t* record) const;
+    int checkIndexInsert(uint8_t* conflict, uint8_t mask, const SSubField& f, const uint8_t* record,
+                         int32_t* entryRow = nullptr) const;
     int checkIndexMove(uint8_t* conflict, uint8_t mask, const SSubField& f,
                        const uint8_t* oldRecord, const uint8_t* newRecord) const;
     void moveIndexEntry(uint8_t mask, const SSubField& f, const uint8_t* oldRecord,
                         const uint8_t* newRecord);
     void deleteIndexEntry(uint8_t mask, const SSubField& f, const uint8_t* record);
-    void insertIndexEntry(uint8_t mask, const SSubField& f, const uint8_t* record);
+    void insertIndexEntry(uint8_t mask, const SSubField& f, const uint8_t* record, int32_t row);
+    bool appendsInOrder(const uint8_t* image) const;
+    void appendCommitted(const uint8_t* image);
+    bool insertInOrder(const uint8_t* image);
+    // An insert whose check tells its apply where the index entries go.
+    static constexpr size_t kRememberedEntryRows = 8;
+    int checkInsertAt(uint8_t* conflict, uint8_t mask, const void* record, int32_t* row,
+                      int32_t* entryRows) const;
+    void applyInsertAt(uint8_t mask, const void* record, int32_t row, const int32_t* entryRows);
     void loadIndexEntry(const SSubField& f, const uint8_t* record, uint8_t mask);
     uint8_t pendingIndexMask(const SSubField& f, const uint8_t* slotImage) const;
     void finishTransaction(uint8_t mask, bool commit);
@@ -241,6 +258,7 @@ private:
     STableMasks masks_{};
     bool hasStorage_ = false;
     std::vector<std::unique_ptr<TTrnTabBase>> indexTables_;
+    std::vector<int16_t> indexedFields_;  // positions in fields_ of the fields with an index
     std::vector<std::unique_ptr<SEnumIndex>> enumIndexes_;  // read by fields_[].enumIndex
     // Work areas: a record as a transaction sees it, and an index entry.
     mutable std::vector<uint8_t> viewWork_;

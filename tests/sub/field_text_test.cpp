@@ -1,6 +1,9 @@
 #include <clocale>
-#include <functional>
+#include <cmath>
 #include <cstring>
+#include <functional>
+#include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -560,6 +563,290 @@ TEST(FieldText, NumbersIgnoreTheLocale) {
     }
     EXPECT_STREQ(out, "1.50");
     EXPECT_EQ(rc, 0);
+}
+
+// ---- planned lines: the column writer and the column reader of a table
+// against the line builder and the general splitter
+
+// A value at or near the end of what the field's type holds, drawn at random:
+// numbers that just fit their column and just do not, every digit count,
+// doubles near a half of a hundredth and without a value, unnamed
+// enumeration values, strings that fill their field without a terminator.
+void putEdgeValue(const SSubField& f, uint8_t* record, std::mt19937& random) {
+    uint8_t* p = record + f.offset;
+    const auto pick = [&random](const auto& values) {
+        return values[random() % std::size(values)];
+    };
+    const auto put = [p](uint64_t v, int size) {
+        for (int i = 0; i < size; ++i) p[i] = uint8_t(v >> (8 * i));
+    };
+    switch (f.type) {
+        case ftByte: {
+            static const uint8_t values[] = {0, 1, 9, 10, 99, 100, 127, 128, 254, 255};
+            p[0] = random() % 3 == 0 ? uint8_t(random()) : pick(values);
+            break;
+        }
+        case ftShort: {
+            static const int16_t values[] = {INT16_MIN, -10000, -9999, -1000, -999,
+                                             -10,       -1,     0,     1,     9,
+                                             10,        9999,   10000, 32766, INT16_MAX};
+            put(uint16_t(random() % 3 == 0 ? int16_t(random()) : pick(values)), 2);
+            break;
+        }
+        case ftLong:
+        case ftDate:
+        case ftTime: {
+            static const int32_t values[] = {
+                INT32_MIN, -1000000000, -999999999, -100000000, -99999999,  -86400,   -1, 0, 1, 59,
+                86399,     99999999,    100000000,  999999999,  1000000000, INT32_MAX};
+            put(uint32_t(random() % 3 == 0 ? int32_t(random()) : pick(values)), 4);
+            break;
+        }
+        case ftFloat:
+        case ftDouble: {
+            static const double values[] = {
+                0.0, -0.0, 0.005, -0.005, 0.015, 0.125, 2.675, 1234.565, -1234.565, 9999999.99,
+                9999999.995, 1e7, -1e7, 12345678.9, 1e-320, 1e300, 0.994999999, 1.005, -0.001, 42.0,
+                // hundredths that one rounding of the product puts on a half,
+                // the exact value not
+                718314.67499999993, 716055.70500000007};
+            double v = pick(values);
+            switch (random() % 6) {
+                case 0:
+                    v = (int64_t(random() % 2000000001u) - 1000000000) / 100.0;
+                    break;
+                case 1:
+                    v = std::numeric_limits<double>::quiet_NaN();
+                    break;
+                case 2:
+                    v = random() % 2 ? std::numeric_limits<double>::infinity()
+                                     : -std::numeric_limits<double>::infinity();
+                    break;
+                default:
+                    break;
+            }
+            if (f.type == ftFloat) {
+                const float single = float(v);
+                uint32_t bits;
+                std::memcpy(&bits, &single, 4);
+                put(bits, 4);
+            } else {
+                uint64_t bits;
+                std::memcpy(&bits, &v, 8);
+                put(bits, 8);
+            }
+            break;
+        }
+        case ftString: {
+            const int length = f.size > 0 ? int(random() % unsigned(f.size + 1)) : 0;
+            for (int i = 0; i < f.size; ++i)
+                p[i] = i < length ? uint8_t(" aZ,9жЖ\t"[random() % 8]) : 0;
+            break;
+        }
+        case ftBit:
+            if (random() % 2) p[0] ^= uint8_t(1u << f.bitNumber);
+            break;
+        case ftEnum:
+        case ftEnum8: {
+            const uint32_t v = random() % 4 == 0 ? uint32_t(random())
+                                                 : uint32_t(random() % uint32_t(f.enumCount + 3));
+            put(v, f.type == ftEnum8 ? 1 : f.size);
+            break;
+        }
+    }
+}
+
+std::vector<uint8_t> edgeRecord(const TTrnTabBase& table, std::mt19937& random) {
+    std::vector<uint8_t> record(size_t(table.recordLength()));
+    for (uint8_t& b : record) b = uint8_t(random());
+    for (int16_t f = 1; f <= table.fieldCount(); ++f)
+        putEdgeValue(*table.field(f), record.data(), random);
+    return record;
+}
+
+TEST(RecordLines, PlannedLinesAreTheLinesOfEveryTable) {
+    std::mt19937 random(2006);
+    for (int16_t t = 1; t < kTableNumberLimit; ++t) {
+        const auto table = createTable(t);
+        if (!table) continue;
+        for (const char separator : {',', '|'}) {
+            SLinePlan plan;
+            planRecordLines(table->fields(), table->fieldCount(), separator, &plan);
+            for (int n = 0; n < 60; ++n) {
+                const std::vector<uint8_t> record = edgeRecord(*table, random);
+                char expected[kLineWorkSize];
+                char planned[kLineWorkSize];
+                const int a = recordLineOf(table->fields(), table->fieldCount(), expected,
+                                           separator, record.data());
+                const int b = recordLineByPlan(plan, table->fields(), table->fieldCount(), planned,
+                                               record.data());
+                ASSERT_EQ(std::string(planned, size_t(b)), std::string(expected, size_t(a)))
+                    << "table " << t;
+                ASSERT_EQ(planned[b], '\0');
+            }
+        }
+    }
+}
+
+// Columns wider than a line: the plan builds the line column by column too.
+TEST(RecordLines, PlannedLinesLongerThanTheWorkArea) {
+    std::vector<SSubFieldDef> defs = {{kFieldKey, ftShort, 2, nullptr, 0, "K"}};
+    for (int i = 0; i < 3; ++i) defs.push_back({0, ftString, 900, nullptr, 0, "S"});
+    defs.push_back({0, ftLong, 4, nullptr, 0, "L"});
+    std::vector<SSubField> fields(defs.size());
+    SSubLayout layout;
+    ASSERT_EQ(compileFieldDefs(fields.data(), &layout, defs.data(), int16_t(defs.size())), 0);
+    SLinePlan plan;
+    planRecordLines(fields.data(), int16_t(fields.size()), ',', &plan);
+    EXPECT_FALSE(plan.whole);
+    std::vector<uint8_t> record(size_t(layout.recordLength), 'x');
+    char expected[kLineWorkSize], planned[kLineWorkSize];
+    const int a = recordLineOf(fields.data(), int16_t(fields.size()), expected, ',', record.data());
+    const int b =
+        recordLineByPlan(plan, fields.data(), int16_t(fields.size()), planned, record.data());
+    EXPECT_EQ(std::string(planned, size_t(b)), std::string(expected, size_t(a)));
+}
+
+// Texts a column may hold in a file edited by hand, each read by every reader.
+const char* const kColumnTexts[] = {"0",
+                                    "-0",
+                                    "7",
+                                    "-7",
+                                    "007",
+                                    "010",
+                                    "09",
+                                    "-0777",
+                                    "0x1F",
+                                    "0X1f",
+                                    "+5",
+                                    "5 ",
+                                    " 5 ",
+                                    "\t5",
+                                    "5\t",
+                                    "1 2",
+                                    "",
+                                    " ",
+                                    "-",
+                                    "--5",
+                                    "2147483647",
+                                    "-2147483648",
+                                    "2147483648",
+                                    "-2147483649",
+                                    "32767",
+                                    "32768",
+                                    "-32768",
+                                    "-32769",
+                                    "255",
+                                    "256",
+                                    "-1",
+                                    "99999999999",
+                                    "12345678",
+                                    "123456789",
+                                    "1234567890",
+                                    "01",
+                                    "9a",
+                                    "a9",
+                                    "ж",
+                                    "1e3",
+                                    "1.5",
+                                    "3.14",
+                                    "-0.005",
+                                    "nan",
+                                    "inf",
+                                    "1.2.2006",
+                                    "31.12.99",
+                                    "12:30",
+                                    "12:30:45",
+                                    "25:00",
+                                    "eKOOR",
+                                    "ekoor",
+                                    "EKOOR",
+                                    "eDUS",
+                                    "zzz",
+                                    "eKOOR\t",
+                                    "\teKOOR",
+                                    "eKOOR x",
+                                    "1",
+                                    "2",
+                                    "ePretplatnik",
+                                    "sigR2D",
+                                    "rOdlaz"};
+
+// A line of the table's layout from a record, and the same line with one
+// column changed: right-aligned in its width (the layout kept) or as it
+// stands (the layout left), or with a separator more, a value less or more.
+std::string variedLine(const TTrnTabBase& table, const std::vector<uint8_t>& record,
+                       std::mt19937& random) {
+    char text[kLineWorkSize];
+    const int n = recordLineOf(table.fields(), table.fieldCount(), text, ',', record.data());
+    std::string line = "  " + std::string(text, size_t(n));
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    if (!line.empty() && line.back() == ',') line += ' ';
+    std::vector<size_t> commas;
+    for (size_t i = 0; i < line.size(); ++i)
+        if (line[i] == ',') commas.push_back(i);
+    const size_t column = random() % (commas.size() + 1);
+    const size_t from = column == 0 ? 0 : commas[column - 1] + 1;
+    const size_t to = column < commas.size() ? commas[column] : line.size();
+    const std::string value = kColumnTexts[random() % std::size(kColumnTexts)];
+    switch (random() % 8) {
+        case 0:
+        case 1:
+        case 2:
+            if (value.size() <= to - from) {
+                line.replace(from, to - from, std::string(to - from - value.size(), ' ') + value);
+                break;
+            }
+            [[fallthrough]];
+        case 3:
+            line.replace(from, to - from, value);
+            break;
+        case 4:
+            line.insert(from, ",");
+            break;
+        case 5:
+            line.erase(column == 0 ? 0 : from - 1, to - (column == 0 ? 0 : from - 1));
+            break;
+        case 6:
+            line += ",5";
+            break;
+        default:
+            break;  // the line as written
+    }
+    return line;
+}
+
+TEST(RecordLines, PlannedReadingIsTheGeneralReading) {
+    std::mt19937 random(1980);
+    int planned = 0;
+    for (int16_t t = 1; t < kTableNumberLimit; ++t) {
+        const auto table = createTable(t);
+        if (!table) continue;
+        SReadPlan plan;
+        planRecordReading(table->fields(), table->fieldCount(), ',', 2, &plan);
+        planned += plan.usable;
+        for (int n = 0; n < 60; ++n) {
+            std::vector<uint8_t> record = edgeRecord(*table, random);
+            const std::string line = variedLine(*table, record, random);
+            ASSERT_LT(line.size(), size_t(kLineWorkSize));
+            // Each reader starts from the same bytes and cuts its own copy of the line.
+            for (uint8_t& b : record) b = uint8_t(random());
+            std::vector<uint8_t> byPlan = record, bySeparator = record, bySplitter = record;
+            std::string a = line, b = line;
+            const int planCode = recordFromPlannedLine(plan, table->fields(), table->fieldCount(),
+                                                       byPlan.data(), &a[0], a.size());
+            const int separatorCode = recordFromLineOf(table->fields(), table->fieldCount(),
+                                                       bySeparator.data(), &b[0], b.size(), ",");
+            const int splitterCode =
+                recordFromTextOf(table->fields(), table->fieldCount(), bySplitter.data(),
+                                 line.c_str(), ",;");  // two separators: the general splitter
+            ASSERT_EQ(planCode, splitterCode) << "table " << t << " [" << line << "]";
+            ASSERT_EQ(separatorCode, splitterCode) << "table " << t << " [" << line << "]";
+            ASSERT_EQ(byPlan, bySplitter) << "table " << t << " [" << line << "]";
+            ASSERT_EQ(bySeparator, bySplitter) << "table " << t << " [" << line << "]";
+        }
+    }
+    EXPECT_GT(planned, 190);  // nearly every table has a layout to read by
 }
 
 }  // namespace

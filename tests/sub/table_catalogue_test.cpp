@@ -1,3 +1,4 @@
+#include <cctype>
 #include <cstring>
 #include <map>
 #include <string>
@@ -47,6 +48,30 @@ TEST(TableCatalogue, NameLookups) {
         EXPECT_EQ(findTableBySingularName(c.name), c.singular) << c.name;
         EXPECT_EQ(findTableByPluralName(c.name), c.plural) << c.name;
     }
+    // Every name, as written and in either case, finds the first table
+    // that has it, as a search of the tables in their order would.
+    const auto firstWith = [](const std::string& name, bool plural) {
+        for (int16_t t = 0; t < kTableNumberLimit; ++t) {
+            const STableDefinition& d = kTableDefinitions[t];
+            const char* candidate = plural ? d.pluralName : d.singularName;
+            if (candidate != nullptr && namesEqual(candidate, name.c_str())) return int32_t(t);
+        }
+        return int32_t(-1);
+    };
+    for (int16_t t = 0; t < kTableNumberLimit; ++t) {
+        for (const char* name :
+             {kTableDefinitions[t].singularName, kTableDefinitions[t].pluralName}) {
+            if (name == nullptr) continue;
+            std::string lower(name), upper(name);
+            for (char& ch : lower) ch = char(std::tolower(static_cast<unsigned char>(ch)));
+            for (char& ch : upper) ch = char(std::toupper(static_cast<unsigned char>(ch)));
+            for (const std::string& n : {std::string(name), lower, upper, lower + "x"}) {
+                EXPECT_EQ(findTableBySingularName(n.c_str()), firstWith(n, false)) << n;
+                EXPECT_EQ(findTableByPluralName(n.c_str()), firstWith(n, true)) << n;
+            }
+        }
+    }
+    EXPECT_EQ(findTableBySingularName(std::string(100, 'a').c_str()), -1);  // longer than any name
 }
 
 TEST(TableCatalogue, NamesByNumber) {

@@ -287,6 +287,55 @@ TEST(TableContents, ImportStopsAtTheFirstError) {
     EXPECT_EQ(importTableContents(o.db.get(), nullptr, nullptr, nullptr), tsNeuspesnoOtvaranje);
 }
 
+// Comment marks, colons and NUL bytes at every place in a line, on both
+// sides of each border where the reader's pass over 16 characters at a time
+// divides it: a pair of slashes ends the line, a pair of colons makes it a
+// selector, a NUL refuses it, one slash or colon is part of a value.
+TEST(TableContents, MarksAtEveryPlaceOfALine) {
+    const std::string route = "  1, Ime1, 0, 1, 0, 0, 0, 0, 0";
+    struct Mark {
+        const char* text;
+        size_t length;
+        int result;
+    };
+    const Mark afterRecord[] = {{"// x", 4, 0},
+                                {"::", 2, tsSintaksnaGreska},
+                                {":", 1, tsSintaksnaGreska},
+                                {"\0", 1, tsSintaksnaGreska}};
+    ScopedWorkDir dir;
+    OwnDatabase o;
+    uint8_t c = 0;
+    for (size_t at = route.size(); at <= route.size() + 36; ++at) {
+        for (const Mark& m : afterRecord) {
+            SCOPED_TRACE(std::to_string(at) + " " + std::string(m.text, m.length));
+            o.db->clearTable(0, 77, &c);
+            dir.write("in.dat", "::Ruta\n" + route + std::string(at - route.size(), ' ') +
+                                    std::string(m.text, m.length) + "\n");
+            int32_t lines = 0;
+            EXPECT_EQ(importTableContents(o.db.get(), "in.dat", &lines, nullptr), m.result);
+            EXPECT_EQ(lines, 2);
+            EXPECT_EQ(o.db->table(77)->recordCount(), m.result == 0 ? 1 : 0);
+        }
+    }
+    const struct {
+        const char* name;
+        int result;
+    } names[] = {
+        {"I/e1", 0}, {"I:e1", 0}, {"I//e", tsSintaksnaGreska}, {"I::e", tsSintaksnaGreska}};
+    for (size_t indent = 0; indent <= 36; ++indent) {
+        for (const auto& n : names) {
+            SCOPED_TRACE(std::to_string(indent) + " " + n.name);
+            o.db->clearTable(0, 77, &c);
+            std::string line = std::string(indent, ' ') + route;
+            line.replace(indent + 5, 4, n.name);
+            dir.write("in.dat", "::Ruta\n" + line + "\n");
+            EXPECT_EQ(importTableContents(o.db.get(), "in.dat", nullptr, nullptr), n.result);
+            if (n.result == 0)
+                EXPECT_EQ(o.committed(77).at(0).substr(0, 6), std::string("1,") + n.name);
+        }
+    }
+}
+
 // A file of many blocks' worth of lines (lines cross every block border the
 // reader may use) reads back whole and saves to the same bytes.
 TEST(TableContents, LargeFileReadsBackWhole) {

@@ -468,6 +468,70 @@ TEST(TrnTabIndex, UniqueValuesAndConflicts) {
     EXPECT_EQ(t->isIndexedField(4), 0);
 }
 
+// PPLink: a short key, two shorts with an index each, a short.
+Bytes ppLink(int16_t key, int16_t first, int16_t second, int16_t state) {
+    Bytes r;
+    for (const int16_t v : {key, first, second, state}) {
+        r.push_back(uint8_t(uint16_t(v)));
+        r.push_back(uint8_t(uint16_t(v) >> 8));
+    }
+    return r;
+}
+
+Bytes slots(const TTrnTabBase& t) {
+    Bytes all;
+    for (int32_t row = 0; row < t.recordCount(); ++row)
+        all.insert(all.end(), t.slotAt(row), t.slotAt(row) + t.slotLength());
+    return all;
+}
+
+// Records read in key order whose index values come in order are appended
+// with their entries in one pass; in any other order each goes through the
+// general insert. Both leave the same slots in the table and its indexes,
+// and a refused record changes nothing, not even the index checked before
+// the one that refused it.
+TEST(TrnTabIndex, RecordsInOrderAndOutOfOrderLeaveTheSameSlots) {
+    std::vector<Bytes> records;
+    for (int16_t k = 0; k < 300; ++k)
+        records.push_back(
+            ppLink(int16_t(k - 150), int16_t(3 * k - 400), int16_t(1000 - 7 * k), int16_t(k % 5)));
+    const auto inOrder = createTable(56);
+    for (const Bytes& r : records) ASSERT_EQ(insert(*inOrder, 0, r), tsOK);
+    EXPECT_EQ(inOrder->currentRow(), 299);
+    EXPECT_EQ(inOrder->indexTable(2)->currentRow(), 299);  // the first index grows at its end
+    EXPECT_EQ(inOrder->indexTable(3)->currentRow(), 0);    // the second at its start
+    const auto mixed = createTable(56);
+    for (size_t i = 0; i < records.size(); ++i)
+        ASSERT_EQ(insert(*mixed, 0, records[(i * 7) % records.size()]), tsOK);
+    EXPECT_EQ(slots(*mixed), slots(*inOrder));
+    EXPECT_EQ(slots(*mixed->indexTable(2)), slots(*inOrder->indexTable(2)));
+    EXPECT_EQ(slots(*mixed->indexTable(3)), slots(*inOrder->indexTable(3)));
+
+    // After the last key: a second value already taken, then a first one.
+    const Bytes before = slots(*inOrder);
+    const Bytes firstIndex = slots(*inOrder->indexTable(2));
+    const Bytes secondIndex = slots(*inOrder->indexTable(3));
+    EXPECT_EQ(insert(*inOrder, 0, ppLink(200, 9000, 1000, 0)), tsIndeksnaKolizija);
+    EXPECT_EQ(insert(*inOrder, 0, ppLink(201, 497, -9000, 0)), tsIndeksnaKolizija);
+    EXPECT_EQ(insert(*inOrder, 0, ppLink(149, 9000, -9000, 0)), tsVecPostojiSlog);
+    EXPECT_EQ(slots(*inOrder), before);
+    EXPECT_EQ(slots(*inOrder->indexTable(2)), firstIndex);
+    EXPECT_EQ(slots(*inOrder->indexTable(3)), secondIndex);
+    EXPECT_EQ(insert(*inOrder, 0, ppLink(200, 9000, -9000, 0)), tsOK);
+    int32_t row = -1;
+    EXPECT_EQ(inOrder->findRowByIndex(0, 3, ppLink(0, 0, -9000, 0).data(), kFindExact, &row), tsOK);
+    EXPECT_EQ(row, 300);
+
+    // A table held by a transaction is not appended to without one.
+    const auto held = createTable(56);
+    ASSERT_EQ(insert(*held, 0, records[0]), tsOK);
+    uint8_t c = 0;
+    ASSERT_EQ(held->lockTableShared(&c, T2), tsOK);
+    EXPECT_EQ(insert(*held, 0, records[1], &c), tsKolizija);
+    EXPECT_EQ(c, T2);
+    EXPECT_EQ(held->recordCount(), 1);
+}
+
 TEST(TrnTabIndex, RollbackRestoresEntriesOfAStringIndex) {
     const auto t = createTable(77);
     TTrnTabBase* index = t->indexTable(2);
