@@ -266,16 +266,11 @@ TEST_F(OperatorChannel, TimeOuts) {
 // A read-right request the link did not take is said at once in the box of
 // the channel; no time-out is armed, so no box blames the exchange later.
 TEST_F(OperatorChannel, UnsentRequestsAreSaidAndAwaitNothing) {
-    const char* const links[] = {nullptr, kLoopbackNoExchangeRoutes};  // no router, no route
-    for (const char* routes : links) {
-        destroyRouter();
-        if (routes != nullptr) {
-            dir.write("modem.ini", routes);
-            router = new TKopCls();
-        }
+    for (const SLinkState& state : kLinkStates) {
+        if (state.sends) continue;
+        replaceRouter(dir, state.routes);
         for (bool group : {false, true}) {
-            SCOPED_TRACE(std::string(routes != nullptr ? "no route" : "no router") +
-                         (group ? ", group" : ", table"));
+            SCOPED_TRACE(std::string(state.name) + (group ? ", group" : ", table"));
             boxes.boxes.clear();
             if (group)
                 monitorTableGroupCommand(groupParams(2));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "monitoring/monitoring_fixtures.h"
+#include "peer/loopback_router.h"
 #include "monitoring/monitoring_texts.h"
 #include "monitoring/program_upload.h"
 #include "sub/sub_database.h"
@@ -184,18 +185,10 @@ TEST_F(ProgramUpload, Outcomes) {
 // outcome follows, and the processor's loader is free for the next try.
 TEST_F(ProgramUpload, UnsentStartIsSaidAndEndsTheUpload) {
     dir.write("cp.prg", std::string(10, 'x'));
-    const char* const links[] = {
-        nullptr,  // no router
-        "[Usmeravanja]\nBrojORa=28673\nBrojUsmeravanja=1\n"
-        "[Usmeravanja\\Usmerenje1]\nUsmeravanje=Lokal\nDPC=28673\n",  // no route to CP1
-    };
-    for (const char* routes : links) {
-        SCOPED_TRACE(routes != nullptr ? "no route" : "no router");
-        destroyRouter();
-        if (routes != nullptr) {
-            dir.write("modem.ini", routes);
-            router = new TKopCls();
-        }
+    for (const SLinkState& state : kLinkStates) {
+        if (state.sends) continue;
+        SCOPED_TRACE(state.name);
+        replaceRouter(dir, state.routes);
         operatorLines.messages.clear();
         coded.messages.clear();
         replace(0);

@@ -88,16 +88,11 @@ TEST_F(SubscriberBlocking, RequestBodies) {
 
 // A blocking request the link did not take is said in the operator lines.
 TEST_F(SubscriberBlocking, UnsentRequestsAreSaid) {
-    const char* const links[] = {nullptr, kLoopbackNoExchangeRoutes};  // no router, no route
-    for (const char* routes : links) {
-        destroyRouter();
-        if (routes != nullptr) {
-            dir.write("modem.ini", routes);
-            router = new TKopCls();
-        }
+    for (const SLinkState& state : kLinkStates) {
+        if (state.sends) continue;
+        replaceRouter(dir, state.routes);
         for (bool block : {true, false}) {
-            SCOPED_TRACE(std::string(routes != nullptr ? "no route" : "no router") +
-                         (block ? ", block" : ", unblock"));
+            SCOPED_TRACE(std::string(state.name) + (block ? ", block" : ", unblock"));
             operatorLines.messages.clear();
             (block ? blockSubscriber : unblockSubscriber)("1234");
             EXPECT_EQ(lines(), std::vector<std::string>{kMessageNotSentText});

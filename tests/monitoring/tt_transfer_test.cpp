@@ -183,14 +183,10 @@ TEST_F(TtTransfer, StartCommandRanges) {
 // that nothing was sent instead of the transfer's beginning, and a new start
 // is not refused as one already running.
 TEST_F(TtTransfer, UnsentRangeRequestsEndTheStart) {
-    const char* const links[] = {nullptr, kLoopbackNoExchangeRoutes};  // no router, no route
-    for (const char* routes : links) {
-        SCOPED_TRACE(routes != nullptr ? "no route" : "no router");
-        destroyRouter();
-        if (routes != nullptr) {
-            dir.write("modem.ini", routes);
-            router = new TKopCls();
-        }
+    for (const SLinkState& state : kLinkStates) {
+        if (state.sends) continue;
+        SCOPED_TRACE(state.name);
+        replaceRouter(dir, state.routes);
         operatorLines.messages.clear();
         EXPECT_EQ(startTtTransfer(0, 0), -1);
         const std::vector<std::string> shown = lines();

@@ -45,6 +45,15 @@ inline const SLinkState kLinkStates[] = {
     {"no route to the exchange", kLoopbackNoExchangeRoutes, false},
 };
 
+// Replaces the router by one read from `routes` in `dir`, or by none when
+// `routes` is null.
+inline void replaceRouter(ScopedWorkDir& dir, const char* routes) {
+    destroyRouter();
+    if (routes == nullptr) return;
+    dir.write("modem.ini", routes);
+    router = new TKopCls();
+}
+
 // The one router over loopback UDP, its routes read from a "modem.ini" in a
 // fresh working directory, with the stand-in exchange as every TCP-IP peer
 // and a test clock as the program clock.
@@ -63,11 +72,8 @@ public:
     // Puts the link in the state: a new router read from its routes, or none.
     // Timers and the clock stay as they are.
     void setLinkState(const SLinkState& state) {
-        destroyRouter();
-        if (state.routes == nullptr) return;
-        dir.write("modem.ini", state.routes);
-        router = new TKopCls();
-        peer.setWorkstationPort(udpBoundPort());
+        replaceRouter(dir, state.routes);
+        if (router != nullptr) peer.setWorkstationPort(udpBoundPort());
     }
     void stopRouter() {
         destroyRouter();
