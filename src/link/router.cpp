@@ -125,7 +125,7 @@ bool TKopCls::forwardFrame(const SRoute* route, const uint8_t* frame, int frameB
 // Frames left in the socket are lost when it fills up, so a pass takes every
 // waiting frame, in arrival order, and stops at the first empty read; only
 // its time budget ends it earlier, and then the poll comes back for the rest.
-int TKopCls::receiveMessages() {
+int TKopCls::receiveMessages(bool fromUdp) {
     const int32_t start = programClock();
     int taken = 0;
     framesLeft = false;
@@ -138,6 +138,7 @@ int TKopCls::receiveMessages() {
         if (kopNextFrame(buffer, kMaxReceivedFrame, &cardLength) == 0) {
             n = static_cast<int>(cardLength > kMaxReceivedFrame ? kMaxReceivedFrame : cardLength);
         } else {
+            if (!fromUdp) break;
             uint32_t sender = 0;
             n = udpReceive(&sender, buffer, kMaxReceivedFrame);
             if (n == -1) break;
@@ -251,8 +252,8 @@ void destroyRouter() {
     router = nullptr;
 }
 
-int routerReceiveMessages() {
-    return router ? router->receiveMessages() : 0;
+int routerReceiveMessages(bool fromUdp) {
+    return router ? router->receiveMessages(fromUdp) : 0;
 }
 
 bool routerFramesLeft() {

@@ -65,7 +65,8 @@ public:
                     uint16_t length);
     // Takes and handles waiting frames, card before UDP, until neither has one
     // or the receive budget is spent; returns how many were taken.
-    int receiveMessages();
+    // fromUdp false: the card's frames only, the socket is left alone.
+    int receiveMessages(bool fromUdp = true);
     // False when the transport did not take the frame.
     bool forwardFrame(const SRoute* route, const uint8_t* frame, int frameBytes);
     void readRoutes();
@@ -118,7 +119,7 @@ inline const char* sentOrNotText(bool sent, const char* sentText) {
 int createRouter();
 void destroyRouter();
 // One poll's receive step (nothing without a router).
-int routerReceiveMessages();
+int routerReceiveMessages(bool fromUdp = true);
 // Whether the last receive step ended on its budget with frames maybe waiting.
 bool routerFramesLeft();
 // While a received frame is delivered on the bus: the word in its first two

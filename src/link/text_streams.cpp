@@ -94,7 +94,6 @@ TTxtMsgReceiver::TTxtMsgReceiver(uint8_t type, int16_t maxLines, const char* log
       logName_(logName ? std::string(logName).substr(0, 254) : std::string()),
       maxLines_(maxLines),
       flushPeriod_(flushPeriod) {
-    if (flushPeriod_ >= 0) timerId_ = setTimer(this, static_cast<uint32_t>(flushPeriod_));
     active = 1;
     streams().insert(streams().begin(), this);
 }
@@ -111,11 +110,19 @@ TTxtMsgReceiver::~TTxtMsgReceiver() {
 void TTxtMsgReceiver::appendLine(const std::string& text) {
     buffer_.append(text);
     notifyViewers(vnLineAppended);
-    if (flushPeriod_ < 0)
+    if (flushPeriod_ < 0) {
         notifyViewers(vnLineWithoutPeriod);
-    else
+    } else {
         dirty_ = 1;
+        armPeriodIfWorkWaits();
+    }
     if (buffer_.unwrittenCount() >= maxLines_) flush();
+}
+
+void TTxtMsgReceiver::armPeriodIfWorkWaits() {
+    const bool work = dirty_ != 0 || (buffer_.unwrittenCount() > 0 && !logName_.empty());
+    if (flushPeriod_ >= 0 && timerId_ < 0 && work)
+        timerId_ = setTimer(this, static_cast<uint32_t>(flushPeriod_));
 }
 
 void TTxtMsgReceiver::onMessage(uint8_t, uint16_t, uint8_t, const uint8_t* payload, int length) {
@@ -124,17 +131,25 @@ void TTxtMsgReceiver::onMessage(uint8_t, uint16_t, uint8_t, const uint8_t* paylo
 
 void TTxtMsgReceiver::onTimer(const STimerEvent*) {
     timerId_ = -1;
-    flush();
+    writeUnwritten();
     if (dirty_) notifyViewers(vnPeriodEnded);
+    armPeriodIfWorkWaits();  // a log that could not be written is tried again
 }
 
 void TTxtMsgReceiver::clear() {
     clearAndDeleteLog();
 }
 
+// Writes what waits and starts the period anew.
 int TTxtMsgReceiver::flush() {
     if (timerId_ >= 0) killTimer(this, timerId_);
-    timerId_ = flushPeriod_ >= 0 ? setTimer(this, static_cast<uint32_t>(flushPeriod_)) : -1;
+    timerId_ = -1;
+    const int rc = writeUnwritten();
+    armPeriodIfWorkWaits();
+    return rc;
+}
+
+int TTxtMsgReceiver::writeUnwritten() {
     if (buffer_.unwrittenCount() == 0 || logName_.empty()) return 0;
     std::FILE* file = nullptr;
     const int opened = openTextForAppend(&file, logName_.c_str());

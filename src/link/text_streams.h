@@ -97,6 +97,12 @@ protected:
     int32_t flushPeriod_;
     int32_t timerId_ = -1;
     int32_t dirty_ = 0;
+
+private:
+    // The period's timer runs only while the period has work: lines not yet
+    // written or viewers not yet told; an idle stream arms no timer.
+    void armPeriodIfWorkWaits();
+    int writeUnwritten();
 };
 
 // The stream of texts from the exchange and the program: plain texts (code

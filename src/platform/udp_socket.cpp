@@ -50,7 +50,11 @@ int UdpSocket::receiveBufferBytes() const {
 }
 
 uint32_t UdpSocket::kernelDrops() const {
-    if (fd_ < 0) return drops_;
+    // The kernel drops a datagram only while the buffer is full, and a full
+    // buffer is read before the next count is wanted: with no datagram taken
+    // since the last count, nothing can have been dropped since.
+    if (fd_ < 0 || !takenSinceCount_) return drops_;
+    takenSinceCount_ = false;
     // The drop counter as it stands now: drops after the last datagram taken
     // reach a datagram only when another one arrives.
     uint32_t info[SK_MEMINFO_VARS] = {};
@@ -101,6 +105,7 @@ int UdpSocket::receiveFrom(uint32_t* sender, uint8_t* buffer, int size) {
     // MSG_TRUNC reports the datagram's real length, so an oversize one is seen and refused.
     const ssize_t n = ::recvmsg(fd_, &message, MSG_TRUNC);
     if (n < 0) return -1;
+    takenSinceCount_ = true;
     for (cmsghdr* c = CMSG_FIRSTHDR(&message); c != nullptr; c = CMSG_NXTHDR(&message, c)) {
         if (c->cmsg_level != SOL_SOCKET || c->cmsg_type != SO_RXQ_OVFL) continue;
         uint32_t dropped = 0;

@@ -41,6 +41,7 @@ public:
 private:
     int fd_ = -1;
     uint32_t drops_ = 0;  // highest drop count seen with a datagram
+    mutable bool takenSinceCount_ = false;
 };
 
 }  // namespace platform

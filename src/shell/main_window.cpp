@@ -393,8 +393,8 @@ void TTalvor::create() {
     show(FX::PLACEMENT_SCREEN);
 }
 
-bool TTalvor::poll() {
-    return pollServices();
+bool TTalvor::poll(bool fromUdp) {
+    return pollServices(fromUdp);
 }
 
 void TTalvor::startPolling() {
@@ -437,9 +437,9 @@ void TTalvor::watchLink(bool on) {
 // router's budget left frames waiting, the rest is taken by the chore, which
 // runs once the loop has repainted; the socket is not watched till then, so
 // that a flood cannot keep the window from being drawn.
-void TTalvor::runPoll() {
+void TTalvor::runPoll(bool fromUdp) {
     getApp()->addTimeout(this, ID_TIMEOUT_POLL, kPollPeriodMs + 1);
-    poll();
+    poll(fromUdp);
     armPollTimeout();
     if (pollLeftFramesWaiting()) {
         watchLink(false);
@@ -496,7 +496,7 @@ long TTalvor::onCmdCommand(FX::FXObject*, FX::FXSelector sel, void*) {
 // messages to the whole widget tree. What a poll changes repaints itself.
 long TTalvor::onTimeoutPoll(FX::FXObject*, FX::FXSelector, void*) {
     if (pollIsDue(programClock()))
-        runPoll();
+        runPoll(watchedLink_ < 0);  // a watched socket's frames start a poll themselves
     else
         armPollTimeout();
     return 0;

@@ -38,7 +38,7 @@ public:
     void create() override;
 
     // One poll; true when it took a frame off the link.
-    bool poll();
+    bool poll(bool fromUdp = true);
     // Creates the operator-message stream and its list, which loads
     // "sys.log", and posts the switch-on lines.
     void createOperatorMessageWindow();
@@ -123,7 +123,7 @@ private:
     int watchedLink_ = -1;  // the socket descriptor FOX watches, -1 for none
 
     // Runs one poll with the next one already armed, then re-arms the triggers.
-    void runPoll();
+    void runPoll(bool fromUdp = true);
     void watchLink(bool on);
 };
 

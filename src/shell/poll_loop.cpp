@@ -24,9 +24,9 @@ int32_t pollDueInMs(int32_t now) {
     return kPollPeriodMs + 1 - since;
 }
 
-bool pollServices() {
+bool pollServices(bool fromUdp) {
     kopPoll();
-    const int frames = routerReceiveMessages();
+    const int frames = routerReceiveMessages(fromUdp);
     tickTimers();
     lastPollTime = programClock();
     return frames > 0;

@@ -19,15 +19,38 @@ FX::FXuint cellLayout(int mode) {
 
 }  // namespace
 
+// FXLabel lays the whole window out again at every new text. A cell of fixed
+// width keeps its size whatever it shows, so its new text only repaints it:
+// the traffic cell changes every second.
+class TStatusInfoItem::TCellLabel : public FX::FXLabel {
+public:
+    using FX::FXLabel::FXLabel;
+    void setTextInPlace(const FX::FXString& text) {
+        inPlace_ = true;
+        setText(text);
+        inPlace_ = false;
+    }
+    void recalc() override {
+        if (!inPlace_) FX::FXLabel::recalc();
+    }
+
+private:
+    bool inPlace_ = false;
+};
+
 TStatusInfoItem::TStatusInfoItem(FX::FXComposite* frame, int mode, FX::FXColor base,
                                  FX::FXColor idle, FX::FXColor active)
-    : label_(new FX::FXLabel(frame, "    ", nullptr, cellLayout(mode), 0, 0,
-                             mode == kFixedWidthMode ? 100 : 0, 0, 2, 2, 2, 2)),
+    : label_(new TCellLabel(frame, "    ", nullptr, cellLayout(mode), 0, 0,
+                            mode == kFixedWidthMode ? 100 : 0, 0, 2, 2, 2, 2)),
       base_(base),
       idle_(idle),
       active_(active) {
     showBaseColour();
     blank();
+}
+
+FX::FXLabel* TStatusInfoItem::label() const {
+    return label_;
 }
 
 void TStatusInfoItem::showBaseColour() {
@@ -44,7 +67,11 @@ void TStatusInfoItem::setBackColour(FX::FXColor colour) {
 }
 
 void TStatusInfoItem::setJustifiedText(const char* text, FX::FXuint justify) {
-    label_->setText(toUtf8(text != nullptr ? text : ""));
+    const FX::FXString utf8 = toUtf8(text != nullptr ? text : "");
+    if (label_->getLayoutHints() & FX::LAYOUT_FIX_WIDTH)
+        label_->setTextInPlace(utf8);
+    else
+        label_->setText(utf8);
     label_->setJustify(justify | FX::JUSTIFY_CENTER_Y);
 }
 

@@ -27,15 +27,16 @@ public:
     void blank();
     void refresh() override;
 
-    FX::FXLabel* label() const { return label_; }
+    FX::FXLabel* label() const;
     FX::FXColor baseColour() const { return base_; }
     FX::FXColor idleColour() const { return idle_; }
     FX::FXColor activeColour() const { return active_; }
 
 private:
+    class TCellLabel;
     void setJustifiedText(const char* text, FX::FXuint justify);
 
-    FX::FXLabel* label_;
+    TCellLabel* label_;
     FX::FXColor base_;
     FX::FXColor idle_;
     FX::FXColor active_;

@@ -252,6 +252,18 @@ TEST(KopCardPoll, CardFramesBeforeUdpEveryFrameOfTheBlockAPoll) {
     ASSERT_EQ(fake.card.frames.size(), 1u);
     EXPECT_EQ(fake.card.frames[0].type, 160);
     EXPECT_EQ(fake.card.frames[0].source, 28673);
+    // A poll of the card only (the event loop watches the socket) takes the
+    // card's frames and leaves the socket's for the poll the socket starts.
+    fake.card.blocksToRead.push_back(
+        platform::FakeKopCard::block({platform::FakeKopCard::frame(150, 28673, 16408, 7, {})}));
+    lan.sendFrame(150, 28673, 16408, 201, {});
+    rec.messages.clear();
+    pollServices(false);
+    ASSERT_EQ(rec.messages.size(), 1u);
+    EXPECT_EQ(rec.messages[0].code, 7);
+    pollServices();
+    ASSERT_EQ(rec.messages.size(), 2u);
+    EXPECT_EQ(rec.messages[1].code, 201);
     destroyRouter();
     udpLocalPort = 6666;
     EXPECT_FALSE(kopIsOpen());

@@ -1,9 +1,12 @@
+#include <sys/stat.h>
+
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "link/message_bus.h"
+#include "link/timer_pool.h"
 #include "peer/work_dir.h"
 #include "platform/tick.h"
 #include "link/text_streams.h"
@@ -78,6 +81,28 @@ TEST_F(TextStreams, PeriodBatchesWritesAndNotifiesOnce) {
     EXPECT_EQ(dir.read("period.log"), "one\ntwo\n");
     EXPECT_EQ(viewer.codes.size(), 3u);
     stream.removeViewer(&viewer);
+}
+
+// An idle stream keeps no timer running: the period starts with a line and
+// goes on only while something waits, a log that could not be written too.
+TEST_F(TextStreams, APeriodRunsOnlyWhileWorkWaits) {
+    TTxtMsgReceiver stream(136, 100, "later/period.log", 100);
+    EXPECT_EQ(armedTimerCount(), 0);
+    send(255, "one");
+    EXPECT_EQ(armedTimerCount(), 1);
+    advance(100);  // the folder is missing: the line waits, the period goes on
+    EXPECT_EQ(stream.buffer().unwrittenCount(), 1);
+    EXPECT_EQ(armedTimerCount(), 1);
+    ::mkdir((dir.path() + "/later").c_str(), 0700);
+    advance(100);
+    EXPECT_EQ(dir.read("later/period.log"), "one\n");
+    EXPECT_EQ(armedTimerCount(), 0);
+    send(255, "two");
+    stream.flush();  // written at once; the viewers are still told at the period's end
+    EXPECT_EQ(dir.read("later/period.log"), "one\ntwo\n");
+    EXPECT_EQ(armedTimerCount(), 1);
+    advance(100);
+    EXPECT_EQ(armedTimerCount(), 0);
 }
 
 TEST_F(TextStreams, WithoutPeriodEveryLineNotifiesAndWritesWaitForFlush) {

@@ -179,8 +179,15 @@ TEST_F(MainWindow, StatusBarCells) {
     statusInfo->okItem->showActiveColour();
     EXPECT_EQ(statusInfo->okItem->label()->getBackColor(), FXRGB(128, 255, 128));
 
+    // A new text in the fixed-width traffic cell repaints it without laying
+    // the window out again; the message cell's width follows its text.
+    while (testApp().hasChore(window, FX::FXShell::ID_LAYOUT)) testApp().runOneEvent();
     setStatusCellTextLeft(linkTrafficCell, "  282:    0");
+    EXPECT_EQ(traffic->getText(), "  282:    0");
+    EXPECT_FALSE(testApp().hasChore(window, FX::FXShell::ID_LAYOUT));
     EXPECT_EQ(traffic->getJustify() & FX::JUSTIFY_HZ_APART, FX::JUSTIFY_LEFT);
+    setStatusCellText(messageCell, "replication");
+    EXPECT_TRUE(testApp().hasChore(window, FX::FXShell::ID_LAYOUT));
     setStatusCellText(linkTrafficCell, "x");
     EXPECT_EQ(traffic->getJustify() & FX::JUSTIFY_HZ_APART, FX::JUSTIFY_CENTER_X);
     EXPECT_EQ(traffic->getText(), "x");
