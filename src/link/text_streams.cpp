@@ -140,7 +140,7 @@ void TTxtMsgReceiver::clear() {
     clearAndDeleteLog();
 }
 
-// Writes what waits and starts the period anew.
+// Writes what waits; a period still owed to the viewers starts anew.
 int TTxtMsgReceiver::flush() {
     if (timerId_ >= 0) killTimer(this, timerId_);
     timerId_ = -1;

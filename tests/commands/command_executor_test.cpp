@@ -26,13 +26,7 @@ namespace {
 const char* const kExchangeRouteIni = kLoopbackExchangeRoutes;
 
 // A route table without the management processor.
-const char* const kNoExchangeRouteIni =
-    "[Usmeravanja]\n"
-    "BrojORa=28673\n"
-    "BrojUsmeravanja=1\n"
-    "[Usmeravanja\\Usmerenje1]\n"
-    "Usmeravanje=Lokal\n"
-    "DPC=28673\n";
+const char* const kNoExchangeRouteIni = kLoopbackNoExchangeRoutes;
 
 uint8_t execute(int id, const std::vector<std::string>& values, char* errorText,
                 uint8_t journal = 0) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "platform/tick.h"
 #include "shell/operator_reports.h"
 #include "toolkit/file_chooser.h"
+#include "toolkit/small_dialogs.h"
 
 using Bytes = std::vector<uint8_t>;
 
@@ -124,3 +126,21 @@ public:
     std::string answer;
     bool cancel = false;
 };
+
+// Tables 77 and 80 name the statistics' routes. Runs `check` once for each
+// way of their being inconsistent (77, 80, both), with the table the one box
+// must name; every table is consistent again afterwards.
+inline void forEachInconsistentRouteTable(const std::function<void(int16_t named)>& check) {
+    static int16_t inconsistent[2] = {};
+    setTableConsistencyTest(
+        [](int16_t table) { return table == inconsistent[0] || table == inconsistent[1] ? 0 : 1; });
+    const struct {
+        int16_t first, second, named;
+    } cases[] = {{77, 0, 77}, {80, 0, 80}, {77, 80, 77}};
+    for (const auto& c : cases) {
+        inconsistent[0] = c.first;
+        inconsistent[1] = c.second;
+        check(c.named);
+    }
+    setTableConsistencyTest(nullptr);
+}

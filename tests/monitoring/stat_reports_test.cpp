@@ -287,25 +287,15 @@ TEST_F(StatReports, MalformedAndMissingFiles) {
 // box, and the route report does not start.
 TEST_F(StatReports, RouteReportWaitsForConsistentTables) {
     writeCase(5, {recordBytes(1, item(14, {}), 3600)});
-    static int16_t inconsistent[2] = {};
-    setTableConsistencyTest(
-        [](int16_t table) { return table == inconsistent[0] || table == inconsistent[1] ? 0 : 1; });
-    const struct {
-        int16_t first, second, named;
-    } cases[] = {{77, 0, 77}, {80, 0, 80}, {77, 80, 77}};
-    for (const auto& c : cases) {
-        inconsistent[0] = c.first;
-        inconsistent[1] = c.second;
+    forEachInconsistentRouteTable([&](int16_t named) {
         boxes.boxes.clear();
         operatorLines.messages.clear();
         startSuccessByRouteReport(SParamsStatUspehRuta{5, 1});
-        ASSERT_EQ(boxes.boxes.size(), 1u) << c.named;
-        EXPECT_EQ(boxes.boxes[0].text, withArgs(kText22018, {getTablePluralName(c.named)}))
-            << c.named;
-        EXPECT_FALSE(successByRouteReport.running) << c.named;
-        EXPECT_TRUE(lines().empty()) << c.named;
-    }
-    setTableConsistencyTest(nullptr);
+        ASSERT_EQ(boxes.boxes.size(), 1u) << named;
+        EXPECT_EQ(boxes.boxes[0].text, withArgs(kText22018, {getTablePluralName(named)})) << named;
+        EXPECT_FALSE(successByRouteReport.running) << named;
+        EXPECT_TRUE(lines().empty()) << named;
+    });
 }
 
 // Commands 5573..5575 typed as MML reach their reports with their records:

@@ -264,29 +264,20 @@ TEST_F(StatReviews, RefusedStarts) {
     // Tables 77 and 80 name the routes: the first that is not consistent is
     // named in the one box, and neither review starts.
     writeCase(7, {recordBytes(1, item(13, {}), 3600)});
-    static int16_t inconsistent[2] = {};
-    setTableConsistencyTest(
-        [](int16_t table) { return table == inconsistent[0] || table == inconsistent[1] ? 0 : 1; });
-    const struct {
-        int16_t first, second, named;
-    } cases[] = {{77, 0, 77}, {80, 0, 80}, {77, 80, 77}};
-    for (const auto& c : cases) {
+    forEachInconsistentRouteTable([&](int16_t named) {
         for (bool tableReview : {false, true}) {
-            inconsistent[0] = c.first;
-            inconsistent[1] = c.second;
             boxes.boxes.clear();
             if (tableReview)
                 startReducedStatisticsReview(SParamsStatReduced{7, 0, 0, 24, 0});
             else
                 startStatisticsReview(SParamsStatPregled{7, 0, 0, 24, 0});
-            ASSERT_EQ(boxes.boxes.size(), 1u) << c.named;
-            EXPECT_EQ(boxes.boxes[0].text, withArgs(kText22018, {getTablePluralName(c.named)}))
-                << c.named;
-            EXPECT_FALSE(statReview.running) << c.named;
-            EXPECT_TRUE(streamLines().empty()) << c.named;
+            ASSERT_EQ(boxes.boxes.size(), 1u) << named;
+            EXPECT_EQ(boxes.boxes[0].text, withArgs(kText22018, {getTablePluralName(named)}))
+                << named;
+            EXPECT_FALSE(statReview.running) << named;
+            EXPECT_TRUE(streamLines().empty()) << named;
         }
-    }
-    setTableConsistencyTest(nullptr);
+    });
 }
 
 TEST_F(StatReviews, CommandsTypedAsMml) {
