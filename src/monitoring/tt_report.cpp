@@ -106,7 +106,7 @@ bool decodeTTRecord(const uint8_t* bytes, size_t length, STTRecord& out) {
     out.ts = in.i16le();
     out.tk = in.i16le();
     out.operatorNo = in.i16le();
-    uint8_t raw[8];
+    uint8_t raw[8] = {};
     in.bytes(raw, sizeof raw);
     std::memcpy(&out.price, raw, sizeof raw);  // IEEE double, little-endian like the host
     in.bytes(raw, sizeof raw);

@@ -28,6 +28,10 @@ constexpr bool kWordsInOrder = false;
 constexpr uint64_t kOnes = 0x0101010101010101ull;
 constexpr uint64_t kHighs = 0x8080808080808080ull;
 
+inline bool isDigit(char c) {
+    return static_cast<unsigned char>(c - '0') < 10;
+}
+
 // ' ', and '\t' '\n' '\v' '\f' '\r', which stand together in the code table.
 bool isBlank(unsigned char c) {
     return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t';
@@ -750,6 +754,12 @@ int findEnumName(int32_t* value, const char* text, const char* const* names, int
 
 namespace {
 
+constexpr size_t kSpellingLimit = 16;  // names shorter than this are spelt out in the index
+
+uint64_t spellingHash(uint64_t low, uint64_t high, uint32_t length) {
+    return ((low * kHashFactor) ^ (high + length)) * kHashFactor >> 32;
+}
+
 // The first value whose name the index holds equal to the text, ignoring
 // the case of a..z; -1 when none.
 int findIndexedName(int32_t* value, const char* text, const SEnumIndex& index) {
@@ -792,6 +802,36 @@ std::unique_ptr<SEnumIndex> buildEnumIndex(const char* const* names, int32_t cou
         size_t at = hashOfUpper(name.data(), name.size()) & (places - 1);
         while (index->places[at] != 0) at = (at + 1) & (places - 1);
         index->places[at] = uint32_t(i + 1);
+    }
+    std::vector<SEnumIndex::SSpelling> spellings;
+    for (int32_t i = 0; names != nullptr && i < count; ++i) {
+        const char* name = names[i];
+        if (name == nullptr) continue;
+        const size_t length = strnlen(name, kSpellingLimit);
+        if (length == 0 || length >= kSpellingLimit || isDigit(name[0])) continue;
+        if (std::any_of(name, name + length,
+                        [](char c) { return static_cast<unsigned char>(c) <= ' '; }))
+            continue;
+        SEnumIndex::SSpelling s;
+        char words[16] = {};
+        std::memcpy(words, name, length);
+        std::memcpy(&s.low, words, 8);
+        std::memcpy(&s.high, words + 8, 8);
+        s.length = uint32_t(length);
+        if (findIndexedName(&s.value, name, *index) != 0) continue;
+        spellings.push_back(s);
+    }
+    places = 2;
+    while (places < 2 * spellings.size()) places *= 2;
+    index->spellings.assign(places, SEnumIndex::SSpelling{});
+    for (const SEnumIndex::SSpelling& s : spellings) {
+        size_t at = spellingHash(s.low, s.high, s.length) & (places - 1);
+        while (index->spellings[at].length != 0) {
+            const SEnumIndex::SSpelling& o = index->spellings[at];
+            if (o.low == s.low && o.high == s.high && o.length == s.length) break;  // named twice
+            at = (at + 1) & (places - 1);
+        }
+        if (index->spellings[at].length == 0) index->spellings[at] = s;
     }
     return index;
 }
@@ -1297,10 +1337,6 @@ namespace {
 // splitter hands it over.
 constexpr size_t kWindow = 16;
 
-inline bool isDigit(char c) {
-    return static_cast<unsigned char>(c - '0') < 10;
-}
-
 // The number written by eight digits (values 0..9, the first in the lowest
 // byte): pairs, then quadruples, then the whole, each step one multiplication.
 inline uint64_t eightDigits(uint64_t digits) {
@@ -1567,57 +1603,264 @@ enum : uint8_t {
     kReadString,
 };
 
-// Characters before a line in the work area, zero: a window of 16 that ends
-// in the first column stays in the work area.
-constexpr size_t kFrontZeros = 16;
-
 #if defined(__SSE2__)
+
+// Numbers of up to three characters, found by their characters in a table
+// small enough to stay in the first-level cache: each character has a code
+// (a digit its value, ' ' 10, '-' 11, anything else 12), and the three
+// codes, as the digits of a number to base 13, give the place of the value
+// the characters hold as the writer puts them (spaces, an optional minus,
+// digits without a leading zero), or kNotNarrow.
+constexpr int kNarrowBase = 13;
+constexpr int kNarrowPlaces = kNarrowBase * kNarrowBase * kNarrowBase;
+constexpr int16_t kNotNarrow = INT16_MIN;
+
+struct SNarrowNumbers {
+    uint8_t codes[256] = {};
+    int16_t values[kNarrowPlaces] = {};
+};
+
+constexpr SNarrowNumbers makeNarrowNumbers() {
+    SNarrowNumbers t{};
+    for (int c = 0; c < 256; ++c)
+        t.codes[c] = uint8_t(c >= '0' && c <= '9' ? c - '0' : c == ' ' ? 10 : c == '-' ? 11 : 12);
+    for (int place = 0; place < kNarrowPlaces; ++place) {
+        const int codes[3] = {place / (kNarrowBase * kNarrowBase),
+                              place / kNarrowBase % kNarrowBase, place % kNarrowBase};
+        int at = 0;
+        while (at < 3 && codes[at] == 10) ++at;
+        const bool negative = at < 3 && codes[at] == 11;
+        if (negative) ++at;
+        const int first = at;
+        int value = 0;
+        while (at < 3 && codes[at] <= 9) value = value * 10 + codes[at++];
+        const int digits = at - first;
+        const bool ok = at == 3 && digits > 0 && !(digits > 1 && codes[first] == 0);
+        t.values[place] = ok ? int16_t(negative ? -value : value) : kNotNarrow;
+    }
+    return t;
+}
+
+constexpr SNarrowNumbers kNarrowNumbers = makeNarrowNumbers();
+
+// The number the last three characters before e hold (with spaces in
+// place of those before the column when it is narrower); false when they
+// hold anything else.
+[[gnu::always_inline]] inline bool readNarrow(const char* e, int width, int64_t* value) {
+    uint32_t word;  // the last four characters, the last one in the highest byte
+    std::memcpy(&word, e - 4, 4);
+    const uint32_t kept = ~uint32_t(0) << (8 * (4 - width));
+    word = (word & kept) | (0x20202020u & ~kept);
+    const uint8_t* codes = kNarrowNumbers.codes;
+    const int place =
+        (codes[(word >> 8) & 0xFF] * kNarrowBase + codes[(word >> 16) & 0xFF]) * kNarrowBase +
+        codes[word >> 24];
+    const int number = kNarrowNumbers.values[place];
+    if (number == kNotNarrow) return false;
+    *value = number;
+    return true;
+}
+
+// Masks of a window of 16 characters for a count k of characters at its
+// end: last, the last k places; before, the place before them; leading,
+// the first of them when it is one of several; digits, the last k bytes of
+// the window's last eight (k up to 8).
+struct SWindowMasks {
+    uint32_t last;
+    uint32_t before;
+    uint32_t leading;
+    uint64_t digits;
+};
+
+constexpr SWindowMasks windowMasks(int k) {
+    return {(0xFFFF0000u >> k) & 0xFFFFu, k < 16 ? (1u << (15 - k)) : 0u,
+            k > 1 ? (1u << (16 - k)) : 0u,
+            k == 0   ? 0
+            : k >= 8 ? ~uint64_t(0)
+                     : ~uint64_t(0) << (64 - 8 * k)};
+}
+
+constexpr SWindowMasks kWindowMasks[17] = {
+    windowMasks(0),  windowMasks(1),  windowMasks(2),  windowMasks(3),  windowMasks(4),
+    windowMasks(5),  windowMasks(6),  windowMasks(7),  windowMasks(8),  windowMasks(9),
+    windowMasks(10), windowMasks(11), windowMasks(12), windowMasks(13), windowMasks(14),
+    windowMasks(15), windowMasks(16)};
 
 // An integer that fills its column as the writer puts it, its last digit
 // the last character: spaces, an optional minus, 1..10 digits (no leading
 // zero), within [lo, hi]. The value; false for anything else, which the
-// general reader judges. start and end are places in text, which has 16
-// zeros before it and after the line.
+// general reader judges. start and end are places in text, whose 16 bytes
+// before it may be read.
 [[gnu::always_inline]] inline bool readRightAligned(const char* text, int start, int end,
                                                     int64_t lo, int64_t hi, int64_t* value) {
     const char* const e = text + end;
+    const int width = end - start;
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(e - 16));
-    const uint32_t digits = uint32_t(_mm_movemask_epi8(_mm_and_si128(
-        _mm_cmpgt_epi8(v, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(v, _mm_set1_epi8('9' + 1)))));
+    // '0'..'9' moved to the lowest signed values, where one comparison finds them.
+    const uint32_t digits = uint32_t(_mm_movemask_epi8(_mm_cmplt_epi8(
+        _mm_sub_epi8(v, _mm_set1_epi8(char('0' + 128))), _mm_set1_epi8(char(-128 + 10)))));
     const uint32_t spaces = uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(' '))));
-    // The digits that end the column (the character before the column is a
-    // separator or a zero, so they stay in it).
+    const uint32_t minuses = uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8('-'))));
+    const uint32_t zeros = uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8('0'))));
+    // The digits that end the column; a run that goes on before it (the
+    // first column, after whatever stands before the line) is no value of it.
     const int n = __builtin_clz(~(digits << 16));
-    if (n == 0 || n > 10) return false;
-    const int first = end - n;
-    if (n > 1 && text[first] == '0') return false;  // octal
-    const bool negative = text[first - 1] == '-' && first - 1 >= start;
-    const int lead = first - int(negative);  // spaces from start to here
-    const int windowStart = end - 16;
-    if (start >= windowStart) {
-        const uint32_t wanted = ((1u << (lead - start)) - 1) << (start - windowStart);
-        if ((spaces & wanted) != wanted) return false;
+    if (unsigned(n - 1) >= unsigned(std::min(width, 10))) return false;
+    // The column's places in the window (bit 15 its last) hold spaces, then
+    // the sign and the digits, the first of several not a zero.
+    const SWindowMasks& m = kWindowMasks[n];
+    uint32_t column = 0xFFFFu;
+    if (width <= 16) {
+        column = kWindowMasks[width].last;
     } else {
-        const uint32_t wanted = (1u << (lead - windowStart)) - 1;
-        if ((spaces & wanted) != wanted) return false;
-        for (int at = start; at < windowStart; ++at)  // a wide column: the spaces before the window
-            if (text[at] != ' ') return false;
+        for (const char* p = text + start; p < e - 16; ++p)  // a wide column: before the window
+            if (*p != ' ') return false;
     }
+    const uint32_t sign = minuses & m.before & column;
+    if ((column & ~(spaces | m.last | sign)) != 0 || (zeros & m.leading) != 0) return false;
+    const bool negative = sign != 0;
     uint64_t word;  // the last eight characters, the last digit in the highest byte
     std::memcpy(&word, e - 8, 8);
     word &= 0x0F0F0F0F0F0F0F0Full;
-    uint64_t acc;
-    if (n <= 8) {
-        acc = eightDigits(word & (~uint64_t(0) << (8 * (8 - n))));  // the others as zeros
-    } else {
-        acc = 0;
-        for (int at = first; at < end - 8; ++at) acc = acc * 10 + uint64_t(text[at] - '0');
-        acc = acc * 100000000 + eightDigits(word);
-    }
+    // The last eight digits (the others as zeros), and the one or two before
+    // them; no branch on the count, which varies from line to line.
+    const uint64_t ninth = n >= 9 ? uint64_t(e[-9] - '0') : 0;
+    const uint64_t tenth = n >= 10 ? uint64_t(e[-10] - '0') : 0;
+    const uint64_t acc = eightDigits(word & m.digits) + (tenth * 10 + ninth) * 100000000;
     const int64_t v64 = negative ? -int64_t(acc) : int64_t(acc);
     if (v64 < lo || v64 > hi) return false;
     *value = v64;
     return true;
+}
+
+// readRightAligned, through the table when no more than the last four
+// characters of the column are other than spaces: for the columns of bytes
+// and bits, whose values are that short.
+[[gnu::always_inline]] inline bool readShortInteger(const char* text, int start, int end,
+                                                    int64_t lo, int64_t hi, int64_t* value) {
+    const int width = end - start;
+    if (width <= 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + end - 16));
+        const uint32_t spaces = uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(' '))));
+        const uint32_t before = kWindowMasks[width].last & 0x1FFFu;  // all but the last three
+        if ((spaces & before) == before && readNarrow(text + end, std::min(width, 3), value) &&
+            *value >= lo && *value <= hi)
+            return true;
+    }
+    return readRightAligned(text, start, end, lo, hi, value);
+}
+
+// 16 bytes of ones, then 16 of zeros: the 16 read from kSlidingMask + 16 - k
+// keep the first k bytes of a window (k from 0 to 16).
+alignas(16) constexpr uint8_t kSlidingMask[32] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                  0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+
+inline __m128i firstBytes(int k) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(kSlidingMask + 16 - k));
+}
+
+// Which of the 16 characters from p are blanks (' ', and '\t' to '\r').
+inline uint32_t blanksAt(const char* p) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i controls = _mm_sub_epi8(v, _mm_set1_epi8('\t'));
+    const __m128i blank =
+        _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(' ')),
+                     _mm_cmpeq_epi8(_mm_min_epu8(controls, _mm_set1_epi8('\r' - '\t')), controls));
+    return uint32_t(_mm_movemask_epi8(blank));
+}
+
+// A string column [start, end) of text, which holds no separator, of up to
+// 31 characters, into a field of at least 16 bytes: what parseStringField
+// stores from it (the value without the blanks around it, and a zero after
+// it; the bytes of the field after the zero as they were). False when the
+// value does not fit.
+[[gnu::always_inline]] inline bool readShortString(uint8_t* target, int16_t capacity,
+                                                   const char* text, int start, int end) {
+    const char* const p = text + start;
+    const int width = end - start;
+    const uint32_t column = width >= 32 ? ~uint32_t(0) : (uint32_t(1) << width) - 1;
+    const uint32_t kept = ~(blanksAt(p) | (blanksAt(p + 16) << 16)) & column;
+    const int first = kept != 0 ? __builtin_ctz(kept) : 0;
+    const int length = kept != 0 ? 32 - __builtin_clz(kept) - first : 0;
+    if (length > capacity - 1) return false;
+    const char* const value = p + first;
+    __m128i* const out = reinterpret_cast<__m128i*>(target);
+    if (length < 16) {  // the value, its zero, and the field's bytes after them
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(value));
+        const __m128i old = _mm_loadu_si128(out);
+        _mm_storeu_si128(out, _mm_or_si128(_mm_and_si128(bytes, firstBytes(length)),
+                                           _mm_andnot_si128(firstBytes(length + 1), old)));
+    } else {  // the first 16 characters, then the last 15 and the zero
+        _mm_storeu_si128(out, _mm_loadu_si128(reinterpret_cast<const __m128i*>(value)));
+        const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(value + length - 15));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(target + length - 15),
+                         _mm_and_si128(tail, firstBytes(15)));
+    }
+    return true;
+}
+
+// The bytes of the two words of a name of k characters (k below 16).
+struct SNameMasks {
+    uint64_t low;
+    uint64_t high;
+};
+
+constexpr SNameMasks nameMasks(int k) {
+    return {k >= 8 ? ~uint64_t(0) : (uint64_t(1) << (8 * k)) - 1,
+            k <= 8 ? 0 : (uint64_t(1) << (8 * (k - 8))) - 1};
+}
+
+constexpr SNameMasks kNameMasks[16] = {nameMasks(0),  nameMasks(1),  nameMasks(2),  nameMasks(3),
+                                       nameMasks(4),  nameMasks(5),  nameMasks(6),  nameMasks(7),
+                                       nameMasks(8),  nameMasks(9),  nameMasks(10), nameMasks(11),
+                                       nameMasks(12), nameMasks(13), nameMasks(14), nameMasks(15)};
+
+// An enumeration name spelt as the dictionary has it, left in its column
+// [start, end) of text with spaces around it: its value. False for
+// anything else (other spellings, numbers, longer names), which the search
+// by upper case judges.
+[[gnu::always_inline]] inline bool readSpelledName(const SEnumIndex& index, const char* text,
+                                                   int start, int end, int32_t* value) {
+    const char* const q = skipSpaces(text + start);
+    const int room = end - int(q - text);  // characters from the name to the end of the column
+    if (room <= 0 || room > 16) return false;
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+    const __m128i space = _mm_set1_epi8(' ');
+    const uint32_t stops =
+        uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(v, space), space)));
+    const uint32_t spaces = uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, space)));
+    const int length = __builtin_ctz(stops | (1u << room));
+    if (length == 0 || size_t(length) >= kSpellingLimit) return false;
+    const uint32_t rest = ((1u << room) - 1) & ~((1u << length) - 1);
+    if ((spaces & rest) != rest) return false;
+    uint64_t low;
+    uint64_t high;
+    std::memcpy(&low, q, 8);
+    std::memcpy(&high, q + 8, 8);
+    low &= kNameMasks[length].low;
+    high &= kNameMasks[length].high;
+    const size_t places = index.spellings.size();
+    for (size_t at = spellingHash(low, high, uint32_t(length)) & (places - 1);;
+         at = (at + 1) & (places - 1)) {
+        const SEnumIndex::SSpelling& s = index.spellings[at];
+        if (s.length == 0) return false;
+        if (s.low == low && s.high == high && s.length == uint32_t(length)) {
+            *value = s.value;
+            return true;
+        }
+    }
+}
+
+#else
+
+inline bool readSpelledName(const SEnumIndex&, const char*, int, int, int32_t*) {
+    return false;
+}
+
+inline bool readShortString(uint8_t* target, int16_t capacity, const char* text, int start,
+                            int end) {
+    size_t used = 0;  // the column holds no separator: it ends the search
+    return readStringColumn(target, capacity, text + start, text + end, '\0', &used);
 }
 
 #endif
@@ -1630,7 +1873,7 @@ constexpr size_t kFrontZeros = 16;
     switch (c.kind) {
 #if defined(__SSE2__)
         case kReadByte:  // negative values down to the short range are taken as their low byte
-            if (!readRightAligned(text, c.start, end, INT16_MIN, 255, &v)) return false;
+            if (!readShortInteger(text, c.start, end, INT16_MIN, 255, &v)) return false;
             target[0] = static_cast<uint8_t>(v & 0xFF);
             return true;
         case kReadShort:
@@ -1642,7 +1885,7 @@ constexpr size_t kFrontZeros = 16;
             putLe(target, 4, static_cast<uint32_t>(v));
             return true;
         case kReadBit: {
-            if (!readRightAligned(text, c.start, end, INT16_MIN, 255, &v)) return false;
+            if (!readShortInteger(text, c.start, end, INT16_MIN, 255, &v)) return false;
             const uint8_t bit = static_cast<uint8_t>(1u << c.bit);
             target[0] = (v & 0xFF) != 0 ? target[0] | bit : target[0] & ~bit;
             return true;
@@ -1651,12 +1894,15 @@ constexpr size_t kFrontZeros = 16;
         case kReadEnum: {
             int32_t value = 0;
             size_t used = 0;
-            if (!readEnumColumn(*c.enumIndex, text + c.start, separator, &value, &used))
+            if (!readSpelledName(*c.enumIndex, text, c.start, end, &value) &&
+                !readEnumColumn(*c.enumIndex, text + c.start, separator, &value, &used))
                 return false;
             putLe(target, c.size, static_cast<uint32_t>(value));
             return true;
         }
         case kReadString: {
+            if (end - c.start < 32 && c.size >= 16)
+                return readShortString(target, c.size, text, c.start, end);
             size_t used = 0;
             return readStringColumn(target, c.size, text + c.start, text + end, separator, &used);
         }
@@ -1668,6 +1914,18 @@ constexpr size_t kFrontZeros = 16;
 // The separators of the line in bits (bit i of word i / 64 for text[i]),
 // compared with the plan's: true when they stand where the plan has them.
 bool separatorsAsPlanned(const SReadPlan& plan, const char* text, size_t length) {
+#if defined(__SSE2__)
+    if (length <= 64) {  // one word, read in four windows (the padding after the line is read)
+        const __m128i separators = _mm_set1_epi8(plan.separator);
+        const auto window = [&](int k) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + 16 * k));
+            return uint64_t(uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, separators)))) << (16 * k);
+        };
+        const uint64_t bits =
+            (window(0) | window(1) | window(2) | window(3)) & (~uint64_t(0) >> (64 - length));
+        return bits == plan.separators[0];
+    }
+#endif
     const size_t words = (length + 63) / 64;
     for (size_t w = 0; w < words; ++w) {
         uint64_t bits = 0;
@@ -1683,6 +1941,8 @@ bool separatorsAsPlanned(const SReadPlan& plan, const char* text, size_t length)
         for (size_t i = 64 * w; i < length && i < 64 * w + 64; ++i)
             if (text[i] == plan.separator) bits |= uint64_t(1) << (i - 64 * w);
 #endif
+        const size_t beyond = 64 * w + 64 - std::min(length, 64 * w + 64);  // after the line
+        if (beyond > 0) bits &= ~uint64_t(0) >> beyond;
         if (bits != plan.separators[w]) return false;
     }
     return true;
@@ -1759,32 +2019,38 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
     }
     for (size_t i = 0; i + 1 < plan->columns.size(); ++i)
         plan->columns[i].end = int16_t(plan->columns[i + 1].start - 1);
+    plan->columns.back().end = int16_t(kLineWorkSize);  // the last one ends with the line
     plan->usable = true;
 }
 
-int recordFromPlannedLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
-                          void* record, char* line, size_t length) {
+namespace {
+
+// A line of the plan's layout: no longer than a full line, and something
+// after the last separator. Any other line is split at its separators.
+bool fitsPlan(const SReadPlan& plan, int16_t count, size_t length) {
+    return plan.usable && plan.columns.size() == size_t(count < 0 ? 0 : count) &&
+           length <= size_t(plan.longest) && int(length) > plan.lastSeparator + 1;
+}
+
+}  // namespace
+
+int recordFromPaddedLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
+                         void* record, char* line, size_t length) {
     const char separators[2] = {plan.separator, '\0'};
-    // A line of the plan's layout: no longer than a full line, each separator
-    // in its place and something after the last one. Any other line is split
-    // at its separators.
-    if (!plan.usable || plan.columns.size() != size_t(count < 0 ? 0 : count) ||
-        length > size_t(plan.longest) || int(length) <= plan.lastSeparator + 1)
+    if (!fitsPlan(plan, count, length) || !separatorsAsPlanned(plan, line, length))
         return recordFromLineOf(fields, count, record, line, length, separators);
-    alignas(16) char work[kFrontZeros + kLineWorkSize + 16];
-    char* const text = work + kFrontZeros;
-    std::memset(work, 0, kFrontZeros);
-    std::memcpy(text, line, length);
-    std::memset(text + length, 0, 16);
-    if (!separatorsAsPlanned(plan, text, length))
-        return recordFromLineOf(fields, count, record, line, length, separators);
-    uint8_t* image = static_cast<uint8_t*>(record);
-    const size_t last = plan.columns.size() - 1;
-    for (size_t i = 0; i <= last; ++i) {
-        const SReadColumn& c = plan.columns[i];
-        const int end = i < last ? c.end : int(length);
-        if (readPlannedColumn(c, image, text, end, plan.separator)) continue;
-        // Cut out of the line as the general splitter hands it over.
+    uint8_t* const image = static_cast<uint8_t*>(record);
+    // Held apart from the plan: a store into the record could change it for all the compiler knows.
+    const SReadColumn* const columns = plan.columns.data();
+    const size_t columnCount = plan.columns.size();
+    const char separator = plan.separator;
+    for (size_t i = 0; i < columnCount; ++i) {
+        const SReadColumn& c = columns[i];
+        const int end = std::min(int(c.end), int(length));
+        if (readPlannedColumn(c, image, line, end, separator)) continue;
+        // Cut out of the line as the general splitter hands it over. The zero
+        // put after the value stands at or before the separator, which the
+        // columns after it do not read.
         char* value = line + c.start;
         char* stop = line + end;
         while (value < stop && isBlank(static_cast<unsigned char>(*value))) ++value;
@@ -1793,6 +2059,20 @@ int recordFromPlannedLine(const SReadPlan& plan, const SSubField* fields, int16_
         if (fieldFromTextOf(fields, count, int16_t(i + 1), record, value) != 0) return -3;
     }
     return 0;
+}
+
+int recordFromPlannedLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
+                          void* record, char* line, size_t length) {
+    if (!fitsPlan(plan, count, length)) {
+        const char separators[2] = {plan.separator, '\0'};
+        return recordFromLineOf(fields, count, record, line, length, separators);
+    }
+    alignas(16) char work[kLinePadding + kLineWorkSize + kLinePadding];
+    char* const text = work + kLinePadding;
+    std::memset(work, 0, kLinePadding);
+    std::memcpy(text, line, length);
+    std::memset(text + length, 0, kLinePadding);
+    return recordFromPaddedLine(plan, fields, count, record, text, length);
 }
 
 int recordFromTextOf(const SSubField* fields, int16_t count, void* record, const char* line,

@@ -58,6 +58,18 @@ struct SEnumIndex {
     // its name or after it (linear probing); a power of two places, at most
     // half of them taken.
     std::vector<uint32_t> places;
+    // The names as the dictionary spells them (up to 15 characters, no blank
+    // or control character, not starting with a digit), each with the value
+    // the search above finds for it: a name written as the file writer puts
+    // it is found by comparing two words. A power of two places (length 0 is
+    // an empty place), at most half of them taken.
+    struct SSpelling {
+        uint64_t low = 0;  // the first eight characters, the rest zeros
+        uint64_t high = 0;
+        uint32_t length = 0;
+        int32_t value = 0;
+    };
+    std::vector<SSpelling> spellings;
 };
 std::unique_ptr<SEnumIndex> buildEnumIndex(const char* const* names, int32_t count);
 // As parseEnumField, with the names found through the index when there is one.
@@ -149,9 +161,9 @@ int recordLineByPlan(const SLinePlan& plan, const SSubField* fields, int16_t cou
 // this layout is read column by column, any other split at its separators.
 struct SReadColumn {
     uint8_t kind;
-    uint8_t bit;     // bit number of a bit field
-    int16_t start;   // of the value in the line (the first column from 0)
-    int16_t end;     // the separator after it; the last column ends with the line
+    uint8_t bit;    // bit number of a bit field
+    int16_t start;  // of the value in the line (the first column from 0)
+    int16_t end;  // the separator after it; the last column's, kLineWorkSize: it ends with the line
     int16_t offset;  // of the value in the record image
     int16_t size;    // storage size of an enumeration value or a string
     int16_t field;
@@ -171,6 +183,13 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
 // the plan of the same fields: the same record and answer.
 int recordFromPlannedLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
                           void* record, char* line, size_t length);
+// Bytes before a line and after its end that recordFromPaddedLine may read.
+constexpr size_t kLinePadding = 64;
+// recordFromPlannedLine on the line where it stands, without a copy: line[length]
+// is '\0', and kLinePadding bytes before the line and after that zero may be
+// read, whatever they hold.
+int recordFromPaddedLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
+                         void* record, char* line, size_t length);
 // One field from text: -1 bad field, -2 no text, -3 type without text form, else the reader's code.
 int fieldFromTextOf(const SSubField* fields, int16_t count, int16_t field, void* record,
                     const char* text);

@@ -40,7 +40,7 @@ const SSubField* KSub::fieldOf(int16_t table, int16_t field) const {
     return t != nullptr ? t->field(field) : nullptr;
 }
 
-void KSub::raise(SSubEvent e, bool tableQueue) const {
+void KSub::raise(const SSubEvent& e, bool tableQueue) const {
     if (notifier == nullptr) return;
     notifier->deliverGlobal(e);
     if (tableQueue) notifier->deliverTable(e);

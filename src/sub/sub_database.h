@@ -127,7 +127,7 @@ public:
 private:
     template <typename Apply>
     int run(int16_t id, int16_t table, uint8_t* conflict, const SOp& op, Apply apply);
-    void raise(SSubEvent e, bool tableQueue = true) const;
+    void raise(const SSubEvent& e, bool tableQueue = true) const;
     int endTransaction(int16_t id, bool commit);
     void noteMaskedTables(int16_t table, uint8_t masks);
     const SSubField* fieldOf(int16_t table, int16_t field) const;

@@ -24,8 +24,16 @@ uint8_t* out(uint8_t* conflict, uint8_t value) {
 // Copies and clears of the few bytes of a key, a record or an index entry
 // in moves of eight (the last one overlapping) rather than a library call.
 inline void copyBytes(uint8_t* out, const uint8_t* in, size_t n) {
-    if (n < 8) {
-        for (size_t i = 0; i < n; ++i) out[i] = in[i];
+    if (n < 8) {  // two overlapping moves of four, or of two, or one byte
+        if (n >= 4) {
+            std::memcpy(out, in, 4);
+            std::memcpy(out + n - 4, in + n - 4, 4);
+        } else if (n >= 2) {
+            std::memcpy(out, in, 2);
+            std::memcpy(out + n - 2, in + n - 2, 2);
+        } else if (n == 1) {
+            out[0] = in[0];
+        }
         return;
     }
     for (size_t i = 0; i + 8 < n; i += 8) std::memcpy(out + i, in + i, 8);
@@ -35,7 +43,15 @@ inline void copyBytes(uint8_t* out, const uint8_t* in, size_t n) {
 inline void clearBytes(uint8_t* out, size_t n) {
     static const uint8_t kZeros[8] = {};
     if (n < 8) {
-        for (size_t i = 0; i < n; ++i) out[i] = 0;
+        if (n >= 4) {
+            std::memcpy(out, kZeros, 4);
+            std::memcpy(out + n - 4, kZeros, 4);
+        } else if (n >= 2) {
+            std::memcpy(out, kZeros, 2);
+            std::memcpy(out + n - 2, kZeros, 2);
+        } else if (n == 1) {
+            out[0] = 0;
+        }
         return;
     }
     for (size_t i = 0; i + 8 < n; i += 8) std::memcpy(out + i, kZeros, 8);

@@ -228,6 +228,12 @@ TEST(FieldText, EnumerationIndexFindsWhatTheSearchFinds) {
                           {"xY", 0, 8},     {"xyz", -4, 0},  {"Ђура", 0, 9},   {"ђура", 0, 10},
                           {"ЂУРА", -4, 0},  {"", -1, 0},     {"a", -4, 0},     {"2", -3, 0},
                           {"4", 0, 4},      {"11", -3, 0},   {"alfa x", -1, 0}};
+    SSubField f = compileOne(ftEnum, 1, names, count);
+    f.enumIndex = index.get();
+    f.displayWidth = 12;
+    SReadPlan plan;
+    planRecordReading(&f, 1, ',', 0, &plan);
+    ASSERT_TRUE(plan.usable);
     for (const Case& c : cases) {
         for (const SEnumIndex* used : {static_cast<const SEnumIndex*>(index.get()),
                                        static_cast<const SEnumIndex*>(nullptr)}) {
@@ -235,6 +241,15 @@ TEST(FieldText, EnumerationIndexFindsWhatTheSearchFinds) {
             EXPECT_EQ(parseEnumFieldIndexed(record, 1, names, count, used, c.text), c.code)
                 << c.text << (used ? " (index)" : " (search)");
             EXPECT_EQ(record[0], c.value) << c.text;
+        }
+        // A line of one column, the name as written or moved right in it.
+        for (const std::string& line : {std::string(c.text), "  " + std::string(c.text) + " "}) {
+            std::string general = line, planned = line;
+            uint8_t byLine[1] = {0}, byPlan[1] = {0};
+            const int code = recordFromLineOf(&f, 1, byLine, &general[0], general.size(), ",");
+            EXPECT_EQ(recordFromPlannedLine(plan, &f, 1, byPlan, &planned[0], planned.size()), code)
+                << "[" << line << "]";
+            EXPECT_EQ(byPlan[0], byLine[0]) << "[" << line << "]";
         }
     }
     EXPECT_EQ(buildEnumIndex(nullptr, 3)->names.size(), 0u);
@@ -816,6 +831,14 @@ std::string variedLine(const TTrnTabBase& table, const std::vector<uint8_t>& rec
     return line;
 }
 
+// kLinePadding bytes of digits, signs, separators and blanks.
+std::string junk(std::mt19937& random) {
+    static const char kBytes[] = "0123456789-, \t";
+    std::string bytes;
+    for (size_t i = 0; i < kLinePadding; ++i) bytes += kBytes[random() % (sizeof kBytes - 1)];
+    return bytes;
+}
+
 TEST(RecordLines, PlannedReadingIsTheGeneralReading) {
     std::mt19937 random(1980);
     int planned = 0;
@@ -835,6 +858,12 @@ TEST(RecordLines, PlannedReadingIsTheGeneralReading) {
             std::string a = line, b = line;
             const int planCode = recordFromPlannedLine(plan, table->fields(), table->fieldCount(),
                                                        byPlan.data(), &a[0], a.size());
+            // The same line read where it stands, between bytes that look like values.
+            std::string padded = junk(random) + line + '\0' + junk(random);
+            std::vector<uint8_t> inPlace = record;
+            const int inPlaceCode =
+                recordFromPaddedLine(plan, table->fields(), table->fieldCount(), inPlace.data(),
+                                     &padded[kLinePadding], line.size());
             const int separatorCode = recordFromLineOf(table->fields(), table->fieldCount(),
                                                        bySeparator.data(), &b[0], b.size(), ",");
             const int splitterCode =
@@ -843,6 +872,8 @@ TEST(RecordLines, PlannedReadingIsTheGeneralReading) {
             ASSERT_EQ(planCode, splitterCode) << "table " << t << " [" << line << "]";
             ASSERT_EQ(separatorCode, splitterCode) << "table " << t << " [" << line << "]";
             ASSERT_EQ(byPlan, bySplitter) << "table " << t << " [" << line << "]";
+            ASSERT_EQ(inPlaceCode, splitterCode) << "table " << t << " [" << line << "]";
+            ASSERT_EQ(inPlace, bySplitter) << "table " << t << " [" << line << "]";
             ASSERT_EQ(bySeparator, bySplitter) << "table " << t << " [" << line << "]";
         }
     }
