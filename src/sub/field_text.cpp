@@ -1607,12 +1607,11 @@ enum : uint8_t {
 
 // Numbers of up to three characters, found by their characters in a table
 // small enough to stay in the first-level cache: each character has a code
-// (a digit its value, ' ' 10, '-' 11, anything else 12), and the three
-// codes, as the digits of a number to base 13, give the place of the value
-// the characters hold as the writer puts them (spaces, an optional minus,
-// digits without a leading zero), or kNotNarrow.
-constexpr int kNarrowBase = 13;
-constexpr int kNarrowPlaces = kNarrowBase * kNarrowBase * kNarrowBase;
+// of four bits (a digit its value, ' ' 10, '-' 11, anything else 12), and
+// the three codes side by side give the place of the value the characters
+// hold as the writer puts them (spaces, an optional minus, digits without a
+// leading zero), or kNotNarrow.
+constexpr int kNarrowPlaces = 16 * 16 * 16;
 constexpr int16_t kNotNarrow = INT16_MIN;
 
 struct SNarrowNumbers {
@@ -1625,8 +1624,7 @@ constexpr SNarrowNumbers makeNarrowNumbers() {
     for (int c = 0; c < 256; ++c)
         t.codes[c] = uint8_t(c >= '0' && c <= '9' ? c - '0' : c == ' ' ? 10 : c == '-' ? 11 : 12);
     for (int place = 0; place < kNarrowPlaces; ++place) {
-        const int codes[3] = {place / (kNarrowBase * kNarrowBase),
-                              place / kNarrowBase % kNarrowBase, place % kNarrowBase};
+        const int codes[3] = {place >> 8, (place >> 4) & 15, place & 15};
         int at = 0;
         while (at < 3 && codes[at] == 10) ++at;
         const bool negative = at < 3 && codes[at] == 11;
@@ -1653,8 +1651,7 @@ constexpr SNarrowNumbers kNarrowNumbers = makeNarrowNumbers();
     word = (word & kept) | (0x20202020u & ~kept);
     const uint8_t* codes = kNarrowNumbers.codes;
     const int place =
-        (codes[(word >> 8) & 0xFF] * kNarrowBase + codes[(word >> 16) & 0xFF]) * kNarrowBase +
-        codes[word >> 24];
+        (codes[(word >> 8) & 0xFF] << 8) | (codes[(word >> 16) & 0xFF] << 4) | codes[word >> 24];
     const int number = kNarrowNumbers.values[place];
     if (number == kNotNarrow) return false;
     *value = number;

@@ -205,7 +205,7 @@ int appendFile(const char* source, const char* target) {
 
 double freeDiskSpace(const char* path) {
     const bool drive = path && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
-    const std::string folder = drive ? platform::localPath(std::string(path, 2).c_str()) : ".";
+    const std::string folder = drive ? platform::localPath(std::string{path[0], ':'}.c_str()) : ".";
     double bytes = 0;
     return platform::diskSpace().freeBytes(folder, &bytes) ? bytes : -1.0;
 }
