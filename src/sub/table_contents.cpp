@@ -222,8 +222,9 @@ private:
     }
 
     FILE* f_;
-    std::unique_ptr<char[]> storage_;  // the block between two paddings, not cleared: only what was
-                                       // read into it is looked at
+    // The block between two paddings; not cleared: only what was read into
+    // it is looked at.
+    std::unique_ptr<char[]> storage_;
     char* block_;
     size_t pos_ = 0;
     size_t end_ = 0;
