@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <initializer_list>
+#include <map>
 #include <new>
 
 #include "sub/field_text.h"
@@ -106,6 +107,19 @@ void releaseShared(uint8_t& itemMask, uint8_t& tableMask, Counter* counters, uin
     tableMask &= ~mask;
 }
 
+// The index of a list of value names, made once for every field of every
+// table that names its values by the list: the dictionaries use a few lists
+// in many places. An index lives as long as a table uses it.
+std::shared_ptr<const SEnumIndex> sharedEnumIndex(const char* const* names, int32_t count) {
+    static std::map<std::pair<const char* const*, int32_t>, std::weak_ptr<const SEnumIndex>>
+        indexes;
+    std::weak_ptr<const SEnumIndex>& known = indexes[{names, count}];
+    if (std::shared_ptr<const SEnumIndex> index = known.lock()) return index;
+    std::shared_ptr<const SEnumIndex> index = buildEnumIndex(names, count);
+    known = index;
+    return index;
+}
+
 }  // namespace
 
 int bitIndexOfMask(uint8_t mask) {
@@ -124,7 +138,7 @@ TTrnTabBase::TTrnTabBase(int32_t capacity, int16_t fieldCount, const SSubFieldDe
     try {
         for (SSubField& f : fields_) {
             if (f.type != ftEnum && f.type != ftEnum8) continue;
-            enumIndexes_.push_back(buildEnumIndex(f.enumNames, f.enumCount));
+            enumIndexes_.push_back(sharedEnumIndex(f.enumNames, f.enumCount));
             f.enumIndex = enumIndexes_.back().get();
         }
         createIndexTables(dictionary);

@@ -259,7 +259,9 @@ private:
     bool hasStorage_ = false;
     std::vector<std::unique_ptr<TTrnTabBase>> indexTables_;
     std::vector<int16_t> indexedFields_;  // positions in fields_ of the fields with an index
-    std::vector<std::unique_ptr<SEnumIndex>> enumIndexes_;  // read by fields_[].enumIndex
+    // Read by fields_[].enumIndex; shared with the other fields and tables
+    // whose values are named by the same list.
+    std::vector<std::shared_ptr<const SEnumIndex>> enumIndexes_;
     // Work areas: a record as a transaction sees it, and an index entry.
     mutable std::vector<uint8_t> viewWork_;
     mutable std::vector<uint8_t> entryWork_;
