@@ -29,11 +29,13 @@ std::string messagePayloadText(const uint8_t* payload, int length) {
     return std::string(p, strnlen(p, static_cast<size_t>(length)));
 }
 
-TTxtMsgBuffer::TTxtMsgBuffer(int16_t capacity)
-    : capacity_(capacity > 0 ? capacity : 1), ring_(static_cast<size_t>(capacity_)) {}
+// The ring grows with the lines up to its capacity: a stream that keeps
+// 10,000 lines does not hold room for them from the start.
+TTxtMsgBuffer::TTxtMsgBuffer(int16_t capacity) : capacity_(capacity > 0 ? capacity : 1) {}
 
 int TTxtMsgBuffer::append(const std::string& text) {
     const int slot = write_;
+    if (static_cast<size_t>(slot) == ring_.size()) ring_.emplace_back();  // slots fill in order
     TTxtMsgRecord& record = ring_[static_cast<size_t>(slot)];
     if (count_ < capacity_) {
         ++count_;
