@@ -754,10 +754,17 @@ int findEnumName(int32_t* value, const char* text, const char* const* names, int
 
 namespace {
 
-constexpr size_t kSpellingLimit = 16;  // names shorter than this are spelt out in the index
+constexpr size_t kSpellingLimit = 32;  // names shorter than this are spelt out in the index
 
-uint64_t spellingHash(uint64_t low, uint64_t high, uint32_t length) {
-    return ((low * kHashFactor) ^ (high + length)) * kHashFactor >> 32;
+// The hash of a spelling from its first 24 bytes and its length.
+uint64_t spellingHash(uint64_t first, uint64_t second, uint64_t third, uint32_t length) {
+    return ((first * kHashFactor) ^ (second + third + length)) * kHashFactor >> 32;
+}
+
+uint64_t spellingHash(const uint8_t* bytes, uint32_t length) {
+    uint64_t words[3];
+    std::memcpy(words, bytes, sizeof words);
+    return spellingHash(words[0], words[1], words[2], length);
 }
 
 // The first value whose name the index holds equal to the text, ignoring
@@ -813,10 +820,7 @@ std::unique_ptr<SEnumIndex> buildEnumIndex(const char* const* names, int32_t cou
                         [](char c) { return static_cast<unsigned char>(c) <= ' '; }))
             continue;
         SEnumIndex::SSpelling s;
-        char words[16] = {};
-        std::memcpy(words, name, length);
-        std::memcpy(&s.low, words, 8);
-        std::memcpy(&s.high, words + 8, 8);
+        std::memcpy(s.bytes, name, length);
         s.length = uint32_t(length);
         if (findIndexedName(&s.value, name, *index) != 0) continue;
         spellings.push_back(s);
@@ -825,10 +829,11 @@ std::unique_ptr<SEnumIndex> buildEnumIndex(const char* const* names, int32_t cou
     while (places < 2 * spellings.size()) places *= 2;
     index->spellings.assign(places, SEnumIndex::SSpelling{});
     for (const SEnumIndex::SSpelling& s : spellings) {
-        size_t at = spellingHash(s.low, s.high, s.length) & (places - 1);
+        size_t at = spellingHash(s.bytes, s.length) & (places - 1);
         while (index->spellings[at].length != 0) {
             const SEnumIndex::SSpelling& o = index->spellings[at];
-            if (o.low == s.low && o.high == s.high && o.length == s.length) break;  // named twice
+            if (o.length == s.length && std::memcmp(o.bytes, s.bytes, sizeof s.bytes) == 0)
+                break;  // named twice
             at = (at + 1) & (places - 1);
         }
         if (index->spellings[at].length == 0) index->spellings[at] = s;
@@ -1796,52 +1801,45 @@ inline uint32_t blanksAt(const char* p) {
     return true;
 }
 
-// The bytes of the two words of a name of k characters (k below 16).
-struct SNameMasks {
-    uint64_t low;
-    uint64_t high;
-};
-
-constexpr SNameMasks nameMasks(int k) {
-    return {k >= 8 ? ~uint64_t(0) : (uint64_t(1) << (8 * k)) - 1,
-            k <= 8 ? 0 : (uint64_t(1) << (8 * (k - 8))) - 1};
-}
-
-constexpr SNameMasks kNameMasks[16] = {nameMasks(0),  nameMasks(1),  nameMasks(2),  nameMasks(3),
-                                       nameMasks(4),  nameMasks(5),  nameMasks(6),  nameMasks(7),
-                                       nameMasks(8),  nameMasks(9),  nameMasks(10), nameMasks(11),
-                                       nameMasks(12), nameMasks(13), nameMasks(14), nameMasks(15)};
-
 // An enumeration name spelt as the dictionary has it, left in its column
-// [start, end) of text with spaces around it: its value. False for
-// anything else (other spellings, numbers, longer names), which the search
-// by upper case judges.
+// [start, end) of text (up to 32 characters from the name on) with spaces
+// around it: its value. False for anything else (other spellings, numbers,
+// longer names), which the search by upper case judges.
 [[gnu::always_inline]] inline bool readSpelledName(const SEnumIndex& index, const char* text,
                                                    int start, int end, int32_t* value) {
     const char* const q = skipSpaces(text + start);
     const int room = end - int(q - text);  // characters from the name to the end of the column
-    if (room <= 0 || room > 16) return false;
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+    if (room <= 0 || room > 32) return false;
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 16));
     const __m128i space = _mm_set1_epi8(' ');
-    const uint32_t stops =
-        uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(v, space), space)));
-    const uint32_t spaces = uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, space)));
-    const int length = __builtin_ctz(stops | (1u << room));
+    const auto bits = [](__m128i first, __m128i second) {
+        return uint64_t(uint32_t(_mm_movemask_epi8(first))) |
+               uint64_t(uint32_t(_mm_movemask_epi8(second))) << 16;
+    };
+    // the name ends at a blank or any other control character
+    const uint64_t stops = bits(_mm_cmpeq_epi8(_mm_max_epu8(a, space), space),
+                                _mm_cmpeq_epi8(_mm_max_epu8(b, space), space));
+    const uint64_t spaces = bits(_mm_cmpeq_epi8(a, space), _mm_cmpeq_epi8(b, space));
+    const int length = __builtin_ctzll(stops | (uint64_t(1) << room));
     if (length == 0 || size_t(length) >= kSpellingLimit) return false;
-    const uint32_t rest = ((1u << room) - 1) & ~((1u << length) - 1);
+    const uint64_t rest = ((uint64_t(1) << room) - 1) & (~uint64_t(0) << length);
     if ((spaces & rest) != rest) return false;
-    uint64_t low;
-    uint64_t high;
-    std::memcpy(&low, q, 8);
-    std::memcpy(&high, q + 8, 8);
-    low &= kNameMasks[length].low;
-    high &= kNameMasks[length].high;
+    const __m128i first = _mm_and_si128(a, firstBytes(std::min(length, 16)));
+    const __m128i second = _mm_and_si128(b, firstBytes(std::max(length - 16, 0)));
+    const uint64_t hash =
+        spellingHash(uint64_t(_mm_cvtsi128_si64(first)),
+                     uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(first, first))),
+                     uint64_t(_mm_cvtsi128_si64(second)), uint32_t(length));
     const size_t places = index.spellings.size();
-    for (size_t at = spellingHash(low, high, uint32_t(length)) & (places - 1);;
-         at = (at + 1) & (places - 1)) {
+    for (size_t at = hash & (places - 1);; at = (at + 1) & (places - 1)) {
         const SEnumIndex::SSpelling& s = index.spellings[at];
         if (s.length == 0) return false;
-        if (s.low == low && s.high == high && s.length == uint32_t(length)) {
+        const __m128i same = _mm_and_si128(
+            _mm_cmpeq_epi8(first, _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.bytes))),
+            _mm_cmpeq_epi8(second,
+                           _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.bytes + 16))));
+        if (s.length == uint32_t(length) && _mm_movemask_epi8(same) == 0xFFFF) {
             *value = s.value;
             return true;
         }

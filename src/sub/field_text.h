@@ -58,14 +58,13 @@ struct SEnumIndex {
     // its name or after it (linear probing); a power of two places, at most
     // half of them taken.
     std::vector<uint32_t> places;
-    // The names as the dictionary spells them (up to 15 characters, no blank
+    // The names as the dictionary spells them (up to 31 characters, no blank
     // or control character, not starting with a digit), each with the value
     // the search above finds for it: a name written as the file writer puts
-    // it is found by comparing two words. A power of two places (length 0 is
+    // it is found by comparing 32 bytes. A power of two places (length 0 is
     // an empty place), at most half of them taken.
     struct SSpelling {
-        uint64_t low = 0;  // the first eight characters, the rest zeros
-        uint64_t high = 0;
+        uint8_t bytes[32] = {};  // the name, then zeros
         uint32_t length = 0;
         int32_t value = 0;
     };
