@@ -1772,8 +1772,8 @@ inline uint32_t blanksAt(const char* p) {
 }
 
 // A string column [start, end) of text, which holds no separator, of up to
-// 31 characters, into a field of at least 16 bytes: what parseStringField
-// stores from it (the value without the blanks around it, and a zero after
+// 31 characters: what parseStringField stores from it into the field of
+// capacity bytes (the value without the blanks around it, and a zero after
 // it; the bytes of the field after the zero as they were). False when the
 // value does not fit.
 [[gnu::always_inline]] inline bool readShortString(uint8_t* target, int16_t capacity,
@@ -1787,7 +1787,16 @@ inline uint32_t blanksAt(const char* p) {
     if (length > capacity - 1) return false;
     const char* const value = p + first;
     __m128i* const out = reinterpret_cast<__m128i*>(target);
-    if (length < 16) {  // the value, its zero, and the field's bytes after them
+    if (capacity < 16) {  // the value and its zero, in two moves that overlap
+        alignas(16) uint8_t bytes[16];
+        _mm_store_si128(reinterpret_cast<__m128i*>(bytes),
+                        _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(value)),
+                                      firstBytes(length)));
+        const int n = length + 1;  // up to 15
+        const int step = n >= 8 ? 8 : n >= 4 ? 4 : n >= 2 ? 2 : 1;
+        std::memcpy(target, bytes, size_t(step));
+        std::memcpy(target + n - step, bytes + n - step, size_t(step));
+    } else if (length < 16) {  // the value, its zero, and the field's bytes after them
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(value));
         const __m128i old = _mm_loadu_si128(out);
         _mm_storeu_si128(out, _mm_or_si128(_mm_and_si128(bytes, firstBytes(length)),
@@ -1896,8 +1905,7 @@ inline bool readShortString(uint8_t* target, int16_t capacity, const char* text,
             return true;
         }
         case kReadString: {
-            if (end - c.start < 32 && c.size >= 16)
-                return readShortString(target, c.size, text, c.start, end);
+            if (end - c.start < 32) return readShortString(target, c.size, text, c.start, end);
             size_t used = 0;
             return readStringColumn(target, c.size, text + c.start, text + end, separator, &used);
         }
