@@ -1735,11 +1735,11 @@ constexpr SWindowMasks kWindowMasks[17] = {
     return true;
 }
 
-// readRightAligned, through the table when no more than the last four
+// readRightAligned, through the table when no more than the last three
 // characters of the column are other than spaces: for the columns of bytes
 // and bits, whose values are that short.
-[[gnu::always_inline]] inline bool readShortInteger(const char* text, int start, int end,
-                                                    int64_t lo, int64_t hi, int64_t* value) {
+[[gnu::always_inline]] inline bool readNarrowInteger(const char* text, int start, int end,
+                                                     int64_t lo, int64_t hi, int64_t* value) {
     const int width = end - start;
     if (width <= 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + end - 16));
@@ -1877,7 +1877,7 @@ inline bool readShortString(uint8_t* target, int16_t capacity, const char* text,
     switch (c.kind) {
 #if defined(__SSE2__)
         case kReadByte:  // negative values down to the short range are taken as their low byte
-            if (!readShortInteger(text, c.start, end, INT16_MIN, 255, &v)) return false;
+            if (!readNarrowInteger(text, c.start, end, INT16_MIN, 255, &v)) return false;
             target[0] = static_cast<uint8_t>(v & 0xFF);
             return true;
         case kReadShort:
@@ -1889,7 +1889,7 @@ inline bool readShortString(uint8_t* target, int16_t capacity, const char* text,
             putLe(target, 4, static_cast<uint32_t>(v));
             return true;
         case kReadBit: {
-            if (!readShortInteger(text, c.start, end, INT16_MIN, 255, &v)) return false;
+            if (!readNarrowInteger(text, c.start, end, INT16_MIN, 255, &v)) return false;
             const uint8_t bit = static_cast<uint8_t>(1u << c.bit);
             target[0] = (v & 0xFF) != 0 ? target[0] | bit : target[0] & ~bit;
             return true;
