@@ -1649,10 +1649,9 @@ constexpr SNarrowNumbers kNarrowNumbers = makeNarrowNumbers();
 // The number the last three characters before e hold (with spaces in
 // place of those before the column when it is narrower); false when they
 // hold anything else.
-[[gnu::always_inline]] inline bool readNarrow(const char* e, int width, int64_t* value) {
+[[gnu::always_inline]] inline bool readNarrow(const char* e, uint32_t kept, int64_t* value) {
     uint32_t word;  // the last four characters, the last one in the highest byte
     std::memcpy(&word, e - 4, 4);
-    const uint32_t kept = ~uint32_t(0) << (8 * (4 - width));
     word = (word & kept) | (0x20202020u & ~kept);
     const uint8_t* codes = kNarrowNumbers.codes;
     const int place =
@@ -1688,15 +1687,43 @@ constexpr SWindowMasks kWindowMasks[17] = {
     windowMasks(10), windowMasks(11), windowMasks(12), windowMasks(13), windowMasks(14),
     windowMasks(15), windowMasks(16)};
 
+// What the width of a number's column makes of the window of 16 characters
+// that ends with it, looked up rather than worked out for every value.
+struct SNumberColumn {
+    uint32_t places;  // the column's places (bit 15 its last); all 16 when it is wider
+    uint32_t spaced;  // those before its last three, which hold spaces in a short value
+    uint32_t kept;    // of the last four characters, those in the column (a byte each)
+    int32_t digits;   // the most digits a value in it may have
+};
+
+constexpr SNumberColumn numberColumn(int width) {
+    const int narrow = width < 3 ? width : 3;
+    return {width <= 16 ? kWindowMasks[width].last : 0xFFFFu,
+            width <= 16 ? kWindowMasks[width].last & 0x1FFFu : 0u,
+            narrow > 0 ? ~uint32_t(0) << (8 * (4 - narrow)) : 0u, width < 10 ? width : 10};
+}
+
+// By width; every width from kWideColumn on is kWideColumn's.
+constexpr int kWideColumn = 17;
+constexpr SNumberColumn kNumberColumns[kWideColumn + 1] = {
+    numberColumn(0),  numberColumn(1),  numberColumn(2),  numberColumn(3),  numberColumn(4),
+    numberColumn(5),  numberColumn(6),  numberColumn(7),  numberColumn(8),  numberColumn(9),
+    numberColumn(10), numberColumn(11), numberColumn(12), numberColumn(13), numberColumn(14),
+    numberColumn(15), numberColumn(16), numberColumn(17)};
+
+inline int numberColumnIndex(int width) {
+    return width < kWideColumn ? width : kWideColumn;
+}
+
 // An integer that fills its column as the writer puts it, its last digit
 // the last character: spaces, an optional minus, 1..10 digits (no leading
 // zero), within [lo, hi]. The value; false for anything else, which the
 // general reader judges. start and end are places in text, whose 16 bytes
 // before it may be read.
 [[gnu::always_inline]] inline bool readRightAligned(const char* text, int start, int end,
-                                                    int64_t lo, int64_t hi, int64_t* value) {
+                                                    const SNumberColumn& k, int64_t lo, int64_t hi,
+                                                    int64_t* value) {
     const char* const e = text + end;
-    const int width = end - start;
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(e - 16));
     // '0'..'9' moved to the lowest signed values, where one comparison finds them.
     const uint32_t digits = uint32_t(_mm_movemask_epi8(_mm_cmplt_epi8(
@@ -1707,29 +1734,26 @@ constexpr SWindowMasks kWindowMasks[17] = {
     // The digits that end the column; a run that goes on before it (the
     // first column, after whatever stands before the line) is no value of it.
     const int n = __builtin_clz(~(digits << 16));
-    if (unsigned(n - 1) >= unsigned(std::min(width, 10))) return false;
+    if (unsigned(n - 1) >= unsigned(k.digits)) return false;
     // The column's places in the window (bit 15 its last) hold spaces, then
     // the sign and the digits, the first of several not a zero.
     const SWindowMasks& m = kWindowMasks[n];
-    uint32_t column = 0xFFFFu;
-    if (width <= 16) {
-        column = kWindowMasks[width].last;
-    } else {
-        for (const char* p = text + start; p < e - 16; ++p)  // a wide column: before the window
-            if (*p != ' ') return false;
-    }
+    const uint32_t column = k.places;
+    for (const char* p = text + start; p < e - 16; ++p)  // a wide column: before the window
+        if (*p != ' ') return false;
     const uint32_t sign = minuses & m.before & column;
     if ((column & ~(spaces | m.last | sign)) != 0 || (zeros & m.leading) != 0) return false;
-    const bool negative = sign != 0;
     uint64_t word;  // the last eight characters, the last digit in the highest byte
     std::memcpy(&word, e - 8, 8);
     word &= 0x0F0F0F0F0F0F0F0Full;
     // The last eight digits (the others as zeros), and the one or two before
     // them; no branch on the count, which varies from line to line.
-    const uint64_t ninth = n >= 9 ? uint64_t(e[-9] - '0') : 0;
-    const uint64_t tenth = n >= 10 ? uint64_t(e[-10] - '0') : 0;
+    const uint64_t ninth = uint64_t(e[-9] & 0x0F) & (uint64_t(0) - uint64_t(n >= 9));
+    const uint64_t tenth = uint64_t(e[-10] & 0x0F) & (uint64_t(0) - uint64_t(n >= 10));
     const uint64_t acc = eightDigits(word & m.digits) + (tenth * 10 + ninth) * 100000000;
-    const int64_t v64 = negative ? -int64_t(acc) : int64_t(acc);
+    // The sign without a branch too: a quarter of the values in a column may be negative.
+    const uint64_t flip = uint64_t(0) - uint64_t(sign != 0);
+    const int64_t v64 = int64_t((acc ^ flip) - flip);
     if (v64 < lo || v64 > hi) return false;
     *value = v64;
     return true;
@@ -1739,17 +1763,16 @@ constexpr SWindowMasks kWindowMasks[17] = {
 // characters of the column are other than spaces: for the columns of bytes
 // and bits, whose values are that short.
 [[gnu::always_inline]] inline bool readNarrowInteger(const char* text, int start, int end,
-                                                     int64_t lo, int64_t hi, int64_t* value) {
-    const int width = end - start;
-    if (width <= 16) {
+                                                     const SNumberColumn& k, int64_t lo, int64_t hi,
+                                                     int64_t* value) {
+    if (end - start <= 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + end - 16));
         const uint32_t spaces = uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(' '))));
-        const uint32_t before = kWindowMasks[width].last & 0x1FFFu;  // all but the last three
-        if ((spaces & before) == before && readNarrow(text + end, std::min(width, 3), value) &&
+        if ((spaces & k.spaced) == k.spaced && readNarrow(text + end, k.kept, value) &&
             *value >= lo && *value <= hi)
             return true;
     }
-    return readRightAligned(text, start, end, lo, hi, value);
+    return readRightAligned(text, start, end, k, lo, hi, value);
 }
 
 // 16 bytes of ones, then 16 of zeros: the 16 read from kSlidingMask + 16 - k
@@ -1874,22 +1897,25 @@ inline bool readShortString(uint8_t* target, int16_t capacity, const char* text,
                                                      const char* text, int end, char separator) {
     uint8_t* target = record + c.offset;
     int64_t v = 0;
+#if defined(__SSE2__)
+    const SNumberColumn& k = kNumberColumns[numberColumnIndex(end - c.start)];
+#endif
     switch (c.kind) {
 #if defined(__SSE2__)
         case kReadByte:  // negative values down to the short range are taken as their low byte
-            if (!readNarrowInteger(text, c.start, end, INT16_MIN, 255, &v)) return false;
+            if (!readNarrowInteger(text, c.start, end, k, INT16_MIN, 255, &v)) return false;
             target[0] = static_cast<uint8_t>(v & 0xFF);
             return true;
         case kReadShort:
-            if (!readRightAligned(text, c.start, end, INT16_MIN, INT16_MAX, &v)) return false;
+            if (!readRightAligned(text, c.start, end, k, INT16_MIN, INT16_MAX, &v)) return false;
             putLe(target, 2, static_cast<uint32_t>(v));
             return true;
         case kReadLong:
-            if (!readRightAligned(text, c.start, end, INT32_MIN, INT32_MAX, &v)) return false;
+            if (!readRightAligned(text, c.start, end, k, INT32_MIN, INT32_MAX, &v)) return false;
             putLe(target, 4, static_cast<uint32_t>(v));
             return true;
         case kReadBit: {
-            if (!readNarrowInteger(text, c.start, end, INT16_MIN, 255, &v)) return false;
+            if (!readNarrowInteger(text, c.start, end, k, INT16_MIN, 255, &v)) return false;
             const uint8_t bit = static_cast<uint8_t>(1u << c.bit);
             target[0] = (v & 0xFF) != 0 ? target[0] | bit : target[0] & ~bit;
             return true;
