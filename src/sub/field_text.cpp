@@ -841,6 +841,71 @@ std::unique_ptr<SEnumIndex> buildEnumIndex(const char* const* names, int32_t cou
     return index;
 }
 
+namespace {
+
+constexpr int kColumnNameTries = 64;  // factors tried, the places doubled after every 16
+
+// The hash of a column's bytes (its first 24) under a factor.
+uint64_t columnHash(uint64_t first, uint64_t second, uint64_t third, uint64_t factor) {
+    return ((first * factor) ^ (second + third)) * factor >> 32;
+}
+
+// Whether the names go to places of their own under the factor; they are put there if so.
+bool placeColumnNames(const std::vector<SEnumIndex::SColumnName>& names, uint64_t factor,
+                      std::vector<SEnumIndex::SColumnName>* places) {
+    const size_t mask = places->size() - 1;
+    std::fill(places->begin(), places->end(), SEnumIndex::SColumnName{});
+    for (const SEnumIndex::SColumnName& n : names) {
+        uint64_t words[3];
+        std::memcpy(words, n.bytes, sizeof words);
+        SEnumIndex::SColumnName& place =
+            (*places)[columnHash(words[0], words[1], words[2], factor) & mask];
+        if (place.used != 0) return false;
+        place = n;
+    }
+    return true;
+}
+
+}  // namespace
+
+const SEnumIndex::SColumnNames* columnNamesOf(const SEnumIndex& index, int width) {
+    if (width < 1 || width > 32) return nullptr;
+    if (index.columns.size() <= size_t(width)) index.columns.resize(size_t(width) + 1);
+    std::unique_ptr<SEnumIndex::SColumnNames>& known = index.columns[size_t(width)];
+    if (known) return known->places.empty() ? nullptr : known.get();
+    auto column = std::make_unique<SEnumIndex::SColumnNames>();
+    column->width = width;
+    std::vector<SEnumIndex::SColumnName> names;
+    for (const SEnumIndex::SSpelling& s : index.spellings) {
+        if (s.length == 0 || s.length > uint32_t(width)) continue;
+        SEnumIndex::SColumnName n;
+        std::memcpy(n.bytes, s.bytes, s.length);
+        std::memset(n.bytes + s.length, ' ', size_t(width) - s.length);
+        n.value = s.value;
+        n.used = 1;
+        names.push_back(n);
+    }
+    // A factor under which every name has a place of its own, so that a
+    // column is looked up in one place: without a search whose length varies
+    // from name to name. Names alike in their first 24 bytes share a place
+    // under every factor: the column then has no table (the search by
+    // spelling reads it).
+    size_t places = 2;
+    while (places < 2 * names.size()) places *= 2;
+    uint64_t factor = kHashFactor;
+    bool placed = false;
+    for (int tries = 1; tries <= kColumnNameTries && !placed; ++tries) {
+        column->places.assign(places, SEnumIndex::SColumnName{});
+        placed = placeColumnNames(names, factor, &column->places);
+        factor = placed ? factor : (factor + kHashFactor) * 0xBF58476D1CE4E5B9ull | 1;
+        if (tries % 16 == 0) places *= 2;
+    }
+    column->factor = factor;
+    if (!placed) column->places.clear();
+    known = std::move(column);
+    return known->places.empty() ? nullptr : known.get();
+}
+
 int parseEnumFieldIndexed(uint8_t* target, int16_t size, const char* const* names, int32_t count,
                           const SEnumIndex* index, const char* text) {
     // exactly one word of at most 99 characters
@@ -1878,9 +1943,47 @@ inline uint32_t blanksAt(const char* p) {
     }
 }
 
+// An enumeration name as the writer puts it in its column [start, end) of
+// text: right after the separator, then spaces to the column's end (the
+// last column ends with the name, the line's end cutting the spaces off).
+// Its value; false for anything else, which readSpelledName judges.
+[[gnu::always_inline]] inline bool readColumnName(const SEnumIndex::SColumnNames& names,
+                                                  const char* text, int start, int end,
+                                                  int32_t* value) {
+    const int room = end - start;
+    if (room > names.width) return false;
+    const char* const p = text + start;
+    const __m128i spaces = _mm_set1_epi8(' ');
+    const int width = names.width;
+    // The column's characters, then spaces to its width, then zeros.
+    const auto part = [&](int k) {
+        const __m128i taken = firstBytes(std::min(std::max(room - 16 * k, 0), 16));
+        const __m128i column = firstBytes(std::min(std::max(width - 16 * k, 0), 16));
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+        return _mm_or_si128(_mm_and_si128(bytes, taken),
+                            _mm_andnot_si128(taken, _mm_and_si128(column, spaces)));
+    };
+    const __m128i first = part(0);
+    const __m128i second = part(1);
+    const uint64_t hash = columnHash(uint64_t(_mm_cvtsi128_si64(first)),
+                                     uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(first, first))),
+                                     uint64_t(_mm_cvtsi128_si64(second)), names.factor);
+    const SEnumIndex::SColumnName& n = names.places[hash & (names.places.size() - 1)];
+    const __m128i same = _mm_and_si128(
+        _mm_cmpeq_epi8(first, _mm_loadu_si128(reinterpret_cast<const __m128i*>(n.bytes))),
+        _mm_cmpeq_epi8(second, _mm_loadu_si128(reinterpret_cast<const __m128i*>(n.bytes + 16))));
+    if (n.used == 0 || _mm_movemask_epi8(same) != 0xFFFF) return false;
+    *value = n.value;
+    return true;
+}
+
 #else
 
 inline bool readSpelledName(const SEnumIndex&, const char*, int, int, int32_t*) {
+    return false;
+}
+
+inline bool readColumnName(const SEnumIndex::SColumnNames&, const char*, int, int, int32_t*) {
     return false;
 }
 
@@ -1924,7 +2027,9 @@ inline bool readShortString(uint8_t* target, int16_t capacity, const char* text,
         case kReadEnum: {
             int32_t value = 0;
             size_t used = 0;
-            if (!readSpelledName(*c.enumIndex, text, c.start, end, &value) &&
+            if ((c.columnNames == nullptr ||
+                 !readColumnName(*c.columnNames, text, c.start, end, &value)) &&
+                !readSpelledName(*c.enumIndex, text, c.start, end, &value) &&
                 !readEnumColumn(*c.enumIndex, text + c.start, separator, &value, &used))
                 return false;
             putLe(target, c.size, static_cast<uint32_t>(value));
@@ -2037,6 +2142,7 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
                     r.kind = kReadEnum;
                     r.enumIndex = f.enumIndex;
                     r.size = f.size;
+                    if (i > 0) r.columnNames = columnNamesOf(*f.enumIndex, f.displayWidth);
                 }
                 break;
             case ftString:

@@ -69,8 +69,26 @@ struct SEnumIndex {
         int32_t value = 0;
     };
     std::vector<SSpelling> spellings;
+    // The same names as a column of a width (up to 32) after a separator
+    // shows them: each spelling that fits, then spaces to the column's end,
+    // then zeros to 32 bytes, so a column is found by one comparison of its
+    // bytes. Built for a width when a reading plan first asks for it.
+    struct SColumnName {
+        uint8_t bytes[32] = {};
+        int32_t value = 0;
+        uint32_t used = 0;
+    };
+    struct SColumnNames {
+        int width = 0;
+        uint64_t factor = 0;              // of the hash, under which no two names share a place
+        std::vector<SColumnName> places;  // a power of two, at most half of them used
+    };
+    mutable std::vector<std::unique_ptr<SColumnNames>> columns;  // by width
 };
 std::unique_ptr<SEnumIndex> buildEnumIndex(const char* const* names, int32_t count);
+// The index's names as a column of the width shows them; null for a width
+// over 32.
+const SEnumIndex::SColumnNames* columnNamesOf(const SEnumIndex& index, int width);
 // As parseEnumField, with the names found through the index when there is one.
 int parseEnumFieldIndexed(uint8_t* target, int16_t size, const char* const* names, int32_t count,
                           const SEnumIndex* index, const char* text);
@@ -167,6 +185,7 @@ struct SReadColumn {
     int16_t size;    // storage size of an enumeration value or a string
     int16_t field;
     const SEnumIndex* enumIndex;
+    const SEnumIndex::SColumnNames* columnNames;  // an enumeration after a separator, or null
 };
 struct SReadPlan {
     bool usable = false;  // false: every line is split at its separators

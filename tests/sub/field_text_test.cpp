@@ -210,6 +210,17 @@ TEST(FieldText, Enumerations) {
     EXPECT_EQ(ByteReader(wide, 4).u32le(), 2u);
 }
 
+// A line read through the plan and split at its separators: the same answer and record.
+void expectPlannedAsGeneral(const SReadPlan& plan, const SSubField* fields, const std::string& line,
+                            int16_t count) {
+    std::string general = line, planned = line;
+    uint8_t byLine[8] = {}, byPlan[8] = {};
+    const int code = recordFromLineOf(fields, count, byLine, &general[0], general.size(), ",");
+    EXPECT_EQ(recordFromPlannedLine(plan, fields, count, byPlan, &planned[0], planned.size()), code)
+        << "[" << line << "]";
+    EXPECT_EQ(std::memcmp(byPlan, byLine, sizeof byLine), 0) << "[" << line << "]";
+}
+
 // Reading by name through an enumeration's index finds what the search of
 // the names in order finds: the first of names equal but for case, never an
 // empty or missing name, and names with blanks only when the text has them.
@@ -252,7 +263,37 @@ TEST(FieldText, EnumerationIndexFindsWhatTheSearchFinds) {
             EXPECT_EQ(byPlan[0], byLine[0]) << "[" << line << "]";
         }
     }
+    // After a separator the column is found by its bytes (the name, then
+    // spaces to the column's end, or the line's end): the same answers.
+    SSubField two[2] = {compileOne(ftByte, 1), f};
+    two[0].displayWidth = 3;
+    two[1].offset = 1;
+    SReadPlan after;
+    planRecordReading(two, 2, ',', 0, &after);
+    ASSERT_TRUE(after.usable);
+    ASSERT_NE(after.columns[1].columnNames, nullptr);
+    for (const Case& c : cases) {
+        std::string padded = c.text;
+        padded.resize(std::max<size_t>(padded.size(), 12), ' ');
+        for (const std::string& value : {std::string(c.text), padded, " " + std::string(c.text)})
+            expectPlannedAsGeneral(after, two, "  7," + value, 2);
+    }
     EXPECT_EQ(buildEnumIndex(nullptr, 3)->names.size(), 0u);
+    // Names alike in their first 24 bytes: the column has no table of its
+    // own, and the names are still told apart.
+    static const char* const alike[] = {"OneNameThatRunsOnAndOnXa", "OneNameThatRunsOnAndOnXaB",
+                                        "OneNameThatRunsOnAndOnXaC"};
+    const auto alikeIndex = buildEnumIndex(alike, 3);
+    EXPECT_EQ(columnNamesOf(*alikeIndex, 30), nullptr);
+    EXPECT_NE(columnNamesOf(*alikeIndex, 24), nullptr);  // only the first fits
+    two[1] = compileOne(ftEnum, 1, alike, 3);
+    two[1].enumIndex = alikeIndex.get();
+    two[1].offset = 1;
+    two[1].displayWidth = 30;
+    planRecordReading(two, 2, ',', 0, &after);
+    ASSERT_TRUE(after.usable);
+    for (const char* name : alike)
+        expectPlannedAsGeneral(after, two, std::string("  1,") + name, 2);
     // A table reads its enumeration fields through an index of its own.
     const auto koorx = createTable(1);
     ASSERT_NE(koorx->field(2)->enumIndex, nullptr);
