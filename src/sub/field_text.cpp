@@ -1755,16 +1755,18 @@ constexpr SWindowMasks kWindowMasks[17] = {
 // What the width of a number's column makes of the window of 16 characters
 // that ends with it, looked up rather than worked out for every value.
 struct SNumberColumn {
-    uint32_t places;  // the column's places (bit 15 its last); all 16 when it is wider
-    uint32_t spaced;  // those before its last three, which hold spaces in a short value
-    uint32_t kept;    // of the last four characters, those in the column (a byte each)
-    int32_t digits;   // the most digits a value in it may have
+    uint32_t places;   // the column's places (bit 15 its last); all 16 when it is wider
+    uint32_t spaced;   // those before its last three, which hold spaces in a short value
+    uint32_t leading;  // those before its last one, which hold spaces in a bit's value
+    uint32_t kept;     // of the last four characters, those in the column (a byte each)
+    int32_t digits;    // the most digits a value in it may have
 };
 
 constexpr SNumberColumn numberColumn(int width) {
     const int narrow = width < 3 ? width : 3;
     return {width <= 16 ? kWindowMasks[width].last : 0xFFFFu,
             width <= 16 ? kWindowMasks[width].last & 0x1FFFu : 0u,
+            width <= 16 ? kWindowMasks[width].last & 0x7FFFu : 0u,
             narrow > 0 ? ~uint32_t(0) << (8 * (4 - narrow)) : 0u, width < 10 ? width : 10};
 }
 
@@ -1995,6 +1997,27 @@ inline bool readShortString(uint8_t* target, int16_t capacity, const char* text,
 
 #endif
 
+// putLe for the sizes of enumeration values, each in one move.
+[[gnu::always_inline]] inline void storeLe(uint8_t* target, int size, uint32_t value) {
+    switch (size) {
+        case 1:
+            target[0] = uint8_t(value);
+            return;
+        case 2:
+            target[0] = uint8_t(value);
+            target[1] = uint8_t(value >> 8);
+            return;
+        case 4:
+            target[0] = uint8_t(value);
+            target[1] = uint8_t(value >> 8);
+            target[2] = uint8_t(value >> 16);
+            target[3] = uint8_t(value >> 24);
+            return;
+        default:
+            putLe(target, size, value);
+    }
+}
+
 // One column of a planned line read from the copy, [start, end) in text.
 [[gnu::always_inline]] inline bool readPlannedColumn(const SReadColumn& c, uint8_t* record,
                                                      const char* text, int end, char separator) {
@@ -2018,7 +2041,16 @@ inline bool readShortString(uint8_t* target, int16_t capacity, const char* text,
             putLe(target, 4, static_cast<uint32_t>(v));
             return true;
         case kReadBit: {
-            if (!readNarrowInteger(text, c.start, end, k, INT16_MIN, 255, &v)) return false;
+            // A bit as the writer puts it: "0" or "1" after spaces.
+            const char last = text[end - 1];
+            const uint32_t spaces = uint32_t(_mm_movemask_epi8(
+                _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + end - 16)),
+                               _mm_set1_epi8(' '))));
+            if (end - c.start <= 16 && (spaces & k.leading) == k.leading &&
+                (last == '0' || last == '1'))
+                v = last - '0';
+            else if (!readNarrowInteger(text, c.start, end, k, INT16_MIN, 255, &v))
+                return false;
             const uint8_t bit = static_cast<uint8_t>(1u << c.bit);
             target[0] = (v & 0xFF) != 0 ? target[0] | bit : target[0] & ~bit;
             return true;
@@ -2032,7 +2064,7 @@ inline bool readShortString(uint8_t* target, int16_t capacity, const char* text,
                 !readSpelledName(*c.enumIndex, text, c.start, end, &value) &&
                 !readEnumColumn(*c.enumIndex, text + c.start, separator, &value, &used))
                 return false;
-            putLe(target, c.size, static_cast<uint32_t>(value));
+            storeLe(target, c.size, static_cast<uint32_t>(value));
             return true;
         }
         case kReadString: {
