@@ -1671,6 +1671,10 @@ enum : uint8_t {
     kReadBit,
     kReadEnum,
     kReadString,
+    kReadDate,
+    kReadTime,
+    kReadFloat,
+    kReadDouble,
 };
 
 #if defined(__SSE2__)
@@ -1997,6 +2001,91 @@ inline bool readShortString(uint8_t* target, int16_t capacity, const char* text,
 
 #endif
 
+// Two digits at p as a number; -1 when either is no digit.
+inline int twoDigits(const char* p) {
+    const unsigned a = unsigned(p[0] - '0');
+    const unsigned b = unsigned(p[1] - '0');
+    return a <= 9 && b <= 9 ? int(a * 10 + b) : -1;
+}
+
+inline bool onlySpaces(const char* p, const char* end) {
+    for (; p < end; ++p)
+        if (*p != ' ') return false;
+    return true;
+}
+
+// The eight characters of a date or a time as the writer centres them in
+// the column [start, end) of text, two digits in each part; null when the
+// column holds anything else.
+inline const char* centredParts(const char* text, int start, int end, char between) {
+    const char* p = skipSpaces(text + start);
+    if (text + end - p < 8 || p[2] != between || p[5] != between || !onlySpaces(p + 8, text + end))
+        return nullptr;
+    return p;
+}
+
+// A date written "dd.mm.yy": the day number parseDateField reads from it;
+// false for any other text, and for a date that does not exist, which the
+// general reader judges.
+inline bool readDateColumn(const char* text, int start, int end, int32_t* dayNumber) {
+    const char* p = centredParts(text, start, end, '.');
+    if (p == nullptr) return false;
+    const int day = twoDigits(p);
+    const int month = twoDigits(p + 3);
+    const int twoYears = twoDigits(p + 6);
+    if (day < 1 || day > 31 || month < 1 || month > 12 || twoYears < 0) return false;
+    const int32_t year = twoYears < 80 ? 2000 + twoYears : 1900 + twoYears;
+    const int32_t n = dayNumberOf(year, uint8_t(month), uint8_t(day));
+    int32_t y = 0;
+    uint8_t m = 0, d = 0;
+    if (n < 1) return false;
+    dateOfDayNumber(&y, &m, &d, uint32_t(n));
+    if (y != year || m != month || d != day) return false;
+    *dayNumber = n;
+    return true;
+}
+
+// A time written "hh:mm:ss": the seconds parseTimeField reads from it;
+// false for any other text and for minutes or seconds past 59.
+inline bool readTimeColumn(const char* text, int start, int end, int32_t* seconds) {
+    const char* p = centredParts(text, start, end, ':');
+    if (p == nullptr) return false;
+    const int h = twoDigits(p);
+    const int m = twoDigits(p + 3);
+    const int s = twoDigits(p + 6);
+    if (h < 0 || m < 0 || m > 59 || s < 0 || s > 59) return false;
+    *seconds = h * 3600 + m * 60 + s;
+    return true;
+}
+
+// A real written as "%.2f" right-aligned (an optional minus, up to seven
+// digits, the point and two digits): the value from_chars reads from it,
+// as the hundredths divided by 100, which rounds the same exact quotient
+// once. False for anything else, and for a float whose hundredths a float
+// does not hold exactly.
+template <typename Real>
+inline bool readFixedTwo(const char* text, int start, int end, Real* value) {
+    const char* const e = text + end;
+    const char* const first = text + start;
+    const int hundredths = twoDigits(e - 2);
+    if (end - start < 4 || e[-3] != '.' || hundredths < 0) return false;
+    uint32_t whole = 0;
+    int digits = 0;
+    const char* p = e - 4;
+    for (; p >= first && digits < 7 && isDigit(*p); --p)
+        whole += uint32_t(*p - '0') * kPowersOf10[digits++];
+    if (digits == 0) return false;
+    const bool negative = p >= first && *p == '-';
+    if (negative) --p;
+    for (; p >= first; --p)
+        if (*p != ' ') return false;
+    const uint32_t total = whole * 100 + uint32_t(hundredths);
+    if (sizeof(Real) < sizeof(double) && total >= (uint32_t(1) << 24)) return false;
+    const Real v = Real(total) / Real(100);
+    *value = negative ? -v : v;
+    return true;
+}
+
 // putLe for the sizes of enumeration values, each in one move.
 [[gnu::always_inline]] inline void storeLe(uint8_t* target, int size, uint32_t value) {
     switch (size) {
@@ -2065,6 +2154,27 @@ inline bool readShortString(uint8_t* target, int16_t capacity, const char* text,
                 !readEnumColumn(*c.enumIndex, text + c.start, separator, &value, &used))
                 return false;
             storeLe(target, c.size, static_cast<uint32_t>(value));
+            return true;
+        }
+        case kReadDate:
+        case kReadTime: {
+            int32_t value = 0;
+            if (!(c.kind == kReadDate ? readDateColumn(text, c.start, end, &value)
+                                      : readTimeColumn(text, c.start, end, &value)))
+                return false;
+            putLe(target, 4, static_cast<uint32_t>(value));
+            return true;
+        }
+        case kReadFloat: {
+            float value = 0;
+            if (!readFixedTwo(text, c.start, end, &value)) return false;
+            putFloat(target, value);
+            return true;
+        }
+        case kReadDouble: {
+            double value = 0;
+            if (!readFixedTwo(text, c.start, end, &value)) return false;
+            putDouble(target, value);
             return true;
         }
         case kReadString: {
@@ -2180,6 +2290,18 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
             case ftString:
                 r.kind = kReadString;
                 r.size = f.size;
+                break;
+            case ftDate:
+                r.kind = kReadDate;
+                break;
+            case ftTime:
+                r.kind = kReadTime;
+                break;
+            case ftFloat:
+                r.kind = kReadFloat;
+                break;
+            case ftDouble:
+                r.kind = kReadDouble;
                 break;
         }
         plan->columns.push_back(r);

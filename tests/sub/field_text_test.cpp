@@ -880,6 +880,50 @@ std::string junk(std::mt19937& random) {
     return bytes;
 }
 
+// Dates, times and reals as the writer puts them are read without the
+// general reader, and give what it gives; so do the texts just outside those
+// forms, which it judges.
+TEST(RecordLines, PlannedDatesTimesAndRealsAreTheGeneralReading) {
+    struct Case {
+        int16_t type;
+        int16_t size;
+        std::vector<const char*> texts;
+    };
+    const Case cases[] = {
+        {ftDate,
+         4,
+         {"01.01.80", "31.12.79", "29.02.84", "29.02.85", "31.04.90", "00.01.90", "15.13.90",
+          "1.1.80", "01.01.1980", "01-01-80", "01.01.8x"}},
+        {ftTime,
+         4,
+         {"00:00:00", "23:59:59", "99:59:59", "12:60:00", "12:00:60", "1:2:3", "12:00", "-1:00:00",
+          "12:00:0x"}},
+        {ftDouble,
+         8,
+         {"0.00", "-0.00", "123.45", "-9999999.99", "0.10", "1.005", "12345678.90", "1.5", "1e3",
+          "007.50", "- 1.00"}},
+        {ftFloat,
+         4,
+         {"0.00", "-0.00", "123.45", "167772.15", "167772.16", "167772.37", "9999999.99", "0.07",
+          "-12.5"}},
+    };
+    for (const Case& c : cases) {
+        SSubField f = compileOne(c.type, c.size);
+        f.displayWidth = 14;
+        SReadPlan plan;
+        planRecordReading(&f, 1, ',', 0, &plan);
+        ASSERT_TRUE(plan.usable);
+        for (const char* text : c.texts) {
+            const std::string value = text;
+            const size_t lead = (14 - value.size()) / 2;
+            expectPlannedAsGeneral(
+                plan, &f,
+                std::string(lead, ' ') + value + std::string(14 - lead - value.size(), ' '), 1);
+            expectPlannedAsGeneral(plan, &f, std::string(14 - value.size(), ' ') + value, 1);
+        }
+    }
+}
+
 TEST(RecordLines, PlannedReadingIsTheGeneralReading) {
     std::mt19937 random(1980);
     int planned = 0;
