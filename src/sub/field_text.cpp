@@ -2014,26 +2014,25 @@ inline bool onlySpaces(const char* p, const char* end) {
     return true;
 }
 
-// The eight characters of a date or a time as the writer centres them in
-// the column [start, end) of text, two digits in each part; null when the
-// column holds anything else.
-inline const char* centredParts(const char* text, int start, int end, char between) {
+// The three parts of a date or a time as the writer centres it in the
+// column [start, end) of text: two digits each, the character between them
+// in between. False when the column holds anything else.
+inline bool centredParts(const char* text, int start, int end, char between, int parts[3]) {
     const char* p = skipSpaces(text + start);
     if (text + end - p < 8 || p[2] != between || p[5] != between || !onlySpaces(p + 8, text + end))
-        return nullptr;
-    return p;
+        return false;
+    for (int i = 0; i < 3; ++i) parts[i] = twoDigits(p + 3 * i);
+    return parts[0] >= 0 && parts[1] >= 0 && parts[2] >= 0;
 }
 
 // A date written "dd.mm.yy": the day number parseDateField reads from it;
 // false for any other text, and for a date that does not exist, which the
 // general reader judges.
 inline bool readDateColumn(const char* text, int start, int end, int32_t* dayNumber) {
-    const char* p = centredParts(text, start, end, '.');
-    if (p == nullptr) return false;
-    const int day = twoDigits(p);
-    const int month = twoDigits(p + 3);
-    const int twoYears = twoDigits(p + 6);
-    if (day < 1 || day > 31 || month < 1 || month > 12 || twoYears < 0) return false;
+    int parts[3];
+    if (!centredParts(text, start, end, '.', parts)) return false;
+    const int day = parts[0], month = parts[1], twoYears = parts[2];
+    if (day < 1 || day > 31 || month < 1 || month > 12) return false;
     const int32_t year = twoYears < 80 ? 2000 + twoYears : 1900 + twoYears;
     const int32_t n = dayNumberOf(year, uint8_t(month), uint8_t(day));
     int32_t y = 0;
@@ -2048,13 +2047,9 @@ inline bool readDateColumn(const char* text, int start, int end, int32_t* dayNum
 // A time written "hh:mm:ss": the seconds parseTimeField reads from it;
 // false for any other text and for minutes or seconds past 59.
 inline bool readTimeColumn(const char* text, int start, int end, int32_t* seconds) {
-    const char* p = centredParts(text, start, end, ':');
-    if (p == nullptr) return false;
-    const int h = twoDigits(p);
-    const int m = twoDigits(p + 3);
-    const int s = twoDigits(p + 6);
-    if (h < 0 || m < 0 || m > 59 || s < 0 || s > 59) return false;
-    *seconds = h * 3600 + m * 60 + s;
+    int parts[3];
+    if (!centredParts(text, start, end, ':', parts) || parts[1] > 59 || parts[2] > 59) return false;
+    *seconds = parts[0] * 3600 + parts[1] * 60 + parts[2];
     return true;
 }
 
