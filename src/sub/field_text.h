@@ -87,7 +87,8 @@ struct SEnumIndex {
 };
 std::unique_ptr<SEnumIndex> buildEnumIndex(const char* const* names, int32_t count);
 // The index's names as a column of the width shows them; null for a width
-// over 32.
+// over 32, and when two of the names are alike in their first 24 bytes (no
+// factor gives them places of their own).
 const SEnumIndex::SColumnNames* columnNamesOf(const SEnumIndex& index, int width);
 // As parseEnumField, with the names found through the index when there is one.
 int parseEnumFieldIndexed(uint8_t* target, int16_t size, const char* const* names, int32_t count,
