@@ -143,7 +143,8 @@ TTrnTabBase::TTrnTabBase(int32_t capacity, int16_t fieldCount, const SSubFieldDe
         }
         createIndexTables(dictionary);
         const size_t bytes = size_t(capacity_) * size_t(slotLength_);
-        slots_.reset(static_cast<uint8_t*>(std::calloc(bytes > 0 ? bytes : 1, 1)));
+        slots_ = std::unique_ptr<uint8_t[], FreeStorage>(
+            static_cast<uint8_t*>(platform::reserveZeroed(bytes)), FreeStorage{bytes});
         if (!slots_) throw std::bad_alloc();
         scratch_.assign(size_t(slotLength_), 0);
         viewWork_.assign(size_t(layout_.recordLength), 0);

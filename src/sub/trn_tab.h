@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/zeroed_storage.h"
 #include "sub/field_defs.h"
 #include "sub/field_text.h"
 #include "sub/sub_status.h"
@@ -244,9 +245,10 @@ private:
     int32_t recordLocks_[kTransactionSlots] = {};
     int16_t fieldLocks_[kTransactionSlots] = {};
     // Zeroed storage of all slots, reserved at creation: pages that never
-    // hold a record are never written (calloc takes them zeroed from the system).
+    // hold a record are never written.
     struct FreeStorage {
-        void operator()(uint8_t* p) const { std::free(p); }
+        size_t bytes;  // value-initialized (0) with an empty pointer
+        void operator()(uint8_t* p) const { platform::releaseZeroed(p, bytes); }
     };
     std::unique_ptr<uint8_t[], FreeStorage> slots_;
     std::vector<uint8_t> scratch_;

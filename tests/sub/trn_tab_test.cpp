@@ -331,7 +331,7 @@ TEST(TrnTabChanges, StorageIsReservedButUntouchedAtCreation) {
         if (const TTrnTabBase* table = database->table(t))
             reserved += size_t(table->capacity()) * size_t(table->slotLength());
     EXPECT_GT(reserved, size_t(8) << 20);
-    EXPECT_LT(grown, reserved / 2);
+    EXPECT_LT(grown, reserved / 10);  // the pages of slots are untouched till written
 }
 
 TEST(TrnTabChanges, CommitRemovesEveryDeletedSlot) {
