@@ -162,8 +162,27 @@ bool readReal(const char* text, Real* value) {
     return true;
 }
 
+// The sizes values have are written byte by byte, which the compiler makes
+// one move; other sizes get the low four bytes, then zeros.
 void putLe(uint8_t* target, int size, uint32_t value) {
-    for (int i = 0; i < size; ++i) target[i] = i < 4 ? static_cast<uint8_t>(value >> (8 * i)) : 0;
+    switch (size) {
+        case 1:
+            target[0] = uint8_t(value);
+            return;
+        case 2:
+            target[0] = uint8_t(value);
+            target[1] = uint8_t(value >> 8);
+            return;
+        case 4:
+            target[0] = uint8_t(value);
+            target[1] = uint8_t(value >> 8);
+            target[2] = uint8_t(value >> 16);
+            target[3] = uint8_t(value >> 24);
+            return;
+        default:
+            for (int i = 0; i < size; ++i)
+                target[i] = i < 4 ? static_cast<uint8_t>(value >> (8 * i)) : 0;
+    }
 }
 
 inline int16_t i16At(const uint8_t* p) {
@@ -633,6 +652,42 @@ int parseLongField(uint8_t* target, const char* text) {
     return parseSignedField(target, 4, INT32_MIN, INT32_MAX, text);
 }
 
+namespace {
+
+// The day number of a date read as day.month.year (a year under 80 in this
+// century, one under 100 in the last); -2 for a date that does not exist.
+int dayNumberOfParts(int64_t day, int64_t month, int64_t year, int32_t* dayNumber) {
+    if (year < 0 || day < 1 || day > 31 || month < 1 || month > 12) return -2;
+    if (year < 80)
+        year += 2000;
+    else if (year < 100)
+        year += 1900;
+    const int32_t n = dayNumberOf(static_cast<int32_t>(year), static_cast<uint8_t>(month),
+                                  static_cast<uint8_t>(day));
+    if (n < 1) return -2;
+    int32_t y = 0;
+    uint8_t m = 0, d = 0;
+    dateOfDayNumber(&y, &m, &d, static_cast<uint32_t>(n));
+    if (y != year || m != month || d != day) return -2;
+    *dayNumber = n;
+    return 0;
+}
+
+// The seconds of a time read as hours, minutes and seconds; -2 when the
+// parts are no time of the day's count (minutes or seconds past 59).
+int secondsOfParts(const int64_t part[3], int32_t* seconds) {
+    const int32_t value =
+        static_cast<int32_t>(part[0] * 3600 + (part[1] & 0xFF) * 60 + (part[2] & 0xFF));
+    int32_t h = 0;
+    uint8_t m = 0, s = 0;
+    splitSeconds(&value, &h, &m, &s);
+    if (h != part[0] || m != part[1] || s != part[2]) return -2;
+    *seconds = value;
+    return 0;
+}
+
+}  // namespace
+
 int parseDateField(uint8_t* target, const char* text) {
     // day.month.year: two, two and four digits at most
     const char* p = text;
@@ -642,18 +697,8 @@ int parseDateField(uint8_t* target, const char* text) {
         !scanInteger(p, false, 2, &month, &overflow) || *p++ != '.' ||
         !scanInteger(p, false, 4, &year, &overflow) || !onlyBlanksLeft(p))
         return -1;
-    if (year < 0 || day < 1 || day > 31 || month < 1 || month > 12) return -2;
-    if (year < 80)
-        year += 2000;
-    else if (year < 100)
-        year += 1900;
-    const int32_t dayNumber = dayNumberOf(static_cast<int32_t>(year), static_cast<uint8_t>(month),
-                                          static_cast<uint8_t>(day));
-    if (dayNumber < 1) return -2;
-    int32_t y = 0;
-    uint8_t m = 0, d = 0;
-    dateOfDayNumber(&y, &m, &d, static_cast<uint32_t>(dayNumber));
-    if (y != year || m != month || d != day) return -2;
+    int32_t dayNumber = 0;
+    if (dayNumberOfParts(day, month, year, &dayNumber) != 0) return -2;
     putLe(target, 4, static_cast<uint32_t>(dayNumber));
     return 0;
 }
@@ -674,12 +719,8 @@ int parseTimeField(uint8_t* target, const char* text) {
         for (int i = parts; i < 3; ++i) part[i] = 0;
     }
     if (!read) return -1;
-    const int32_t value =
-        static_cast<int32_t>(part[0] * 3600 + (part[1] & 0xFF) * 60 + (part[2] & 0xFF));
-    int32_t h = 0;
-    uint8_t m = 0, s = 0;
-    splitSeconds(&value, &h, &m, &s);
-    if (h != part[0] || m != part[1] || s != part[2]) return -2;
+    int32_t value = 0;
+    if (secondsOfParts(part, &value) != 0) return -2;
     putLe(target, 4, static_cast<uint32_t>(value));
     return 0;
 }
@@ -756,9 +797,14 @@ namespace {
 
 constexpr size_t kSpellingLimit = 32;  // names shorter than this are spelt out in the index
 
+// The hash of the first 24 bytes of a name, as three words, under a factor.
+uint64_t wordsHash(uint64_t first, uint64_t second, uint64_t third, uint64_t factor) {
+    return ((first * factor) ^ (second + third)) * factor >> 32;
+}
+
 // The hash of a spelling from its first 24 bytes and its length.
 uint64_t spellingHash(uint64_t first, uint64_t second, uint64_t third, uint32_t length) {
-    return ((first * kHashFactor) ^ (second + third + length)) * kHashFactor >> 32;
+    return wordsHash(first, second, third + length, kHashFactor);
 }
 
 uint64_t spellingHash(const uint8_t* bytes, uint32_t length) {
@@ -845,11 +891,6 @@ namespace {
 
 constexpr int kColumnNameTries = 64;  // factors tried, the places doubled after every 16
 
-// The hash of a column's bytes (its first 24) under a factor.
-uint64_t columnHash(uint64_t first, uint64_t second, uint64_t third, uint64_t factor) {
-    return ((first * factor) ^ (second + third)) * factor >> 32;
-}
-
 // Whether the names go to places of their own under the factor; they are put there if so.
 bool placeColumnNames(const std::vector<SEnumIndex::SColumnName>& names, uint64_t factor,
                       std::vector<SEnumIndex::SColumnName>* places) {
@@ -859,7 +900,7 @@ bool placeColumnNames(const std::vector<SEnumIndex::SColumnName>& names, uint64_
         uint64_t words[3];
         std::memcpy(words, n.bytes, sizeof words);
         SEnumIndex::SColumnName& place =
-            (*places)[columnHash(words[0], words[1], words[2], factor) & mask];
+            (*places)[wordsHash(words[0], words[1], words[2], factor) & mask];
         if (place.used != 0) return false;
         place = n;
     }
@@ -1830,6 +1871,12 @@ inline int numberColumnIndex(int width) {
     return true;
 }
 
+// Which of the 16 characters before e are spaces (bit 15 the last).
+inline uint32_t spacesBefore(const char* e) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(e - 16));
+    return uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(' '))));
+}
+
 // readRightAligned, through the table when no more than the last three
 // characters of the column are other than spaces: for the columns of bytes
 // and bits, whose values are that short.
@@ -1837,8 +1884,7 @@ inline int numberColumnIndex(int width) {
                                                      const SNumberColumn& k, int64_t lo, int64_t hi,
                                                      int64_t* value) {
     if (end - start <= 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + end - 16));
-        const uint32_t spaces = uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(' '))));
+        const uint32_t spaces = spacesBefore(text + end);
         if ((spaces & k.spaced) == k.spaced && readNarrow(text + end, k.kept, value) &&
             *value >= lo && *value <= hi)
             return true;
@@ -1904,6 +1950,14 @@ inline uint32_t blanksAt(const char* p) {
     return true;
 }
 
+// Whether the 32 bytes at bytes are first and second.
+inline bool sameBytes(__m128i first, __m128i second, const uint8_t* bytes) {
+    const __m128i same = _mm_and_si128(
+        _mm_cmpeq_epi8(first, _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes))),
+        _mm_cmpeq_epi8(second, _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + 16))));
+    return _mm_movemask_epi8(same) == 0xFFFF;
+}
+
 // An enumeration name spelt as the dictionary has it, left in its column
 // [start, end) of text (up to 32 characters from the name on) with spaces
 // around it: its value. False for anything else (other spellings, numbers,
@@ -1938,11 +1992,7 @@ inline uint32_t blanksAt(const char* p) {
     for (size_t at = hash & (places - 1);; at = (at + 1) & (places - 1)) {
         const SEnumIndex::SSpelling& s = index.spellings[at];
         if (s.length == 0) return false;
-        const __m128i same = _mm_and_si128(
-            _mm_cmpeq_epi8(first, _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.bytes))),
-            _mm_cmpeq_epi8(second,
-                           _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.bytes + 16))));
-        if (s.length == uint32_t(length) && _mm_movemask_epi8(same) == 0xFFFF) {
+        if (s.length == uint32_t(length) && sameBytes(first, second, s.bytes)) {
             *value = s.value;
             return true;
         }
@@ -1971,14 +2021,11 @@ inline uint32_t blanksAt(const char* p) {
     };
     const __m128i first = part(0);
     const __m128i second = part(1);
-    const uint64_t hash = columnHash(uint64_t(_mm_cvtsi128_si64(first)),
-                                     uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(first, first))),
-                                     uint64_t(_mm_cvtsi128_si64(second)), names.factor);
+    const uint64_t hash = wordsHash(uint64_t(_mm_cvtsi128_si64(first)),
+                                    uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(first, first))),
+                                    uint64_t(_mm_cvtsi128_si64(second)), names.factor);
     const SEnumIndex::SColumnName& n = names.places[hash & (names.places.size() - 1)];
-    const __m128i same = _mm_and_si128(
-        _mm_cmpeq_epi8(first, _mm_loadu_si128(reinterpret_cast<const __m128i*>(n.bytes))),
-        _mm_cmpeq_epi8(second, _mm_loadu_si128(reinterpret_cast<const __m128i*>(n.bytes + 16))));
-    if (n.used == 0 || _mm_movemask_epi8(same) != 0xFFFF) return false;
+    if (n.used == 0 || !sameBytes(first, second, n.bytes)) return false;
     *value = n.value;
     return true;
 }
@@ -2017,7 +2064,7 @@ inline bool onlySpaces(const char* p, const char* end) {
 // The three parts of a date or a time as the writer centres it in the
 // column [start, end) of text: two digits each, the character between them
 // in between. False when the column holds anything else.
-inline bool centredParts(const char* text, int start, int end, char between, int parts[3]) {
+inline bool centredParts(const char* text, int start, int end, char between, int64_t parts[3]) {
     const char* p = skipSpaces(text + start);
     if (text + end - p < 8 || p[2] != between || p[5] != between || !onlySpaces(p + 8, text + end))
         return false;
@@ -2025,32 +2072,18 @@ inline bool centredParts(const char* text, int start, int end, char between, int
     return parts[0] >= 0 && parts[1] >= 0 && parts[2] >= 0;
 }
 
-// A date written "dd.mm.yy": the day number parseDateField reads from it;
-// false for any other text, and for a date that does not exist, which the
-// general reader judges.
+// A date written "dd.mm.yy" or a time written "hh:mm:ss": what
+// parseDateField or parseTimeField reads from it; false for any other text,
+// and for a date or time that does not exist, which the general reader judges.
 inline bool readDateColumn(const char* text, int start, int end, int32_t* dayNumber) {
-    int parts[3];
-    if (!centredParts(text, start, end, '.', parts)) return false;
-    const int day = parts[0], month = parts[1], twoYears = parts[2];
-    if (day < 1 || day > 31 || month < 1 || month > 12) return false;
-    const int32_t year = twoYears < 80 ? 2000 + twoYears : 1900 + twoYears;
-    const int32_t n = dayNumberOf(year, uint8_t(month), uint8_t(day));
-    int32_t y = 0;
-    uint8_t m = 0, d = 0;
-    if (n < 1) return false;
-    dateOfDayNumber(&y, &m, &d, uint32_t(n));
-    if (y != year || m != month || d != day) return false;
-    *dayNumber = n;
-    return true;
+    int64_t parts[3];
+    return centredParts(text, start, end, '.', parts) &&
+           dayNumberOfParts(parts[0], parts[1], parts[2], dayNumber) == 0;
 }
 
-// A time written "hh:mm:ss": the seconds parseTimeField reads from it;
-// false for any other text and for minutes or seconds past 59.
 inline bool readTimeColumn(const char* text, int start, int end, int32_t* seconds) {
-    int parts[3];
-    if (!centredParts(text, start, end, ':', parts) || parts[1] > 59 || parts[2] > 59) return false;
-    *seconds = parts[0] * 3600 + parts[1] * 60 + parts[2];
-    return true;
+    int64_t parts[3];
+    return centredParts(text, start, end, ':', parts) && secondsOfParts(parts, seconds) == 0;
 }
 
 // A real written as "%.2f" right-aligned (an optional minus, up to seven
@@ -2081,27 +2114,6 @@ inline bool readFixedTwo(const char* text, int start, int end, Real* value) {
     return true;
 }
 
-// putLe for the sizes of enumeration values, each in one move.
-[[gnu::always_inline]] inline void storeLe(uint8_t* target, int size, uint32_t value) {
-    switch (size) {
-        case 1:
-            target[0] = uint8_t(value);
-            return;
-        case 2:
-            target[0] = uint8_t(value);
-            target[1] = uint8_t(value >> 8);
-            return;
-        case 4:
-            target[0] = uint8_t(value);
-            target[1] = uint8_t(value >> 8);
-            target[2] = uint8_t(value >> 16);
-            target[3] = uint8_t(value >> 24);
-            return;
-        default:
-            putLe(target, size, value);
-    }
-}
-
 // One column of a planned line read from the copy, [start, end) in text.
 [[gnu::always_inline]] inline bool readPlannedColumn(const SReadColumn& c, uint8_t* record,
                                                      const char* text, int end, char separator) {
@@ -2127,10 +2139,7 @@ inline bool readFixedTwo(const char* text, int start, int end, Real* value) {
         case kReadBit: {
             // A bit as the writer puts it: "0" or "1" after spaces.
             const char last = text[end - 1];
-            const uint32_t spaces = uint32_t(_mm_movemask_epi8(
-                _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + end - 16)),
-                               _mm_set1_epi8(' '))));
-            if (end - c.start <= 16 && (spaces & k.leading) == k.leading &&
+            if (end - c.start <= 16 && (spacesBefore(text + end) & k.leading) == k.leading &&
                 (last == '0' || last == '1'))
                 v = last - '0';
             else if (!readNarrowInteger(text, c.start, end, k, INT16_MIN, 255, &v))
@@ -2148,7 +2157,7 @@ inline bool readFixedTwo(const char* text, int start, int end, Real* value) {
                 !readSpelledName(*c.enumIndex, text, c.start, end, &value) &&
                 !readEnumColumn(*c.enumIndex, text + c.start, separator, &value, &used))
                 return false;
-            storeLe(target, c.size, static_cast<uint32_t>(value));
+            putLe(target, c.size, static_cast<uint32_t>(value));
             return true;
         }
         case kReadDate:
