@@ -164,7 +164,7 @@ bool readReal(const char* text, Real* value) {
 
 // The sizes values have are written byte by byte, which the compiler makes
 // one move; other sizes get the low four bytes, then zeros.
-void putLe(uint8_t* target, int size, uint32_t value) {
+[[gnu::always_inline]] inline void putLe(uint8_t* target, int size, uint32_t value) {
     switch (size) {
         case 1:
             target[0] = uint8_t(value);
@@ -916,6 +916,7 @@ const SEnumIndex::SColumnNames* columnNamesOf(const SEnumIndex& index, int width
     if (known) return known->places.empty() ? nullptr : known.get();
     auto column = std::make_unique<SEnumIndex::SColumnNames>();
     column->width = width;
+    std::memset(column->kept, 0xFF, size_t(width));
     std::vector<SEnumIndex::SColumnName> names;
     for (const SEnumIndex::SSpelling& s : index.spellings) {
         if (s.length == 0 || s.length > uint32_t(width)) continue;
@@ -1718,8 +1719,6 @@ enum : uint8_t {
     kReadDouble,
 };
 
-#if defined(__SSE2__)
-
 // Numbers of up to three characters, found by their characters in a table
 // small enough to stay in the first-level cache: each character has a code
 // of four bits (a digit its value, ' ' 10, '-' 11, anything else 12), and
@@ -1826,6 +1825,8 @@ constexpr SNumberColumn kNumberColumns[kWideColumn + 1] = {
 inline int numberColumnIndex(int width) {
     return width < kWideColumn ? width : kWideColumn;
 }
+
+#if defined(__SSE2__)
 
 // An integer that fills its column as the writer puts it, its last digit
 // the last character: spaces, an optional minus, 1..10 digits (no leading
@@ -2009,18 +2010,21 @@ inline bool sameBytes(__m128i first, __m128i second, const uint8_t* bytes) {
     const int room = end - start;
     if (room > names.width) return false;
     const char* const p = text + start;
-    const __m128i spaces = _mm_set1_epi8(' ');
-    const int width = names.width;
-    // The column's characters, then spaces to its width, then zeros.
-    const auto part = [&](int k) {
-        const __m128i taken = firstBytes(std::min(std::max(room - 16 * k, 0), 16));
-        const __m128i column = firstBytes(std::min(std::max(width - 16 * k, 0), 16));
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
-        return _mm_or_si128(_mm_and_si128(bytes, taken),
-                            _mm_andnot_si128(taken, _mm_and_si128(column, spaces)));
+    const auto load = [](const void* at) {
+        return _mm_loadu_si128(static_cast<const __m128i*>(at));
     };
-    const __m128i first = part(0);
-    const __m128i second = part(1);
+    // The column's characters, then spaces to its width, then zeros.
+    __m128i first = _mm_and_si128(load(p), load(names.kept));
+    __m128i second = _mm_and_si128(load(p + 16), load(names.kept + 16));
+    if (room < names.width) {  // the last column, cut at the line's end
+        const __m128i spaces = _mm_set1_epi8(' ');
+        const __m128i taken = firstBytes(std::min(room, 16));
+        const __m128i more = firstBytes(std::max(room - 16, 0));
+        first = _mm_or_si128(_mm_and_si128(first, taken),
+                             _mm_andnot_si128(taken, _mm_and_si128(load(names.kept), spaces)));
+        second = _mm_or_si128(_mm_and_si128(second, more),
+                              _mm_andnot_si128(more, _mm_and_si128(load(names.kept + 16), spaces)));
+    }
     const uint64_t hash = wordsHash(uint64_t(_mm_cvtsi128_si64(first)),
                                     uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(first, first))),
                                     uint64_t(_mm_cvtsi128_si64(second)), names.factor);
@@ -2116,12 +2120,10 @@ inline bool readFixedTwo(const char* text, int start, int end, Real* value) {
 
 // One column of a planned line read from the copy, [start, end) in text.
 [[gnu::always_inline]] inline bool readPlannedColumn(const SReadColumn& c, uint8_t* record,
-                                                     const char* text, int end, char separator) {
+                                                     const char* text, int end,
+                                                     const SNumberColumn& k, char separator) {
     uint8_t* target = record + c.offset;
     int64_t v = 0;
-#if defined(__SSE2__)
-    const SNumberColumn& k = kNumberColumns[numberColumnIndex(end - c.start)];
-#endif
     switch (c.kind) {
 #if defined(__SSE2__)
         case kReadByte:  // negative values down to the short range are taken as their low byte
@@ -2310,8 +2312,11 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
         }
         plan->columns.push_back(r);
     }
-    for (size_t i = 0; i + 1 < plan->columns.size(); ++i)
-        plan->columns[i].end = int16_t(plan->columns[i + 1].start - 1);
+    for (size_t i = 0; i + 1 < plan->columns.size(); ++i) {
+        SReadColumn& c = plan->columns[i];
+        c.end = int16_t(plan->columns[i + 1].start - 1);
+        c.numbers = uint8_t(numberColumnIndex(c.end - c.start));
+    }
     plan->columns.back().end = int16_t(kLineWorkSize);  // the last one ends with the line
     plan->usable = true;
 }
@@ -2325,6 +2330,20 @@ bool fitsPlan(const SReadPlan& plan, int16_t count, size_t length) {
            length <= size_t(plan.longest) && int(length) > plan.lastSeparator + 1;
 }
 
+// A column the planned readers leave, cut out of the line as the general
+// splitter hands it over and read by fieldFromTextOf. The zero put after
+// the value stands at or before the separator, which the columns after it
+// do not read.
+[[gnu::noinline]] int readCutColumn(const SReadColumn& c, const SSubField* fields, int16_t count,
+                                    uint8_t* record, char* line, int end) {
+    char* value = line + c.start;
+    char* stop = line + end;
+    while (value < stop && isBlank(static_cast<unsigned char>(*value))) ++value;
+    while (stop > value && isBlank(static_cast<unsigned char>(stop[-1]))) --stop;
+    *stop = '\0';
+    return fieldFromTextOf(fields, count, int16_t(c.field + 1), record, value);
+}
+
 }  // namespace
 
 int recordFromPaddedLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
@@ -2334,23 +2353,20 @@ int recordFromPaddedLine(const SReadPlan& plan, const SSubField* fields, int16_t
         return recordFromLineOf(fields, count, record, line, length, separators);
     uint8_t* const image = static_cast<uint8_t*>(record);
     // Held apart from the plan: a store into the record could change it for all the compiler knows.
-    const SReadColumn* const columns = plan.columns.data();
-    const size_t columnCount = plan.columns.size();
+    const SReadColumn* c = plan.columns.data();
+    const SReadColumn* const last = c + plan.columns.size() - 1;
     const char separator = plan.separator;
-    for (size_t i = 0; i < columnCount; ++i) {
-        const SReadColumn& c = columns[i];
-        const int end = std::min(int(c.end), int(length));
-        if (readPlannedColumn(c, image, line, end, separator)) continue;
-        // Cut out of the line as the general splitter hands it over. The zero
-        // put after the value stands at or before the separator, which the
-        // columns after it do not read.
-        char* value = line + c.start;
-        char* stop = line + end;
-        while (value < stop && isBlank(static_cast<unsigned char>(*value))) ++value;
-        while (stop > value && isBlank(static_cast<unsigned char>(stop[-1]))) --stop;
-        *stop = '\0';
-        if (fieldFromTextOf(fields, count, int16_t(i + 1), record, value) != 0) return -3;
-    }
+    // Every column but the last ends at its separator, where the plan has it.
+    for (; c != last; ++c)
+        if (!readPlannedColumn(*c, image, line, c->end, kNumberColumns[c->numbers], separator) &&
+            readCutColumn(*c, fields, count, image, line, c->end) != 0)
+            return -3;
+    // The last one ends with the line.
+    const int end = int(length);
+    if (!readPlannedColumn(*c, image, line, end, kNumberColumns[numberColumnIndex(end - c->start)],
+                           separator) &&
+        readCutColumn(*c, fields, count, image, line, end) != 0)
+        return -3;
     return 0;
 }
 

@@ -80,6 +80,7 @@ struct SEnumIndex {
     };
     struct SColumnNames {
         int width = 0;
+        uint8_t kept[32] = {};            // 0xFF over the width, then zeros
         uint64_t factor = 0;              // of the hash, under which no two names share a place
         std::vector<SColumnName> places;  // a power of two, at most half of them used
     };
@@ -179,8 +180,9 @@ int recordLineByPlan(const SLinePlan& plan, const SSubField* fields, int16_t cou
 // this layout is read column by column, any other split at its separators.
 struct SReadColumn {
     uint8_t kind;
-    uint8_t bit;    // bit number of a bit field
-    int16_t start;  // of the value in the line (the first column from 0)
+    uint8_t bit;      // bit number of a bit field
+    uint8_t numbers;  // how a number fills the column's width (not the last column's)
+    int16_t start;    // of the value in the line (the first column from 0)
     int16_t end;  // the separator after it; the last column's, kLineWorkSize: it ends with the line
     int16_t offset;  // of the value in the record image
     int16_t size;    // storage size of an enumeration value or a string
