@@ -943,6 +943,7 @@ const SEnumIndex::SColumnNames* columnNamesOf(const SEnumIndex& index, int width
         if (tries % 16 == 0) places *= 2;
     }
     column->factor = factor;
+    column->mask = column->places.size() - 1;
     if (!placed) column->places.clear();
     known = std::move(column);
     return known->places.empty() ? nullptr : known.get();
@@ -1833,6 +1834,7 @@ inline int numberColumnIndex(int width) {
 // zero), within [lo, hi]. The value; false for anything else, which the
 // general reader judges. start and end are places in text, whose 16 bytes
 // before it may be read.
+template <int kMostDigits = 10>
 [[gnu::always_inline]] inline bool readRightAligned(const char* text, int start, int end,
                                                     const SNumberColumn& k, int64_t lo, int64_t hi,
                                                     int64_t* value) {
@@ -1847,7 +1849,7 @@ inline int numberColumnIndex(int width) {
     // The digits that end the column; a run that goes on before it (the
     // first column, after whatever stands before the line) is no value of it.
     const int n = __builtin_clz(~(digits << 16));
-    if (unsigned(n - 1) >= unsigned(k.digits)) return false;
+    if (unsigned(n - 1) >= unsigned(k.digits) || n > kMostDigits) return false;
     // The column's places in the window (bit 15 its last) hold spaces, then
     // the sign and the digits, the first of several not a zero.
     const SWindowMasks& m = kWindowMasks[n];
@@ -1861,9 +1863,12 @@ inline int numberColumnIndex(int width) {
     word &= 0x0F0F0F0F0F0F0F0Full;
     // The last eight digits (the others as zeros), and the one or two before
     // them; no branch on the count, which varies from line to line.
-    const uint64_t ninth = uint64_t(e[-9] & 0x0F) & (uint64_t(0) - uint64_t(n >= 9));
-    const uint64_t tenth = uint64_t(e[-10] & 0x0F) & (uint64_t(0) - uint64_t(n >= 10));
-    const uint64_t acc = eightDigits(word & m.digits) + (tenth * 10 + ninth) * 100000000;
+    uint64_t acc = eightDigits(word & m.digits);
+    if (kMostDigits > 8) {
+        const uint64_t ninth = uint64_t(e[-9] & 0x0F) & (uint64_t(0) - uint64_t(n >= 9));
+        const uint64_t tenth = uint64_t(e[-10] & 0x0F) & (uint64_t(0) - uint64_t(n >= 10));
+        acc += (tenth * 10 + ninth) * 100000000;
+    }
     // The sign without a branch too: a quarter of the values in a column may be negative.
     const uint64_t flip = uint64_t(0) - uint64_t(sign != 0);
     const int64_t v64 = int64_t((acc ^ flip) - flip);
@@ -2028,7 +2033,7 @@ inline bool sameBytes(__m128i first, __m128i second, const uint8_t* bytes) {
     const uint64_t hash = wordsHash(uint64_t(_mm_cvtsi128_si64(first)),
                                     uint64_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(first, first))),
                                     uint64_t(_mm_cvtsi128_si64(second)), names.factor);
-    const SEnumIndex::SColumnName& n = names.places[hash & (names.places.size() - 1)];
+    const SEnumIndex::SColumnName& n = names.places[hash & names.mask];
     if (n.used == 0 || !sameBytes(first, second, n.bytes)) return false;
     *value = n.value;
     return true;
@@ -2131,7 +2136,7 @@ inline bool readFixedTwo(const char* text, int start, int end, Real* value) {
             target[0] = static_cast<uint8_t>(v & 0xFF);
             return true;
         case kReadShort:
-            if (!readRightAligned(text, c.start, end, k, INT16_MIN, INT16_MAX, &v)) return false;
+            if (!readRightAligned<8>(text, c.start, end, k, INT16_MIN, INT16_MAX, &v)) return false;
             putLe(target, 2, static_cast<uint32_t>(v));
             return true;
         case kReadLong:
@@ -2188,8 +2193,14 @@ inline bool readFixedTwo(const char* text, int start, int end, Real* value) {
             size_t used = 0;
             return readStringColumn(target, c.size, text + c.start, text + end, separator, &used);
         }
-        default:
+        case kReadGeneral:
             return false;
+        default:  // the plan gives no other kind
+#if defined(__SSE2__)
+            __builtin_unreachable();
+#else
+            return false;
+#endif
     }
 }
 

@@ -83,6 +83,7 @@ struct SEnumIndex {
         uint8_t kept[32] = {};            // 0xFF over the width, then zeros
         uint64_t factor = 0;              // of the hash, under which no two names share a place
         std::vector<SColumnName> places;  // a power of two, at most half of them used
+        uint64_t mask = 0;                // places - 1
     };
     mutable std::vector<std::unique_ptr<SColumnNames>> columns;  // by width
 };

@@ -882,14 +882,20 @@ std::string junk(std::mt19937& random) {
 
 // Dates, times and reals as the writer puts them are read without the
 // general reader, and give what it gives; so do the texts just outside those
-// forms, which it judges.
-TEST(RecordLines, PlannedDatesTimesAndRealsAreTheGeneralReading) {
+// forms, which it judges, and numbers in columns wide enough for more digits
+// than their type holds.
+TEST(RecordLines, PlannedWideColumnsAreTheGeneralReading) {
     struct Case {
         int16_t type;
         int16_t size;
         std::vector<const char*> texts;
     };
     const Case cases[] = {
+        {ftByte, 1, {"255", "256", "-1", "100000005", "000000255", "1000000005"}},
+        {ftShort, 2, {"32767", "-32768", "100000005", "-100000005", "123456789", "0000005"}},
+        {ftLong,
+         4,
+         {"2147483647", "-2147483648", "2147483648", "1000000005", "10000000005", "123456789"}},
         {ftDate,
          4,
          {"01.01.80", "31.12.79", "29.02.84", "29.02.85", "31.04.90", "00.01.90", "15.13.90",
