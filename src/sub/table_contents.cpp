@@ -244,9 +244,10 @@ void clearRecord(uint8_t* record, size_t n) {
 #endif
 }
 
-// isBlankText for a line handed out by the reader: most lines start with a
-// run of spaces and then hold a value.
+// isBlankText for a line handed out by the reader: most lines end with a
+// value, and the others start with a run of spaces.
 bool isBlankLine(const char* line, size_t length) {
+    if (length > 0 && !isBlank(line[length - 1])) return false;
     size_t at = 0;
 #if defined(__SSE2__)
     for (;; at += 16) {  // the padding after the line may be read
