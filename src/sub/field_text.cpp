@@ -1318,6 +1318,8 @@ void planRecordLines(const SSubField* fields, int16_t count, char separator, SLi
         }
         plan->columns.push_back(c);
     }
+    plan->length = plan->blank.size();
+    plan->blank.append(16 - plan->length % 16, ' ');
 }
 
 namespace {
@@ -1342,8 +1344,18 @@ int recordLineByPlan(const SLinePlan& plan, const SSubField* fields, int16_t cou
                      const uint8_t* record) {
     if (!plan.whole || plan.columns.size() != size_t(count < 0 ? 0 : count))
         return recordLineOf(fields, count, line, plan.separator, record);
-    const size_t full = plan.blank.size();
+    const size_t full = plan.length;
+#if defined(__SSE2__)
+    if (plan.blank.size() <= size_t(kLineWorkSize)) {  // in whole blocks, which fit the line
+        for (size_t at = 0; at < plan.blank.size(); at += 16)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(line + at),
+                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(&plan.blank[at])));
+    } else {
+        std::memcpy(line, plan.blank.data(), full);
+    }
+#else
     std::memcpy(line, plan.blank.data(), full);
+#endif
     line[full] = '\0';
     for (const SLineColumn& c : plan.columns) {
         const uint8_t* p = record + c.offset;
@@ -1382,8 +1394,10 @@ int recordLineByPlan(const SLinePlan& plan, const SSubField* fields, int16_t cou
                 copyShort(column + c.width - n, text, size_t(n));
                 continue;
             }
-            default:
+            case kColumnGeneral:
                 break;
+            default:  // the plan gives no other kind
+                __builtin_unreachable();
         }
         putGeneralColumn(fields[c.field], record, column);
     }

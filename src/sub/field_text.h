@@ -165,7 +165,8 @@ struct SLineColumn {
 struct SLinePlan {
     bool whole = false;
     char separator = ',';
-    std::string blank;
+    std::string blank;  // the line, then spaces to a whole number of blocks of 16
+    size_t length = 0;  // of the line
     std::vector<SLineColumn> columns;
     // For each enumeration column, the length of each value's name as it
     // shows in the column; 0 for a value without a name.

@@ -93,9 +93,13 @@ bool writeTable(BlockWriter& out, SLinePlan& plan, KSub& db, int16_t table, char
         char* text = out.reserve(kLineWorkSize + 3);
         size_t n = size_t(recordLineByPlan(plan, t->fields(), t->fieldCount(), text + 2, record));
         if (separator == '\0') n = std::strlen(text + 2);  // the line ends at its first separator
-        static const char kSpaces[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
-        while (n >= 8 && std::memcmp(text + 2 + n - 8, kSpaces, 8) == 0) n -= 8;
-        while (n > 0 && text[2 + n - 1] == ' ') --n;
+        // The last character first: a line that ends with a value is not read
+        // back in words, which would wait for the stores of its columns.
+        if (n > 0 && text[2 + n - 1] == ' ') {
+            static const char kSpaces[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+            while (n >= 8 && std::memcmp(text + 2 + n - 8, kSpaces, 8) == 0) n -= 8;
+            while (n > 0 && text[2 + n - 1] == ' ') --n;
+        }
         // An empty last column keeps one blank, so the line still holds a
         // value for every field when it is read back.
         if (n > 0 && text[2 + n - 1] == separator && n + 1 < kLineWorkSize) text[2 + n++] = ' ';
@@ -310,6 +314,7 @@ int exportTableContents(KSub* database, const char* fileName, char separator) {
     const std::string temporary = target + ".tmp";
     FILE* f = std::fopen(temporary.c_str(), "w");
     if (f == nullptr) return tsNeuspesnoOtvaranje;
+    std::setvbuf(f, nullptr, _IONBF, 0);  // the writer's blocks go out as they are, one write each
     BlockWriter out(f);
     out.put("\n// Sadrzaj tabela, automatski generisan SUB modulom\n\n");
     bool ok = true;
