@@ -341,6 +341,7 @@ int importTableContents(KSub* database, const char* fileName, int32_t* linesRead
     if (database == nullptr || fileName == nullptr) return tsNeuspesnoOtvaranje;
     FILE* f = std::fopen(platform::localPath(fileName).c_str(), "r");
     if (f == nullptr) return tsNeuspesnoOtvaranje;
+    std::setvbuf(f, nullptr, _IONBF, 0);  // the reader's blocks come in as they are, one read each
     LineReader reader(f);
     std::string name;
     int result = tsOK;
