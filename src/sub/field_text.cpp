@@ -1841,6 +1841,13 @@ inline int numberColumnIndex(int width) {
     return width < kWideColumn ? width : kWideColumn;
 }
 
+// Whether the characters from p to end are all spaces.
+inline bool onlySpaces(const char* p, const char* end) {
+    for (; p < end; ++p)
+        if (*p != ' ') return false;
+    return true;
+}
+
 #if defined(__SSE2__)
 
 // An integer that fills its column as the writer puts it, its last digit
@@ -1868,8 +1875,7 @@ template <int kMostDigits = 10>
     // the sign and the digits, the first of several not a zero.
     const SWindowMasks& m = kWindowMasks[n];
     const uint32_t column = k.places;
-    for (const char* p = text + start; p < e - 16; ++p)  // a wide column: before the window
-        if (*p != ' ') return false;
+    if (!onlySpaces(text + start, e - 16)) return false;  // a wide column: before the window
     const uint32_t sign = minuses & m.before & column;
     if ((column & ~(spaces | m.last | sign)) != 0 || (zeros & m.leading) != 0) return false;
     uint64_t word;  // the last eight characters, the last digit in the highest byte
@@ -2078,12 +2084,6 @@ inline int twoDigits(const char* p) {
     return a <= 9 && b <= 9 ? int(a * 10 + b) : -1;
 }
 
-inline bool onlySpaces(const char* p, const char* end) {
-    for (; p < end; ++p)
-        if (*p != ' ') return false;
-    return true;
-}
-
 // The three parts of a date or a time as the writer centres it in the
 // column [start, end) of text: two digits each, the character between them
 // in between. False when the column holds anything else.
@@ -2128,8 +2128,7 @@ inline bool readFixedTwo(const char* text, int start, int end, Real* value) {
     if (digits == 0) return false;
     const bool negative = p >= first && *p == '-';
     if (negative) --p;
-    for (; p >= first; --p)
-        if (*p != ' ') return false;
+    if (!onlySpaces(first, p + 1)) return false;
     const uint32_t total = whole * 100 + uint32_t(hundredths);
     if (sizeof(Real) < sizeof(double) && total >= (uint32_t(1) << 24)) return false;
     const Real v = Real(total) / Real(100);
