@@ -866,6 +866,9 @@ std::unique_ptr<SEnumIndex> buildEnumIndex(const char* const* names, int32_t cou
                         [](char c) { return static_cast<unsigned char>(c) <= ' '; }))
             continue;
         SEnumIndex::SSpelling s;
+        if (std::memchr(name, '/', length) != nullptr ||
+            std::memchr(name, ':', length) != nullptr || std::memchr(name, ',', length) != nullptr)
+            index->marksInSpellings = true;
         std::memcpy(s.bytes, name, length);
         s.length = uint32_t(length);
         if (findIndexedName(&s.value, name, *index) != 0) continue;
@@ -1643,7 +1646,9 @@ inline uint64_t upperWord(uint64_t word) {
         case ftBit: {
             if (!readPlainColumn(p, separators, INT16_MIN, 255, &v, end)) return false;
             const uint8_t bit = static_cast<uint8_t>(1u << (f.bitNumber & 7));
-            target[0] = (v & 0xFF) != 0 ? target[0] | bit : target[0] & ~bit;
+            // Without a branch: the bits of a column take either value.
+            const uint8_t set = static_cast<uint8_t>(0u - unsigned((v & 0xFF) != 0));
+            target[0] = static_cast<uint8_t>((target[0] & ~bit) | (bit & set));
             return true;
         }
 #endif
@@ -1718,6 +1723,13 @@ int recordFromLineOf(const SSubField* fields, int16_t count, void* record, char*
 // ---- record lines in the columns of their table
 
 namespace {
+
+// Whether numbers, bits and strings have planned readers here.
+#if defined(__SSE2__)
+constexpr bool kPlannedNumbers = true;
+#else
+constexpr bool kPlannedNumbers = false;
+#endif
 
 // How a column of a planned line is read.
 enum : uint8_t {
@@ -2136,7 +2148,41 @@ inline bool readFixedTwo(const char* text, int start, int end, Real* value) {
     return true;
 }
 
+#if defined(__SSE2__)
+// The character in all 16 bytes, moved over from a register: the compiler's
+// own way may store it and load four bytes back, which stalls.
+inline __m128i everyByte(char c) {
+    return _mm_shuffle_epi32(_mm_cvtsi32_si128(int(uint32_t(uint8_t(c)) * 0x01010101u)), 0);
+}
+#endif
+
+// Whether any of the n characters from p is one that makes a line other
+// than a plain record line: NUL, '/' (of a comment) or ':' (of a selector),
+// or one that splits a column: the separator.
+inline bool holdsLineMarks(const char* p, int n, char separator) {
+#if defined(__SSE2__)
+    for (int at = 0; at < n; at += 16) {  // the padding after the line may be read
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + at));
+        const __m128i marks = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, _mm_setzero_si128()),
+                                                        _mm_cmpeq_epi8(v, everyByte(separator))),
+                                           _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('/')),
+                                                        _mm_cmpeq_epi8(v, _mm_set1_epi8(':'))));
+        const uint32_t found = uint32_t(_mm_movemask_epi8(marks));
+        if ((n - at >= 16 ? found : found & ((1u << (n - at)) - 1)) != 0) return true;
+    }
+    return false;
+#else
+    for (int i = 0; i < n; ++i)
+        if (p[i] == '\0' || p[i] == '/' || p[i] == ':' || p[i] == separator) return true;
+    return false;
+#endif
+}
+
 // One column of a planned line read from the copy, [start, end) in text.
+// kStrict: only what holds none of NUL, '/', ':' and the separator is read
+// (the plan has no spelling of a name that does), so that a line read so is
+// known to be a plain record line.
+template <bool kStrict>
 [[gnu::always_inline]] inline bool readPlannedColumn(const SReadColumn& c, uint8_t* record,
                                                      const char* text, int end,
                                                      const SNumberColumn& k, char separator) {
@@ -2165,7 +2211,9 @@ inline bool readFixedTwo(const char* text, int start, int end, Real* value) {
             else if (!readNarrowInteger(text, c.start, end, k, INT16_MIN, 255, &v))
                 return false;
             const uint8_t bit = static_cast<uint8_t>(1u << c.bit);
-            target[0] = (v & 0xFF) != 0 ? target[0] | bit : target[0] & ~bit;
+            // Without a branch: the bits of a column take either value.
+            const uint8_t set = static_cast<uint8_t>(0u - unsigned((v & 0xFF) != 0));
+            target[0] = static_cast<uint8_t>((target[0] & ~bit) | (bit & set));
             return true;
         }
 #endif
@@ -2175,7 +2223,8 @@ inline bool readFixedTwo(const char* text, int start, int end, Real* value) {
             if ((c.columnNames == nullptr ||
                  !readColumnName(*c.columnNames, text, c.start, end, &value)) &&
                 !readSpelledName(*c.enumIndex, text, c.start, end, &value) &&
-                !readEnumColumn(*c.enumIndex, text + c.start, separator, &value, &used))
+                ((kStrict && holdsLineMarks(text + c.start, end - c.start, separator)) ||
+                 !readEnumColumn(*c.enumIndex, text + c.start, separator, &value, &used)))
                 return false;
             putLe(target, c.size, static_cast<uint32_t>(value));
             return true;
@@ -2183,6 +2232,7 @@ inline bool readFixedTwo(const char* text, int start, int end, Real* value) {
         case kReadDate:
         case kReadTime: {
             int32_t value = 0;
+            if (kStrict && c.kind == kReadTime) return false;  // its ':' is a mark
             if (!(c.kind == kReadDate ? readDateColumn(text, c.start, end, &value)
                                       : readTimeColumn(text, c.start, end, &value)))
                 return false;
@@ -2202,6 +2252,7 @@ inline bool readFixedTwo(const char* text, int start, int end, Real* value) {
             return true;
         }
         case kReadString: {
+            if (kStrict && holdsLineMarks(text + c.start, end - c.start, separator)) return false;
             if (end - c.start < 32) return readShortString(target, c.size, text, c.start, end);
             size_t used = 0;
             return readStringColumn(target, c.size, text + c.start, text + end, separator, &used);
@@ -2219,10 +2270,11 @@ inline bool readFixedTwo(const char* text, int start, int end, Real* value) {
 
 // The separators of the line in bits (bit i of word i / 64 for text[i]),
 // compared with the plan's: true when they stand where the plan has them.
-bool separatorsAsPlanned(const SReadPlan& plan, const char* text, size_t length) {
+[[gnu::always_inline]] inline bool separatorsAsPlanned(const SReadPlan& plan, const char* text,
+                                                       size_t length) {
 #if defined(__SSE2__)
     if (length <= 64) {  // one word, read in four windows (the padding after the line is read)
-        const __m128i separators = _mm_set1_epi8(plan.separator);
+        const __m128i separators = everyByte(plan.separator);
         const auto window = [&](int k) {
             const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + 16 * k));
             return uint64_t(uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, separators)))) << (16 * k);
@@ -2236,7 +2288,7 @@ bool separatorsAsPlanned(const SReadPlan& plan, const char* text, size_t length)
     for (size_t w = 0; w < words; ++w) {
         uint64_t bits = 0;
 #if defined(__SSE2__)
-        const __m128i separators = _mm_set1_epi8(plan.separator);
+        const __m128i separators = everyByte(plan.separator);
         for (size_t k = 0; k < 4 && 64 * w + 16 * k < length; ++k) {
             const __m128i v =
                 _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + 64 * w + 16 * k));
@@ -2261,6 +2313,7 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
     // The vectors keep what they hold room for: a plan is made for one table
     // after another.
     plan->usable = false;
+    plan->strict = false;
     plan->separator = separator;
     plan->longest = 0;
     plan->lastSeparator = -1;
@@ -2281,7 +2334,8 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
     plan->longest = int32_t(full);
     plan->separators.assign(size_t(full) / 64 + 1, 0);
     plan->columns.reserve(size_t(count));
-    int start = indent;  // of the column in the line
+    bool strict = kPlannedNumbers && separator == ',';  // every column read without NUL, '/' or ':'
+    int start = indent;                                 // of the column in the line
     for (int16_t i = 0; i < count; ++i) {
         const SSubField& f = fields[i];
         SReadColumn r{};
@@ -2315,6 +2369,7 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
                     r.enumIndex = f.enumIndex;
                     r.size = f.size;
                     if (i > 0) r.columnNames = columnNamesOf(*f.enumIndex, f.displayWidth);
+                    strict = strict && !f.enumIndex->marksInSpellings;
                 }
                 break;
             case ftString:
@@ -2326,6 +2381,7 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
                 break;
             case ftTime:
                 r.kind = kReadTime;
+                strict = false;
                 break;
             case ftFloat:
                 r.kind = kReadFloat;
@@ -2334,6 +2390,7 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
                 r.kind = kReadDouble;
                 break;
         }
+        strict = strict && r.kind != kReadGeneral;
         plan->columns.push_back(r);
     }
     for (size_t i = 0; i + 1 < plan->columns.size(); ++i) {
@@ -2343,6 +2400,7 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
     }
     plan->columns.back().end = int16_t(kLineWorkSize);  // the last one ends with the line
     plan->usable = true;
+    plan->strict = strict;
 }
 
 namespace {
@@ -2370,28 +2428,56 @@ bool fitsPlan(const SReadPlan& plan, int16_t count, size_t length) {
 
 }  // namespace
 
-int recordFromPaddedLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
-                         void* record, char* line, size_t length) {
-    const char separators[2] = {plan.separator, '\0'};
-    if (!fitsPlan(plan, count, length) || !separatorsAsPlanned(plan, line, length))
-        return recordFromLineOf(fields, count, record, line, length, separators);
-    uint8_t* const image = static_cast<uint8_t*>(record);
+namespace {
+
+// The columns of a line that fits the plan. Not kStrict (its separators
+// stand where the plan has them): a column the planned readers leave is
+// cut out and read by the general reader; 0, or -3 for a value refused.
+// kStrict: 0 when each separator stands where the plan has it and the
+// planned readers take every column, -3 as soon as one does not, with the
+// line as it was.
+template <bool kStrict>
+int readPlannedColumns(const SReadPlan& plan, const SSubField* fields, int16_t count,
+                       uint8_t* image, char* line, size_t length) {
     // Held apart from the plan: a store into the record could change it for all the compiler knows.
     const SReadColumn* c = plan.columns.data();
     const SReadColumn* const last = c + plan.columns.size() - 1;
     const char separator = plan.separator;
     // Every column but the last ends at its separator, where the plan has it.
     for (; c != last; ++c)
-        if (!readPlannedColumn(*c, image, line, c->end, kNumberColumns[c->numbers], separator) &&
-            readCutColumn(*c, fields, count, image, line, c->end) != 0)
+        if ((kStrict && line[c->end] != separator) ||
+            !readPlannedColumn<kStrict>(*c, image, line, c->end, kNumberColumns[c->numbers],
+                                        separator) &&
+                (kStrict || readCutColumn(*c, fields, count, image, line, c->end) != 0))
             return -3;
     // The last one ends with the line.
     const int end = int(length);
-    if (!readPlannedColumn(*c, image, line, end, kNumberColumns[numberColumnIndex(end - c->start)],
-                           separator) &&
-        readCutColumn(*c, fields, count, image, line, end) != 0)
+    if (!readPlannedColumn<kStrict>(*c, image, line, end,
+                                    kNumberColumns[numberColumnIndex(end - c->start)], separator) &&
+        (kStrict || readCutColumn(*c, fields, count, image, line, end) != 0))
         return -3;
     return 0;
+}
+
+}  // namespace
+
+int recordFromPaddedLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
+                         void* record, char* line, size_t length) {
+    if (!fitsPlan(plan, count, length) || !separatorsAsPlanned(plan, line, length)) {
+        const char separators[2] = {plan.separator, '\0'};
+        return recordFromLineOf(fields, count, record, line, length, separators);
+    }
+    return readPlannedColumns<false>(plan, fields, count, static_cast<uint8_t*>(record), line,
+                                     length);
+}
+
+bool recordFromPlainLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
+                         void* record, char* line, size_t length) {
+    // A line with a separator is no blank line, nor one that ends with a value.
+    return plan.strict && fitsPlan(plan, count, length) &&
+           (plan.lastSeparator >= 0 || !isBlank(static_cast<unsigned char>(line[length - 1]))) &&
+           readPlannedColumns<true>(plan, fields, count, static_cast<uint8_t*>(record), line,
+                                    length) == 0;
 }
 
 int recordFromPlannedLine(const SReadPlan& plan, const SSubField* fields, int16_t count,

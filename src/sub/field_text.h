@@ -69,6 +69,7 @@ struct SEnumIndex {
         int32_t value = 0;
     };
     std::vector<SSpelling> spellings;
+    bool marksInSpellings = false;  // a spelling holds '/', ':' or ','
     // The same names as a column of a width (up to 32) after a separator
     // shows them: each spelling that fits, then spaces to the column's end,
     // then zeros to 32 bytes, so a column is found by one comparison of its
@@ -194,6 +195,10 @@ struct SReadColumn {
 };
 struct SReadPlan {
     bool usable = false;  // false: every line is split at its separators
+    // Every column is one whose planned reader can refuse NUL, '/', ':' and
+    // the separator, which is ',' (no time, no name that holds them):
+    // recordFromPlainLine may read lines.
+    bool strict = false;
     char separator = ',';
     int32_t longest = 0;  // characters of a full line
     int32_t lastSeparator = -1;
@@ -212,6 +217,14 @@ constexpr size_t kLinePadding = 64;
 // is '\0', and kLinePadding bytes before the line and after that zero may be
 // read, whatever they hold.
 int recordFromPaddedLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
+                         void* record, char* line, size_t length);
+// recordFromPaddedLine for a line not yet known to be a record line: true
+// when the plan is strict, the line fits it, each separator stands where the
+// plan has it, and the planned readers take every column, none of which
+// then holds NUL, '/', ':' or a separator (the line is no comment, selector
+// or blank line). False, with the line as it was and the record partly set,
+// for anything else.
+bool recordFromPlainLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
                          void* record, char* line, size_t length);
 // One field from text: -1 bad field, -2 no text, -3 type without text form, else the reader's code.
 int fieldFromTextOf(const SSubField* fields, int16_t count, int16_t field, void* record,

@@ -113,12 +113,17 @@ bool writeTable(BlockWriter& out, SLinePlan& plan, KSub& db, int16_t table, char
 
 // The lines of a file, read in large blocks and handed out in place. A
 // line is what fgets into a buffer of kLineLimit + 3 characters takes: its
-// end (LF, or CR LF) removed; more than kLineLimit characters, or a NUL
-// byte before its end, make it one the reader does not take. A last line
-// without its end ends at its first NUL byte. kLinePadding bytes before
-// and after each line may be read, so records are read where they stand.
+// end (LF, or CR LF) removed; more than kLineLimit characters make it one
+// the reader does not take, and so does a NUL byte before its end, which
+// marksOf() tells. A last line without its end ends at its first NUL byte.
+// kLinePadding bytes before and after each line may be read, so records
+// are read where they stand.
 class LineReader {
 public:
+    static constexpr unsigned kMarkNul = 1;
+    static constexpr unsigned kMarkSlash = 2;
+    static constexpr unsigned kMarkColon = 4;
+
     explicit LineReader(FILE* f)
         : f_(f),
           storage_(new char[kLinePadding + kBlockSize + kWindow + 1 + kLinePadding]),
@@ -127,88 +132,76 @@ public:
     }
 
     // 1 a line (terminated, in the reader's block until the next call), 0 the
-    // end of the file, -1 a line the reader does not take. plain tells that
-    // the line holds neither '/' nor ':', so it is no comment and no selector.
-    int next(char** line, size_t* length, bool* plain) {
+    // end of the file, -1 a line longer than the reader takes.
+    int next(char** line, size_t* length) {
         if (end_ - pos_ < kWindow && !atEnd_) refill();
         const size_t available = end_ - pos_;
         if (available == 0) return 0;
         char* begin = block_ + pos_;
-        const size_t window = available < kWindow ? available : kWindow;
-        unsigned marks = 0;
-        const size_t lineEnd = findLineEnd(begin, window, &marks);
-        size_t n = 0;
-        if (lineEnd < window) {
-            n = lineEnd;
-            pos_ += n + 1;
-            if (marks & kMarkNul) return -1;
-        } else if (available >= kWindow) {
-            pos_ += kWindow;  // no end among the characters a line may hold
+        size_t n = findLineEnd(begin);
+        if (n >= kWindow) {  // no end among the characters a line may hold
+            pos_ += kWindow;
             return -1;
-        } else {
+        }
+        if (n < available) {
+            pos_ += n + 1;
+        } else {  // the LF after the block: the last line, without its end
             n = strnlen(begin, available);
             pos_ = end_;
-            marks = 0;
-            for (size_t i = 0; i < n; ++i) marks |= markOf(begin[i]);
         }
         if (n > 0 && begin[n - 1] == '\r') --n;
         begin[n] = '\0';
         if (n > size_t(kLineLimit)) return -1;
         *line = begin;
         *length = n;
-        *plain = (marks & (kMarkSlash | kMarkColon)) == 0;
         return 1;
+    }
+
+    // Which of NUL, '/' and ':' the n characters of a line hold.
+    static unsigned marksOf(const char* line, size_t n) {
+        unsigned marks = 0;
+        size_t i = 0;
+#if defined(__SSE2__)
+        uint32_t nuls = 0;
+        uint32_t slashes = 0;
+        uint32_t colons = 0;
+        for (; i < n; i += 16) {  // the padding after the line may be read
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line + i));
+            const uint32_t in = n - i >= 16 ? 0xFFFFu : (1u << (n - i)) - 1;
+            nuls |= uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_setzero_si128()))) & in;
+            slashes |= uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8('/')))) & in;
+            colons |= uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(':')))) & in;
+        }
+        marks = (nuls != 0 ? kMarkNul : 0) | (slashes != 0 ? kMarkSlash : 0) |
+                (colons != 0 ? kMarkColon : 0);
+#endif
+        for (; i < n; ++i)
+            marks |= line[i] == '\0'  ? kMarkNul
+                     : line[i] == '/' ? kMarkSlash
+                     : line[i] == ':' ? kMarkColon
+                                      : 0;
+        return marks;
     }
 
 private:
     static constexpr size_t kBlockSize = 256 * 1024;
     static constexpr size_t kWindow = kLineLimit + 2;  // a line and its CR LF
 
-    static constexpr unsigned kMarkNul = 1;
-    static constexpr unsigned kMarkSlash = 2;
-    static constexpr unsigned kMarkColon = 4;
-
-    static unsigned markOf(char c) {
-        return c == '\0' ? kMarkNul : c == '/' ? kMarkSlash : c == ':' ? kMarkColon : 0;
-    }
-
-    // The place of the first LF among the n characters from p (n when there
-    // is none), and the marks of the characters before it (where the pass
-    // over blocks of 16 tells '/' and ':' apart from NUL only). One pass over
-    // the line in place of a search for each character.
-    static size_t findLineEnd(const char* p, size_t n, unsigned* marks) {
-        size_t i = 0;
-        unsigned seen = 0;
+    // The place of the first LF from p: the one put after the block ends
+    // the search at the latest.
+    static size_t findLineEnd(const char* p) {
 #if defined(__SSE2__)
         const __m128i lf = _mm_set1_epi8('\n');
-        const __m128i nul = _mm_setzero_si128();
-        const __m128i slash = _mm_set1_epi8('/');
-        const __m128i colon = _mm_set1_epi8(':');
-        __m128i nuls = _mm_setzero_si128();  // of the blocks before the one with the LF
-        __m128i others = _mm_setzero_si128();
-        for (; n - i >= 16; i += 16) {
+        for (size_t i = 0;; i += 16) {  // the padding after the block may be read
             const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-            const __m128i z = _mm_cmpeq_epi8(v, nul);
-            const __m128i o = _mm_or_si128(_mm_cmpeq_epi8(v, slash), _mm_cmpeq_epi8(v, colon));
             const unsigned ends = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lf)));
-            if (ends != 0) {
-                const unsigned before = (ends & (0u - ends)) - 1;
-                if ((unsigned(_mm_movemask_epi8(z)) & before) || _mm_movemask_epi8(nuls))
-                    seen |= kMarkNul;
-                if ((unsigned(_mm_movemask_epi8(o)) & before) || _mm_movemask_epi8(others))
-                    seen |= kMarkSlash;
-                *marks = seen;
-                return i + size_t(__builtin_ctz(ends));
-            }
-            nuls = _mm_or_si128(nuls, z);
-            others = _mm_or_si128(others, o);
+            if (ends != 0) return i + size_t(__builtin_ctz(ends));
         }
-        if (_mm_movemask_epi8(nuls)) seen |= kMarkNul;
-        if (_mm_movemask_epi8(others)) seen |= kMarkSlash;
-#endif
-        for (; i < n && p[i] != '\n'; ++i) seen |= markOf(p[i]);
-        *marks = seen;
+#else
+        size_t i = 0;
+        while (p[i] != '\n') ++i;
         return i;
+#endif
     }
 
     // Keeps the unread rest and reads after it: the block then holds a whole
@@ -221,7 +214,9 @@ private:
         const size_t wanted = kBlockSize + kWindow - end_;
         const size_t got = std::fread(block_ + end_, 1, wanted, f_);
         end_ += got;
-        std::memset(block_ + end_, 0, 1 + kLinePadding);  // what reads past the last line finds
+        // What reads past the last line find: an LF that ends every search, then zeros.
+        block_[end_] = '\n';
+        std::memset(block_ + end_ + 1, 0, kLinePadding);
         atEnd_ = got < wanted;  // the end of the file, or a read that failed
     }
 
@@ -347,49 +342,67 @@ int importTableContents(KSub* database, const char* fileName, int32_t* linesRead
     int result = tsOK;
     const TTrnTabBase* planned = nullptr;
     SReadPlan plan;
+    TTrnTabBase* plainTable = nullptr;  // the current table, once its plan is made
+    alignas(16) uint8_t record[kRecordImageSize];
     for (;;) {
         char* line = nullptr;
         size_t length = 0;
-        bool plain = false;
-        const int got = reader.next(&line, &length, &plain);
+        const int got = reader.next(&line, &length);
         if (got == 0) break;
         ++lines;
         if (got < 0) {
             result = tsSintaksnaGreska;  // never cut a record silently
             break;
         }
-        if (char* comment = plain ? nullptr : findPair(line, length, '/')) {
-            *comment = '\0';
-            length = size_t(comment - line);
+        // Most lines are records of the current table as the file is
+        // written: read at once, without the checks for what else a line may be.
+        bool read = false;
+        if (plainTable != nullptr) {
+            clearRecord(record, std::min(sizeof record, size_t(plainTable->recordLength())));
+            read = recordFromPlainLine(plan, plainTable->fields(), plainTable->fieldCount(), record,
+                                       line, length);
         }
-        if (isBlankLine(line, length)) continue;
-        if (!plain && findPair(line, length, ':') != nullptr) {
-            if (!selectorName(line, &name)) {
+        if (!read) {
+            const unsigned marks = LineReader::marksOf(line, length);
+            if (marks & LineReader::kMarkNul) {
                 result = tsSintaksnaGreska;
                 break;
             }
-            current = static_cast<int16_t>(findTableBySingularName(name.c_str()));
-            if (current < 0) {
+            const bool plain = (marks & (LineReader::kMarkSlash | LineReader::kMarkColon)) == 0;
+            if (char* comment = plain ? nullptr : findPair(line, length, '/')) {
+                *comment = '\0';
+                length = size_t(comment - line);
+            }
+            if (isBlankLine(line, length)) continue;
+            if (!plain && findPair(line, length, ':') != nullptr) {
+                if (!selectorName(line, &name)) {
+                    result = tsSintaksnaGreska;
+                    break;
+                }
+                current = static_cast<int16_t>(findTableBySingularName(name.c_str()));
+                plainTable = nullptr;
+                if (current < 0) {
+                    result = tsNePostojiTabela;
+                    break;
+                }
+                continue;
+            }
+            TTrnTabBase* table = database->table(current);
+            if (table == nullptr) {
                 result = tsNePostojiTabela;
                 break;
             }
-            continue;
-        }
-        TTrnTabBase* table = database->table(current);
-        if (table == nullptr) {
-            result = tsNePostojiTabela;
-            break;
-        }
-        if (table != planned) {  // the columns of the table's lines, as the file is written
-            planRecordReading(table->fields(), table->fieldCount(), ',', kRecordIndent, &plan);
-            planned = table;
-        }
-        alignas(16) uint8_t record[kRecordImageSize];
-        clearRecord(record, std::min(sizeof record, size_t(table->recordLength())));
-        if (recordFromPaddedLine(plan, table->fields(), table->fieldCount(), record, line,
-                                 length) != 0) {
-            result = tsSintaksnaGreska;
-            break;
+            if (table != planned) {  // the columns of the table's lines, as the file is written
+                planRecordReading(table->fields(), table->fieldCount(), ',', kRecordIndent, &plan);
+                planned = table;
+            }
+            plainTable = plan.strict ? table : nullptr;
+            clearRecord(record, std::min(sizeof record, size_t(table->recordLength())));
+            if (recordFromPaddedLine(plan, table->fields(), table->fieldCount(), record, line,
+                                     length) != 0) {
+                result = tsSintaksnaGreska;
+                break;
+            }
         }
         uint8_t conflict = 0;
         result = database->insertRecord(0, current, record, &conflict);

@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdint>
@@ -332,6 +333,78 @@ TEST(TableContents, MarksAtEveryPlaceOfALine) {
             EXPECT_EQ(importTableContents(o.db.get(), "in.dat", nullptr, nullptr), n.result);
             if (n.result == 0)
                 EXPECT_EQ(o.committed(77).at(0).substr(0, 6), std::string("1,") + n.name);
+        }
+    }
+}
+
+// The reader takes a table's lines laid out as the file is written without
+// looking for comments, selectors and NUL bytes first, once a line has shown
+// the table's layout. A mark put at any place of a later line must give what
+// the same line gives when it is the first one read for its table.
+TEST(TableContents, MarksInALaterLineReadAsInTheFirst) {
+    ScopedWorkDir dir;
+    OwnDatabase source;
+    fillEveryTable(source);
+    const std::string file = exported(*source.db, dir);
+    // The first table (by number) with a field of each type, and no time field.
+    std::vector<int16_t> tables;
+    for (const int type : {ftByte, ftShort, ftLong, ftBit, ftEnum, ftString, ftDate, ftDouble}) {
+        for (int16_t t = 0; t < kTableNumberLimit; ++t) {
+            const TTrnTabBase* table = source.db->table(t);
+            if (table == nullptr) continue;
+            bool has = false;
+            bool time = false;
+            for (int16_t f = 1; f <= table->fieldCount(); ++f) {
+                has = has || table->field(f)->type == type;
+                time = time || table->field(f)->type == ftTime;
+            }
+            if (!has || time) continue;
+            if (std::find(tables.begin(), tables.end(), t) == tables.end()) tables.push_back(t);
+            break;
+        }
+    }
+    ASSERT_GE(tables.size(), 4u);
+    const std::string marks[] = {"/", "//", ":", "::", std::string(1, '\0'), ","};
+    OwnDatabase later;
+    OwnDatabase first;
+    for (const int16_t t : tables) {
+        const std::string block = tableBlock(file, t);
+        const size_t selectorAt = block.find("\n::") + 1;
+        const std::string selector =
+            block.substr(selectorAt, block.find('\n', selectorAt) + 1 - selectorAt);
+        const size_t recordAt = block.find("\n  ") + 1;
+        const std::string record =
+            block.substr(recordAt, block.find('\n', recordAt) + 1 - recordAt);
+        ASSERT_GT(record.size(), 3u) << t;
+        for (size_t at = 0; at + 1 < record.size(); ++at) {
+            for (const std::string& mark : marks) {
+                if (at + mark.size() >= record.size()) continue;
+                std::string marked = record;
+                marked.replace(at, mark.size(), mark);
+                SCOPED_TRACE(std::to_string(t) + " at " + std::to_string(at) + " [" +
+                             std::string(mark.c_str()) + "]");
+                uint8_t c = 0;
+                later.db->clearTable(0, t, &c);
+                first.db->clearTable(0, t, &c);
+                // The marked line read after the record line in one file...
+                dir.write("later.dat", selector + record + marked);
+                int32_t laterLines = 0;
+                int16_t laterTable = 0;
+                const int laterResult =
+                    importTableContents(later.db.get(), "later.dat", &laterLines, &laterTable);
+                // ...and as the first record line of a file of its own.
+                dir.write("first.dat", selector + record);
+                ASSERT_EQ(importTableContents(first.db.get(), "first.dat", nullptr, nullptr), 0);
+                dir.write("alone.dat", selector + marked);
+                int32_t aloneLines = 0;
+                int16_t aloneTable = 0;
+                const int aloneResult =
+                    importTableContents(first.db.get(), "alone.dat", &aloneLines, &aloneTable);
+                EXPECT_EQ(laterResult, aloneResult);
+                EXPECT_EQ(laterLines, aloneLines + 1);
+                EXPECT_EQ(laterTable, aloneTable);
+                EXPECT_EQ(later.committed(t), first.committed(t));
+            }
         }
     }
 }
