@@ -136,6 +136,7 @@ TTrnTabBase::TTrnTabBase(int32_t capacity, int16_t fieldCount, const SSubFieldDe
     slotLength_ =
         static_cast<int16_t>(kSlotHeaderSize + layout_.keyLength + 2 * layout_.dataLength);
     try {
+        planIntegerKey();
         for (SSubField& f : fields_) {
             if (f.type != ftEnum && f.type != ftEnum8) continue;
             enumIndexes_.push_back(sharedEnumIndex(f.enumNames, f.enumCount));
@@ -242,8 +243,46 @@ int TTrnTabBase::recordFromText(void* record, const char* line, const char* sepa
 // ---- record views
 
 int TTrnTabBase::compareSlotKey(int32_t row, const void* key) const {
-    return orderOfKeys(slot(row) + kSlotHeaderSize, static_cast<const uint8_t*>(key),
-                       fields_.data(), layout_.keyFieldCount);
+    const uint8_t* a = slot(row) + kSlotHeaderSize;
+    const uint8_t* b = static_cast<const uint8_t*>(key);
+    if (integerKey_.empty()) return orderOfKeys(a, b, fields_.data(), layout_.keyFieldCount);
+    for (const SKeyPart& p : integerKey_) {
+        int32_t x;
+        int32_t y;
+        if (p.width == 1) {
+            x = a[p.offset];
+            y = b[p.offset];
+        } else if (p.width == 2) {
+            x = storedShort(a + p.offset);
+            y = storedShort(b + p.offset);
+        } else {
+            x = storedLong(a + p.offset);
+            y = storedLong(b + p.offset);
+        }
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return 0;
+}
+
+// The key as integers when every field of it is one: a byte or a one-byte
+// enumeration (unsigned), a short or a two-byte enumeration, a long, date,
+// time or four-byte enumeration (signed). The order is orderOfKeys' own.
+void TTrnTabBase::planIntegerKey() {
+    integerKey_.clear();
+    for (int16_t i = 0; i < layout_.keyFieldCount && i < fieldCount_; ++i) {
+        const SSubField& f = fields_[size_t(i)];
+        const bool isEnum = f.type == ftEnum || f.type == ftEnum8;
+        int width = 0;
+        if (f.type == ftByte) width = 1;
+        if (f.type == ftShort) width = 2;
+        if (f.type == ftLong || f.type == ftDate || f.type == ftTime) width = 4;
+        if (isEnum && (f.size == 1 || f.size == 2 || f.size == 4)) width = f.size;
+        if (width == 0) {
+            integerKey_.clear();
+            return;
+        }
+        integerKey_.push_back(SKeyPart{f.offset, uint8_t(width)});
+    }
 }
 
 // A field between two record images whose bases put the field at its offset.

@@ -260,6 +260,15 @@ private:
     bool hasStorage_ = false;
     std::vector<std::unique_ptr<TTrnTabBase>> indexTables_;
     std::vector<int16_t> indexedFields_;  // positions in fields_ of the fields with an index
+    // The key's fields as integers of 1, 2 or 4 bytes, read from a short list
+    // (a key is compared for every record a table takes); empty when a field
+    // of the key is of another type.
+    struct SKeyPart {
+        int16_t offset;
+        uint8_t width;
+    };
+    std::vector<SKeyPart> integerKey_;
+    void planIntegerKey();
     // Read by fields_[].enumIndex; shared with the other fields and tables
     // whose values are named by the same list.
     std::vector<std::shared_ptr<const SEnumIndex>> enumIndexes_;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "sub/field_text.h"
 #include "sub/sub_database.h"
 #include "sub/table_catalogue.h"
 #include "sub/table_dictionary.h"
@@ -530,6 +531,43 @@ TEST(TrnTabIndex, RecordsInOrderAndOutOfOrderLeaveTheSameSlots) {
     EXPECT_EQ(insert(*held, 0, records[1], &c), tsKolizija);
     EXPECT_EQ(c, T2);
     EXPECT_EQ(held->recordCount(), 1);
+}
+
+// Every table, records of random bytes taken in a random order: the rows
+// stand in the order compareKeys gives their keys (tables whose keys are
+// integers compare them in a form of their own).
+TEST(TrnTabIndex, EveryTableKeepsItsRowsInKeyOrder) {
+    uint32_t seed = 12345;
+    const auto random = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return uint8_t(seed >> 16);
+    };
+    int tables = 0;
+    for (int16_t number = 0; number < kTableNumberLimit; ++number) {
+        const auto t = createTable(number);
+        if (t == nullptr || t->keyFieldCount() == 0) continue;
+        SCOPED_TRACE(number);
+        ++tables;
+        Bytes r(size_t(t->recordLength()));
+        for (int i = 0; i < 120 && t->recordCount() < t->capacity(); ++i) {
+            for (uint8_t& b : r) b = random();
+            uint8_t c = 0;
+            t->insert(&c, 0, r.data());  // a key or index value already there is refused
+        }
+        ASSERT_GT(t->recordCount(), 1);
+        Bytes previous(size_t(t->recordLength()));
+        Bytes current(size_t(t->recordLength()));
+        for (int32_t row = 0; row < t->recordCount(); ++row) {
+            ASSERT_EQ(t->readRow(0, row, current.data()), tsOK);
+            if (row > 0)
+                EXPECT_LT(
+                    compareKeys(previous.data(), current.data(), t->fields(), t->keyFieldCount()),
+                    0)
+                    << row;
+            previous.swap(current);
+        }
+    }
+    EXPECT_GT(tables, 100);
 }
 
 TEST(TrnTabIndex, RollbackRestoresEntriesOfAStringIndex) {
