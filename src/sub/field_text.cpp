@@ -185,6 +185,14 @@ bool readReal(const char* text, Real* value) {
     }
 }
 
+// Sets or clears one bit of the byte at target, without a branch: the bits
+// of a column of records take either value.
+inline void putBit(uint8_t* target, int bitNumber, bool on) {
+    const uint8_t bit = static_cast<uint8_t>(1u << (bitNumber & 7));
+    const uint8_t set = static_cast<uint8_t>(0u - unsigned(on));
+    target[0] = static_cast<uint8_t>((target[0] & ~bit) | (bit & set));
+}
+
 inline int16_t i16At(const uint8_t* p) {
     return ByteReader(p, 2).i16le();
 }
@@ -759,8 +767,7 @@ int parseStringField(uint8_t* target, int16_t capacity, const char* text) {
 int parseBitField(uint8_t* target, uint8_t bitNumber, const char* text) {
     uint8_t v = 0;
     if (parseByteField(&v, text) != 0) return -1;
-    const uint8_t bit = static_cast<uint8_t>(1u << (bitNumber & 7));
-    target[0] = v != 0 ? target[0] | bit : target[0] & ~bit;
+    putBit(target, bitNumber, v != 0);
     return 0;
 }
 
@@ -1645,10 +1652,7 @@ inline uint64_t upperWord(uint64_t word) {
             return true;
         case ftBit: {
             if (!readPlainColumn(p, separators, INT16_MIN, 255, &v, end)) return false;
-            const uint8_t bit = static_cast<uint8_t>(1u << (f.bitNumber & 7));
-            // Without a branch: the bits of a column take either value.
-            const uint8_t set = static_cast<uint8_t>(0u - unsigned((v & 0xFF) != 0));
-            target[0] = static_cast<uint8_t>((target[0] & ~bit) | (bit & set));
+            putBit(target, f.bitNumber, (v & 0xFF) != 0);
             return true;
         }
 #endif
@@ -2210,10 +2214,7 @@ template <bool kStrict>
                 v = last - '0';
             else if (!readNarrowInteger(text, c.start, end, k, INT16_MIN, 255, &v))
                 return false;
-            const uint8_t bit = static_cast<uint8_t>(1u << c.bit);
-            // Without a branch: the bits of a column take either value.
-            const uint8_t set = static_cast<uint8_t>(0u - unsigned((v & 0xFF) != 0));
-            target[0] = static_cast<uint8_t>((target[0] & ~bit) | (bit & set));
+            putBit(target, c.bit, (v & 0xFF) != 0);
             return true;
         }
 #endif
@@ -2334,8 +2335,9 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
     plan->longest = int32_t(full);
     plan->separators.assign(size_t(full) / 64 + 1, 0);
     plan->columns.reserve(size_t(count));
-    bool strict = kPlannedNumbers && separator == ',';  // every column read without NUL, '/' or ':'
-    int start = indent;                                 // of the column in the line
+    // Every column read without NUL, '/', ':' or the separator inside it.
+    bool strict = kPlannedNumbers && separator == ',';
+    int start = indent;  // of the column in the line
     for (int16_t i = 0; i < count; ++i) {
         const SSubField& f = fields[i];
         SReadColumn r{};

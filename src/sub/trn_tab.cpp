@@ -247,19 +247,8 @@ int TTrnTabBase::compareSlotKey(int32_t row, const void* key) const {
     const uint8_t* b = static_cast<const uint8_t*>(key);
     if (integerKey_.empty()) return orderOfKeys(a, b, fields_.data(), layout_.keyFieldCount);
     for (const SKeyPart& p : integerKey_) {
-        int32_t x;
-        int32_t y;
-        if (p.width == 1) {
-            x = a[p.offset];
-            y = b[p.offset];
-        } else if (p.width == 2) {
-            x = storedShort(a + p.offset);
-            y = storedShort(b + p.offset);
-        } else {
-            x = storedLong(a + p.offset);
-            y = storedLong(b + p.offset);
-        }
-        if (x != y) return x < y ? -1 : 1;
+        const int c = orderOfStoredIntegers(a + p.offset, b + p.offset, p.width);
+        if (c != 0) return c;
     }
     return 0;
 }
@@ -268,7 +257,6 @@ int TTrnTabBase::compareSlotKey(int32_t row, const void* key) const {
 // enumeration (unsigned), a short or a two-byte enumeration, a long, date,
 // time or four-byte enumeration (signed). The order is orderOfKeys' own.
 void TTrnTabBase::planIntegerKey() {
-    integerKey_.clear();
     for (int16_t i = 0; i < layout_.keyFieldCount && i < fieldCount_; ++i) {
         const SSubField& f = fields_[size_t(i)];
         const bool isEnum = f.type == ftEnum || f.type == ftEnum8;

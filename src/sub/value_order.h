@@ -50,7 +50,9 @@ inline int orderOfStrings(const uint8_t* a, const uint8_t* b, int16_t size) {
     return 0;
 }
 
-inline int orderOfEnumValues(const uint8_t* a, const uint8_t* b, int16_t size) {
+// Integers of 1 (unsigned), 2 or 4 bytes (signed), as bytes, shorts, longs
+// and enumeration values are stored; values of another size are equal.
+inline int orderOfStoredIntegers(const uint8_t* a, const uint8_t* b, int16_t size) {
     switch (size) {
         case 1:
             return orderOf(a[0], b[0]);
@@ -86,7 +88,7 @@ inline int orderOfValues(const uint8_t* a, const uint8_t* b, const SSubField& fi
             return orderOf((pa[0] >> field.bitNumber) & 1, (pb[0] >> field.bitNumber) & 1);
         case ftEnum:
         case ftEnum8:
-            return orderOfEnumValues(pa, pb, field.size);
+            return orderOfStoredIntegers(pa, pb, field.size);
     }
     return 0;
 }
