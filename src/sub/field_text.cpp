@@ -2183,9 +2183,10 @@ inline bool holdsLineMarks(const char* p, int n, char separator) {
 }
 
 // One column of a planned line read from the copy, [start, end) in text.
-// kStrict: only what holds none of NUL, '/', ':' and the separator is read
-// (the plan has no spelling of a name that does), so that a line read so is
-// known to be a plain record line.
+// kStrict: only what holds none of NUL, '/' and the separator, and ':' only
+// between the digits of a time, is read (the plan has no spelling of a name
+// that holds them), so that a line read so is known to be a plain record
+// line: no comment, no selector ("::"), no NUL byte.
 template <bool kStrict>
 [[gnu::always_inline]] inline bool readPlannedColumn(const SReadColumn& c, uint8_t* record,
                                                      const char* text, int end,
@@ -2232,8 +2233,7 @@ template <bool kStrict>
         }
         case kReadDate:
         case kReadTime: {
-            int32_t value = 0;
-            if (kStrict && c.kind == kReadTime) return false;  // its ':' is a mark
+            int32_t value = 0;  // a time's ':' stands between two digits, never two in a row
             if (!(c.kind == kReadDate ? readDateColumn(text, c.start, end, &value)
                                       : readTimeColumn(text, c.start, end, &value)))
                 return false;
@@ -2335,7 +2335,7 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
     plan->longest = int32_t(full);
     plan->separators.assign(size_t(full) / 64 + 1, 0);
     plan->columns.reserve(size_t(count));
-    // Every column read without NUL, '/', ':' or the separator inside it.
+    // Every column read without NUL, '/', the separator or "::" inside it.
     bool strict = kPlannedNumbers && separator == ',';
     int start = indent;  // of the column in the line
     for (int16_t i = 0; i < count; ++i) {
@@ -2383,7 +2383,6 @@ void planRecordReading(const SSubField* fields, int16_t count, char separator, i
                 break;
             case ftTime:
                 r.kind = kReadTime;
-                strict = false;
                 break;
             case ftFloat:
                 r.kind = kReadFloat;

@@ -242,7 +242,7 @@ int TTrnTabBase::recordFromText(void* record, const char* line, const char* sepa
 
 // ---- record views
 
-int TTrnTabBase::compareSlotKey(int32_t row, const void* key) const {
+[[gnu::always_inline]] inline int TTrnTabBase::orderOfSlotKey(int32_t row, const void* key) const {
     const uint8_t* a = slot(row) + kSlotHeaderSize;
     const uint8_t* b = static_cast<const uint8_t*>(key);
     if (integerKey_.empty()) return orderOfKeys(a, b, fields_.data(), layout_.keyFieldCount);
@@ -251,6 +251,10 @@ int TTrnTabBase::compareSlotKey(int32_t row, const void* key) const {
         if (c != 0) return c;
     }
     return 0;
+}
+
+int TTrnTabBase::compareSlotKey(int32_t row, const void* key) const {
+    return orderOfSlotKey(row, key);
 }
 
 // The key as integers when every field of it is one: a byte or a one-byte
@@ -733,17 +737,17 @@ void TTrnTabBase::applyInsertAt(uint8_t mask, const void* record, int32_t row,
 // of a key and data) at the end: nothing locks the table, there is room,
 // and the key comes after the last one. The check of insert() answers 0
 // then and its apply puts the slot at the end.
-bool TTrnTabBase::appendsInOrder(const uint8_t* image) const {
+[[gnu::always_inline]] inline bool TTrnTabBase::appendsInOrder(const uint8_t* image) const {
     if ((masks_.tableExclusive | masks_.tableShared | masks_.fieldExclusive | masks_.fieldShared) !=
         0)
         return false;
     if (recordCount_ >= usableCapacity()) return false;
-    return recordCount_ == 0 || compareSlotKey(recordCount_ - 1, image) < 0;
+    return recordCount_ == 0 || orderOfSlotKey(recordCount_ - 1, image) < 0;
 }
 
 // The slot insertSlot() makes for an image without a transaction, put at
 // the end, and the row apply sets.
-void TTrnTabBase::appendCommitted(const uint8_t* image) {
+[[gnu::always_inline]] inline void TTrnTabBase::appendCommitted(const uint8_t* image) {
     uint8_t* s = slot(recordCount_);
     *header(s) = SSubSlotHeader{kCommittedVersion, 0, 0, 0};
     const size_t keyAndData = size_t(layout_.keyLength) + size_t(layout_.dataLength);
@@ -757,6 +761,10 @@ void TTrnTabBase::appendCommitted(const uint8_t* image) {
 // when the general path must judge.
 bool TTrnTabBase::insertInOrder(const uint8_t* image) {
     if (!appendsInOrder(image)) return false;
+    if (indexedFields_.empty()) {  // most tables: the slot alone
+        appendCommitted(image);
+        return true;
+    }
     for (const int16_t i : indexedFields_) {
         const SSubField& f = fields_[size_t(i)];
         buildIndexEntry(f, image, entryWork_.data());
@@ -777,6 +785,12 @@ int TTrnTabBase::insert(uint8_t* conflict, uint8_t mask, const void* record) {
         out(conflict, 0);
         return tsOK;
     }
+    return insertChecked(conflict, mask, record);
+}
+
+// The general insert, out of line: the records of a file, which come in key
+// order, do not pay for its work areas.
+int TTrnTabBase::insertChecked(uint8_t* conflict, uint8_t mask, const void* record) {
     int32_t row = -1;
     int32_t entryRows[kRememberedEntryRows];
     int32_t* rows = indexedFields_.size() <= kRememberedEntryRows ? entryRows : nullptr;

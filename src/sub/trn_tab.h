@@ -213,6 +213,8 @@ private:
     bool isFieldNumber(int16_t field) const { return field >= 1 && field <= fieldCount_; }
     int32_t usableCapacity() const { return hasStorage_ ? capacity_ : 0; }
     int compareSlotKey(int32_t row, const void* key) const;
+    // compareSlotKey in place (defined where it is used): the check of every record appended.
+    int orderOfSlotKey(int32_t row, const void* key) const;
     bool viewRecord(uint8_t mask, int32_t row, uint8_t* out) const;
     uint8_t recordExclusiveBlockers(uint8_t mask, int32_t row) const;
     int recordLockCheck(uint8_t* conflict, uint8_t mask, uint8_t blockers, bool held) const;
@@ -234,6 +236,7 @@ private:
     static constexpr size_t kRememberedEntryRows = 8;
     int checkInsertAt(uint8_t* conflict, uint8_t mask, const void* record, int32_t* row,
                       int32_t* entryRows) const;
+    [[gnu::noinline]] int insertChecked(uint8_t* conflict, uint8_t mask, const void* record);
     void applyInsertAt(uint8_t mask, const void* record, int32_t row, const int32_t* entryRows);
     void loadIndexEntry(const SSubField& f, const uint8_t* record, uint8_t mask);
     uint8_t pendingIndexMask(const SSubField& f, const uint8_t* slotImage) const;
