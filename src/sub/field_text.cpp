@@ -2474,8 +2474,11 @@ int recordFromPaddedLine(const SReadPlan& plan, const SSubField* fields, int16_t
 
 bool recordFromPlainLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
                          void* record, char* line, size_t length) {
+    // fitsPlan() of a strict plan, which is usable: its length in one comparison.
     // A line with a separator is no blank line, nor one that ends with a value.
-    return plan.strict && fitsPlan(plan, count, length) &&
+    const size_t shortest = size_t(plan.lastSeparator + 2);
+    return plan.strict && plan.columns.size() == size_t(count) &&
+           length - shortest <= size_t(plan.longest) - shortest &&
            (plan.lastSeparator >= 0 || !isBlank(static_cast<unsigned char>(line[length - 1]))) &&
            readPlannedColumns<true>(plan, fields, count, static_cast<uint8_t*>(record), line,
                                     length) == 0;

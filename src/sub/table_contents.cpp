@@ -188,14 +188,18 @@ private:
     static constexpr size_t kWindow = kLineLimit + 2;  // a line and its CR LF
 
     // The place of the first LF from p: the one put after the block ends
-    // the search at the latest.
+    // the search at the latest. 64 characters are looked at in one step, so
+    // that most lines end in the first one, without a branch on their length.
     static size_t findLineEnd(const char* p) {
 #if defined(__SSE2__)
         const __m128i lf = _mm_set1_epi8('\n');
-        for (size_t i = 0;; i += 16) {  // the padding after the block may be read
-            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-            const unsigned ends = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lf)));
-            if (ends != 0) return i + size_t(__builtin_ctz(ends));
+        for (size_t i = 0;; i += 64) {  // the LF and the padding after the block may be read
+            const auto ends = [&](size_t at) {
+                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + at));
+                return uint64_t(uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(v, lf))));
+            };
+            const uint64_t all = ends(0) | ends(16) << 16 | ends(32) << 32 | ends(48) << 48;
+            if (all != 0) return i + size_t(__builtin_ctzll(all));
         }
 #else
         size_t i = 0;
