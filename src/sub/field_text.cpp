@@ -2474,7 +2474,9 @@ int recordFromPaddedLine(const SReadPlan& plan, const SSubField* fields, int16_t
 
 bool recordFromPlainLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
                          void* record, char* line, size_t length) {
-    // fitsPlan() of a strict plan, which is usable: its length in one comparison.
+    // fitsPlan() of a strict plan, which is usable (its last column is one
+    // character wide at least: longest >= lastSeparator + 2): the length in
+    // one comparison.
     // A line with a separator is no blank line, nor one that ends with a value.
     const size_t shortest = size_t(plan.lastSeparator + 2);
     return plan.strict && plan.columns.size() == size_t(count) &&

@@ -221,9 +221,9 @@ int recordFromPaddedLine(const SReadPlan& plan, const SSubField* fields, int16_t
 // recordFromPaddedLine for a line not yet known to be a record line: true
 // when the plan is strict, the line fits it, each separator stands where the
 // plan has it, and the planned readers take every column, none of which
-// then holds NUL, '/', a separator, or a ':' but a time's between two digits
-// (the line is no comment, selector or blank line). False, with the line as it was and the record
-// partly set, for anything else.
+// then holds NUL, '/', a separator, or a ':' but a time's between two
+// digits (the line is no comment, selector or blank line). False, with the
+// line as it was and the record partly set, for anything else.
 bool recordFromPlainLine(const SReadPlan& plan, const SSubField* fields, int16_t count,
                          void* record, char* line, size_t length);
 // One field from text: -1 bad field, -2 no text, -3 type without text form, else the reader's code.

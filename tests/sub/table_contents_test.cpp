@@ -340,8 +340,9 @@ TEST(TableContents, MarksAtEveryPlaceOfALine) {
 
 // The reader takes a table's lines laid out as the file is written without
 // looking for comments, selectors and NUL bytes first, once a line has shown
-// the table's layout. A mark put at any place of a later line must give what
-// the same line gives when it is the first one read for its table.
+// the table's layout. A mark put at any place of a later line, or a later
+// line longer or shorter than the layout, must give what the same line gives
+// when it is the first one read for its table.
 TEST(TableContents, MarksInALaterLineReadAsInTheFirst) {
     ScopedWorkDir dir;
     OwnDatabase source;
@@ -375,35 +376,48 @@ TEST(TableContents, MarksInALaterLineReadAsInTheFirst) {
         const std::string record =
             block.substr(recordAt, block.find('\n', recordAt) + 1 - recordAt);
         ASSERT_GT(record.size(), 3u) << t;
+        // The line with a mark at each place; and longer or shorter than its
+        // layout: a character more at its end, cut after its last separator,
+        // cut one character short.
+        std::vector<std::pair<std::string, std::string>> variants;
         for (size_t at = 0; at + 1 < record.size(); ++at) {
             for (const std::string& mark : marks) {
                 if (at + mark.size() >= record.size()) continue;
                 std::string marked = record;
                 marked.replace(at, mark.size(), mark);
-                SCOPED_TRACE(std::to_string(t) + " at " + std::to_string(at) + " [" +
-                             std::string(mark.c_str()) + "]");
-                uint8_t c = 0;
-                later.db->clearTable(0, t, &c);
-                first.db->clearTable(0, t, &c);
-                // The marked line read after the record line in one file...
-                dir.write("later.dat", selector + record + marked);
-                int32_t laterLines = 0;
-                int16_t laterTable = 0;
-                const int laterResult =
-                    importTableContents(later.db.get(), "later.dat", &laterLines, &laterTable);
-                // ...and as the first record line of a file of its own.
-                dir.write("first.dat", selector + record);
-                ASSERT_EQ(importTableContents(first.db.get(), "first.dat", nullptr, nullptr), 0);
-                dir.write("alone.dat", selector + marked);
-                int32_t aloneLines = 0;
-                int16_t aloneTable = 0;
-                const int aloneResult =
-                    importTableContents(first.db.get(), "alone.dat", &aloneLines, &aloneTable);
-                EXPECT_EQ(laterResult, aloneResult);
-                EXPECT_EQ(laterLines, aloneLines + 1);
-                EXPECT_EQ(laterTable, aloneTable);
-                EXPECT_EQ(later.committed(t), first.committed(t));
+                variants.emplace_back(std::to_string(at) + " [" + std::string(mark.c_str()) + "]",
+                                      marked);
             }
+        }
+        const std::string line = record.substr(0, record.size() - 1);
+        variants.emplace_back("longer", line + "7\n");
+        variants.emplace_back("longer by blanks", line + "   \n");
+        variants.emplace_back("cut after the last separator",
+                              line.substr(0, line.rfind(',') + 1) + "\n");
+        variants.emplace_back("one short", line.substr(0, line.size() - 1) + "\n");
+        for (const auto& [label, marked] : variants) {
+            SCOPED_TRACE(std::to_string(t) + " " + label);
+            uint8_t c = 0;
+            later.db->clearTable(0, t, &c);
+            first.db->clearTable(0, t, &c);
+            // The line read after the record line in one file...
+            dir.write("later.dat", selector + record + marked);
+            int32_t laterLines = 0;
+            int16_t laterTable = 0;
+            const int laterResult =
+                importTableContents(later.db.get(), "later.dat", &laterLines, &laterTable);
+            // ...and as the first record line of a file of its own.
+            dir.write("first.dat", selector + record);
+            ASSERT_EQ(importTableContents(first.db.get(), "first.dat", nullptr, nullptr), 0);
+            dir.write("alone.dat", selector + marked);
+            int32_t aloneLines = 0;
+            int16_t aloneTable = 0;
+            const int aloneResult =
+                importTableContents(first.db.get(), "alone.dat", &aloneLines, &aloneTable);
+            EXPECT_EQ(laterResult, aloneResult);
+            EXPECT_EQ(laterLines, aloneLines + 1);
+            EXPECT_EQ(laterTable, aloneTable);
+            EXPECT_EQ(later.committed(t), first.committed(t));
         }
     }
 }
