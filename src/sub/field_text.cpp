@@ -2447,9 +2447,9 @@ int readPlannedColumns(const SReadPlan& plan, const SSubField* fields, int16_t c
     // Every column but the last ends at its separator, where the plan has it.
     for (; c != last; ++c)
         if ((kStrict && line[c->end] != separator) ||
-            !readPlannedColumn<kStrict>(*c, image, line, c->end, kNumberColumns[c->numbers],
-                                        separator) &&
-                (kStrict || readCutColumn(*c, fields, count, image, line, c->end) != 0))
+            (!readPlannedColumn<kStrict>(*c, image, line, c->end, kNumberColumns[c->numbers],
+                                         separator) &&
+             (kStrict || readCutColumn(*c, fields, count, image, line, c->end) != 0)))
             return -3;
     // The last one ends with the line.
     const int end = int(length);
